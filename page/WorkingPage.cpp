@@ -1,0 +1,50 @@
+#include "page/WorkingPage.h"
+
+#include "page/DefaultStyleBlock.h"
+#include "page/PageBody.h"
+#include "page/SiteStyleSheet.h"
+#include "style/FileText.h"
+#include "style/StyleDocument.h"
+
+namespace {
+
+void AppendFrame(std::string& page)
+{
+    static const char* const kLines[] = {
+        "<!--- *** glimmer-www-01 *** --->",
+        "<html>",
+        "",
+        "<head>",
+        "<title>",
+        "</title>",
+        "<meta name=\"description\" content=\"MySpace Profile\" /><meta http-equiv=\"expires\" content=\"0\" />"
+        "<meta http-equiv=\"Pragma\" content=\"no-cache\" />",
+        "</head>",
+        "",
+    };
+    for (const char* line : kLines) {
+        page += line;
+        page += "\r\n";
+    }
+}
+
+} // namespace
+
+std::string WorkingPageText()
+{
+    std::string page;
+    page.reserve(96 * 1024);
+    AppendFrame(page);
+    AppendSiteStyleSheet(page);
+    page += "\r\n\r\n";
+    AppendDefaultStyleBlock(page);
+    page += "\r\n";
+    AppendPageBody(page);
+    return page;
+}
+
+void WriteWorkingPage()
+{
+    const std::string page = WorkingPageText();
+    WriteWholeFile(WorkingPagePath(), page);
+}
