@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #ifdef _WIN32
+#include <direct.h>
 #include <windows.h>
 #endif
 
@@ -65,6 +66,15 @@ bool IsRegularFile(std::FILE* file, long long& size)
 unsigned long writeCount = 0;
 
 } // namespace
+
+bool CreateFolder(const std::string& path)
+{
+#ifdef _WIN32
+    return _wmkdir(WidePath(path).c_str()) == 0;
+#else
+    return mkdir(path.c_str(), 0777) == 0;
+#endif
+}
 
 unsigned long WholeFileWriteCount()
 {

@@ -19,6 +19,9 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::size_t maxSi
 // when the file cannot be opened or the write or close fails.
 bool WriteWholeFile(const std::string& path, const std::string& text);
 
+// Creates one folder (its parent must exist). Returns false when it cannot.
+bool CreateFolder(const std::string& path);
+
 // How many writes WriteWholeFile has completed in this process. Lets tests
 // see how often an operation stored the working page.
 unsigned long WholeFileWriteCount();
