@@ -1,0 +1,94 @@
+// The palette window of a colour picker button (window class "ColorPicker"):
+// the automatic entry, the 40 colour boxes with tooltips and the custom
+// entry. It exists only while it runs its modal loop: Run creates it, takes
+// the mouse capture, runs until the capture is lost and cleans up again.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "controls/ColorPaletteLayout.h"
+#include "framework/Window.h"
+
+// What the palette needs of the button that opened it.
+class PaletteOwner {
+public:
+    virtual COLORREF CurrentColor() const = 0;
+    // An entry became the hot entry (palette::kNoEntry included).
+    virtual void OnHotEntryChanged(int entry) = 0;
+
+protected:
+    ~PaletteOwner() = default;
+};
+
+class ColorPaletteWindow : public Window {
+public:
+    struct Outcome {
+        bool chosen = false;               // the user made a choice
+        int hotEntry = palette::kNoEntry;  // the entry that was hot at the end
+        COLORREF chosenColor = 0;
+    };
+
+    // defaultText labels the automatic entry, customText the entry that opens
+    // the colour dialog; an empty text leaves its entry out.
+    ColorPaletteWindow(PaletteOwner& owner, HWND button, std::wstring defaultText, std::wstring customText);
+    ~ColorPaletteWindow() override;
+
+    Outcome Run();
+
+    // The colour an entry stands for: a box's colour, the automatic colour,
+    // or (for the custom entry and no entry) nothing: returns false.
+    static bool EntryColor(int entry, COLORREF& color);
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override;
+
+private:
+    struct Colors {
+        bool flatMenus = false;
+        bool dropShadow = false;
+        COLORREF background = 0;
+        COLORREF highlight = 0;
+        COLORREF hotFill = 0;
+        COLORREF hotText = 0;
+        COLORREF text = 0;
+        COLORREF selectedFill = 0;
+        COLORREF boxFrame = 0;
+        COLORREF flatFrame = 0;
+    };
+
+    static Colors ReadSystemColors();
+    void CreateResources();
+    void ReleaseResources();
+    bool CreatePaletteWindow();
+    void AddTooltips();
+    int SelectedEntryFor(COLORREF current) const;
+    void RunModalLoop();
+    void HandleKey(WPARAM key);
+    void SetHotEntry(int entry);
+    RECT EntryRect(int entry) const;
+    void InvalidateEntry(int entry);
+
+    LRESULT OnPaint(Message& message);
+    LRESULT OnEraseBackground(Message& message);
+    LRESULT OnMouseActivate(Message& message);
+    void PaintEntry(HDC dc, int entry);
+
+    static const MessageEntry<ColorPaletteWindow> kMessageMap[];
+
+    PaletteOwner& owner_;
+    HWND button_;
+    std::wstring defaultText_;
+    std::wstring customText_;
+
+    Colors colors_;
+    HFONT font_ = nullptr;
+    HPALETTE palette_ = nullptr;
+    HWND tooltip_ = nullptr;
+    palette::Layout layout_;
+    int hotEntry_ = palette::kNoEntry;
+    int selectedEntry_ = palette::kNoEntry;
+    COLORREF chosenColor_ = 0;
+    bool chosen_ = false;
+};

@@ -1,0 +1,291 @@
+#include "controls/ColorPickerButton.h"
+
+#include <commdlg.h>
+
+#include "controls/PaletteColors.h"
+#include "controls/VisualStyles.h"
+
+namespace {
+
+// Button part and states of the "Button" theme class.
+constexpr int kPushButtonPart = 1;
+constexpr int kStateNormal = 1;
+constexpr int kStateHot = 2;
+constexpr int kStatePressed = 3;
+constexpr int kStateDisabled = 4;
+
+// The 16 custom colours of the colour dialog, shared by every button of
+// the process; they start white.
+COLORREF* SharedCustomColors()
+{
+    static COLORREF colors[16] = {
+        0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+        0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+    };
+    return colors;
+}
+
+UINT_PTR CALLBACK ColorDialogHook(HWND, UINT, WPARAM, LPARAM)
+{
+    return 0; // the dialog's own handling
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF color)
+{
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+} // namespace
+
+ColorPickerButton::ColorPickerButton()
+    : currentColor_(kAutomaticColor),
+      defaultColor_(GetSysColor(COLOR_APPWORKSPACE)),
+      defaultText_(L"Automatic"),
+      customText_(L"More Colors...")
+{
+}
+
+ColorPickerButton::~ColorPickerButton()
+{
+    CloseTheme();
+}
+
+bool ColorPickerButton::Attach(HWND button)
+{
+    if (!Subclass(button)) return false;
+    const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+    SetWindowLongPtrW(button, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+    OpenTheme();
+    Redraw();
+    return true;
+}
+
+void ColorPickerButton::SetColor(COLORREF color)
+{
+    currentColor_ = color;
+    Redraw();
+}
+
+void ColorPickerButton::SetDefaultColor(COLORREF color)
+{
+    defaultColor_ = color;
+    Redraw();
+}
+
+void ColorPickerButton::OpenTheme()
+{
+    CloseTheme();
+    theme_ = VisualStyles::Get().Open(Handle(), L"Button");
+}
+
+void ColorPickerButton::CloseTheme()
+{
+    if (theme_) VisualStyles::Get().Close(theme_);
+    theme_ = nullptr;
+}
+
+void ColorPickerButton::Redraw()
+{
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void ColorPickerButton::Notify(UINT code, COLORREF color, bool valid)
+{
+    HWND parent = GetParent(Handle());
+    if (!parent) return;
+    ColorPickerNotification record{};
+    record.header.hwndFrom = Handle();
+    record.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(Handle()));
+    record.header.code = code;
+    record.color = color;
+    record.valid = valid ? TRUE : FALSE;
+    SendMessageW(parent, WM_NOTIFY, record.header.idFrom, reinterpret_cast<LPARAM>(&record));
+}
+
+const MessageEntry<ColorPickerButton> ColorPickerButton::kMessageMap[] = {
+    OnMessage(kReflectedDrawItem, &ColorPickerButton::OnDrawItem),
+    OnCommandCode(BN_CLICKED, &ColorPickerButton::OnClicked, kReflectedCommand),
+    OnMessage(WM_MOUSEMOVE, &ColorPickerButton::OnMouseMove),
+    OnMessage(WM_MOUSELEAVE, &ColorPickerButton::OnMouseLeave),
+    OnMessage(WM_THEMECHANGED, &ColorPickerButton::OnThemeChanged),
+    OnMessage(WM_DESTROY, &ColorPickerButton::OnDestroy),
+};
+
+bool ColorPickerButton::ProcessMessage(Message& message, LRESULT& result)
+{
+    return RouteMessage(this, kMessageMap, message, result);
+}
+
+LRESULT ColorPickerButton::OnMouseMove(Message& message)
+{
+    if (!hot_) {
+        hot_ = true;
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = Handle();
+        TrackMouseEvent(&track);
+        Redraw();
+    }
+    message.handled = false; // the button tracks its pressed state itself
+    return 0;
+}
+
+LRESULT ColorPickerButton::OnMouseLeave(Message& message)
+{
+    hot_ = false;
+    Redraw();
+    message.handled = false;
+    return 0;
+}
+
+LRESULT ColorPickerButton::OnThemeChanged(Message& message)
+{
+    OpenTheme();
+    Redraw();
+    message.handled = false;
+    return 0;
+}
+
+LRESULT ColorPickerButton::OnDestroy(Message& message)
+{
+    CloseTheme();
+    message.handled = false;
+    return 0;
+}
+
+LRESULT ColorPickerButton::OnDrawItem(Message& message)
+{
+    const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.lParam);
+    if (!item) return FALSE;
+    HDC dc = item->hDC;
+    RECT rect = item->rcItem;
+    const bool selected = (item->itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item->itemState & ODS_DISABLED) != 0;
+    const bool focused = (item->itemState & ODS_FOCUS) != 0;
+
+    RECT content;
+    if (theme_) {
+        const int state = disabled ? kStateDisabled : selected ? kStatePressed : hot_ ? kStateHot : kStateNormal;
+        VisualStyles::Get().DrawBackground(theme_, Handle(), dc, kPushButtonPart, state, rect);
+        content = VisualStyles::Get().ContentRect(theme_, dc, kPushButtonPart, state, rect);
+    } else {
+        UINT frame = DFCS_BUTTONPUSH;
+        if (selected) frame |= DFCS_PUSHED;
+        if (disabled) frame |= DFCS_INACTIVE;
+        DrawFrameControl(dc, &rect, DFC_BUTTON, frame);
+        content = rect;
+        InflateRect(&content, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
+        if (selected) OffsetRect(&content, 1, 1);
+    }
+
+    if (focused) {
+        RECT focus = content;
+        InflateRect(&focus, -1, -1);
+        DrawFocusRect(dc, &focus);
+    }
+    InflateRect(&content, -3, -3);
+
+    // The arrow: three points, filled.
+    const int arrowWidth = 7;
+    const int arrowRight = content.right - 1;
+    const int arrowLeft = arrowRight - arrowWidth;
+    const int middle = (content.top + content.bottom) / 2;
+    const POINT arrow[3] = {{arrowLeft, middle - 2}, {arrowLeft + arrowWidth - 1, middle - 2},
+                            {arrowLeft + arrowWidth / 2, middle + 1}};
+    const COLORREF arrowColor = disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0);
+    HBRUSH arrowBrush = CreateSolidBrush(arrowColor);
+    HPEN arrowPen = CreatePen(PS_SOLID, 1, arrowColor);
+    HGDIOBJ oldBrush = SelectObject(dc, arrowBrush);
+    HGDIOBJ oldPen = SelectObject(dc, arrowPen);
+    Polygon(dc, arrow, 3);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(arrowBrush);
+    DeleteObject(arrowPen);
+
+    // The etched line between the swatch and the arrow.
+    RECT separator{arrowLeft - 4, content.top, arrowLeft - 2, content.bottom};
+    DrawEdge(dc, &separator, EDGE_ETCHED, BF_LEFT);
+
+    if (!disabled) {
+        RECT swatch{content.left, content.top, separator.left - 2, content.bottom};
+        if (swatch.right > swatch.left && swatch.bottom > swatch.top) {
+            FillSolid(dc, swatch, currentColor_ == kAutomaticColor ? defaultColor_ : currentColor_);
+            FrameRect(dc, &swatch, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        }
+    }
+    return TRUE;
+}
+
+void ColorPickerButton::OnHotEntryChanged(int entry)
+{
+    if (!trackSelection_) return;
+    COLORREF color = 0;
+    if (entry == palette::kCustomEntry)
+        currentColor_ = defaultColor_;
+    else if (ColorPaletteWindow::EntryColor(entry, color))
+        currentColor_ = color;
+    Redraw();
+    Notify(kColorPickerColorChanged, currentColor_, entry != palette::kNoEntry);
+}
+
+LRESULT ColorPickerButton::OnClicked(Message&)
+{
+    if (paletteOpen_) return 0;
+    paletteOpen_ = true;
+
+    Notify(kColorPickerDropDown, currentColor_, true);
+    const COLORREF saved = currentColor_;
+
+    ColorPaletteWindow palette(*this, Handle(), defaultText_, customText_);
+    const ColorPaletteWindow::Outcome outcome = palette.Run();
+
+    bool chosen = outcome.chosen;
+    if (chosen && outcome.hotEntry == palette::kCustomEntry) {
+        COLORREF color = currentColor_;
+        if (RunColorDialog(color))
+            currentColor_ = color;
+        else
+            chosen = false;
+    } else if (chosen) {
+        currentColor_ = outcome.chosenColor;
+    }
+
+    UINT closing;
+    if (chosen) {
+        if (currentColor_ != saved) Notify(kColorPickerColorChanged, currentColor_, true);
+        closing = kColorPickerChosen;
+    } else {
+        if (trackSelection_ && currentColor_ != saved) {
+            currentColor_ = saved;
+            Notify(kColorPickerColorChanged, currentColor_, true);
+        }
+        closing = kColorPickerCancelled;
+    }
+    Notify(kColorPickerCloseUp, currentColor_, true);
+    Notify(closing, currentColor_, true);
+    Redraw();
+    paletteOpen_ = false;
+    return 0;
+}
+
+bool ColorPickerButton::RunColorDialog(COLORREF& color)
+{
+    CHOOSECOLORW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = Handle();
+    dialog.lpCustColors = SharedCustomColors();
+    dialog.Flags = CC_FULLOPEN | CC_ANYCOLOR | CC_ENABLEHOOK;
+    dialog.lpfnHook = &ColorDialogHook;
+    // The automatic colour is no colour the dialog could show.
+    if (currentColor_ != 0 && currentColor_ != kAutomaticColor) {
+        dialog.rgbResult = currentColor_;
+        dialog.Flags |= CC_RGBINIT;
+    }
+    if (!ChooseColorW(&dialog)) return false;
+    color = dialog.rgbResult & 0x00FFFFFF;
+    return true;
+}

@@ -1,0 +1,71 @@
+// The colour picker button: takes over a push button of a dialog, draws it
+// as a colour swatch with a drop-down arrow, and on a click opens the
+// palette (ColorPaletteWindow) and, from its "More Colors..." entry, the
+// system colour dialog. The parent learns the outcome through WM_NOTIFY
+// (controls/ColorPickerNotification.h).
+//
+// The parent must reflect WM_DRAWITEM and WM_COMMAND to the button
+// (framework/Dialog.h does so for every message it does not answer).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "controls/ColorPaletteWindow.h"
+#include "controls/ColorPickerNotification.h"
+#include "framework/SubclassedWindow.h"
+
+class ColorPickerButton : public SubclassedWindow, private PaletteOwner {
+public:
+    ColorPickerButton();
+    ~ColorPickerButton() override;
+
+    // Takes over an existing push button and makes it owner-drawn.
+    bool Attach(HWND button);
+
+    COLORREF GetColor() const { return currentColor_; }
+    void SetColor(COLORREF color);
+    COLORREF GetDefaultColor() const { return defaultColor_; }
+    void SetDefaultColor(COLORREF color);
+    const std::wstring& GetDefaultText() const { return defaultText_; }
+    void SetDefaultText(const std::wstring& text) { defaultText_ = text; }
+    const std::wstring& GetCustomText() const { return customText_; }
+    void SetCustomText(const std::wstring& text) { customText_ = text; }
+    bool GetTrackSelection() const { return trackSelection_; }
+    void SetTrackSelection(bool track) { trackSelection_ = track; }
+
+    bool IsDrawnWithVisualStyles() const { return theme_ != nullptr; }
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override;
+
+private:
+    // PaletteOwner
+    COLORREF CurrentColor() const override { return currentColor_; }
+    void OnHotEntryChanged(int entry) override;
+
+    LRESULT OnDrawItem(Message& message);
+    LRESULT OnClicked(Message& message);
+    LRESULT OnMouseMove(Message& message);
+    LRESULT OnMouseLeave(Message& message);
+    LRESULT OnThemeChanged(Message& message);
+    LRESULT OnDestroy(Message& message);
+
+    void OpenTheme();
+    void CloseTheme();
+    void Redraw();
+    void Notify(UINT code, COLORREF color, bool valid);
+    bool RunColorDialog(COLORREF& color);
+
+    static const MessageEntry<ColorPickerButton> kMessageMap[];
+
+    COLORREF currentColor_;
+    COLORREF defaultColor_;
+    std::wstring defaultText_;
+    std::wstring customText_;
+    bool trackSelection_ = false;
+    bool hot_ = false;
+    bool paletteOpen_ = false;
+    HANDLE theme_ = nullptr;
+};

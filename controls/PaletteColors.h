@@ -1,0 +1,23 @@
+// The 40 named colours of the colour picker's palette, in display order
+// (8 columns, filled row by row). Colours are 0x00BBGGRR values.
+#pragma once
+
+#include <cstdint>
+
+struct PaletteColor {
+    const char* name; // the tooltip of the colour's box
+    std::uint32_t color;
+};
+
+constexpr int kPaletteColorCount = 40;
+
+extern const PaletteColor kPaletteColors[kPaletteColorCount];
+
+// The automatic colour: the user picked the automatic entry.
+constexpr std::uint32_t kAutomaticColor = 0xFF000000u;
+
+constexpr std::uint32_t MakeColor(int red, int green, int blue)
+{
+    return static_cast<std::uint32_t>(red) | (static_cast<std::uint32_t>(green) << 8) |
+           (static_cast<std::uint32_t>(blue) << 16);
+}

@@ -1,0 +1,145 @@
+#include "controls/TabContainer.h"
+
+#include <string>
+
+namespace {
+
+const wchar_t kClassName[] = L"GlimmerpatchTabContainer";
+
+HICON PageIcon(HWND page)
+{
+    HICON icon = reinterpret_cast<HICON>(SendMessageW(page, WM_GETICON, ICON_SMALL, 0));
+    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(page, GCLP_HICONSM));
+    if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(page, WM_GETICON, ICON_BIG, 0));
+    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(page, GCLP_HICON));
+    return icon;
+}
+
+} // namespace
+
+HWND TabContainer::Create(HWND parent, const RECT& rect, DWORD style, UINT id)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterWindowClass(windowClass)) return nullptr;
+    return Window::Create(kClassName, 0, L"", style | WS_CLIPCHILDREN, rect, parent, id);
+}
+
+int TabContainer::AddPage(HWND page, bool withIcon)
+{
+    if (!Handle() || !strip_.Handle() || !IsWindow(page)) return -1;
+    const int existing = strip_.FindTab(page);
+    if (existing >= 0) {
+        strip_.SelectTab(existing);
+        return existing;
+    }
+
+    std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(page)) + 1, L'\0');
+    title.resize(static_cast<std::size_t>(GetWindowTextW(page, title.data(), static_cast<int>(title.size()))));
+    if (title.empty()) title = L"Untitled";
+
+    int image = -1;
+    if (withIcon) {
+        if (HICON icon = PageIcon(page)) image = ImageList_AddIcon(strip_.ImageList(), icon);
+    }
+    const int index = strip_.AppendTab(title, image, page);
+    strip_.SelectTab(index);
+    return index;
+}
+
+void TabContainer::LayOut()
+{
+    if (!Handle() || !strip_.Handle()) return;
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const int height = std::min<int>(strip_.StripHeight(), client.bottom);
+    const bool bottom = (stripStyle_ & kTabStripBottom) != 0;
+    const RECT stripRect = bottom ? RECT{0, client.bottom - height, client.right, client.bottom}
+                                  : RECT{0, 0, client.right, height};
+    const RECT pageRect = bottom ? RECT{0, 0, client.right, client.bottom - height}
+                                 : RECT{0, height, client.right, client.bottom};
+
+    HDWP batch = BeginDeferWindowPos(activePage_ ? 2 : 1);
+    if (batch)
+        batch = DeferWindowPos(batch, strip_.Handle(), nullptr, stripRect.left, stripRect.top,
+                               stripRect.right - stripRect.left, stripRect.bottom - stripRect.top,
+                               SWP_NOZORDER | SWP_NOACTIVATE);
+    if (batch && activePage_)
+        batch = DeferWindowPos(batch, activePage_, nullptr, pageRect.left, pageRect.top,
+                               pageRect.right - pageRect.left, pageRect.bottom - pageRect.top,
+                               SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    if (batch) EndDeferWindowPos(batch);
+}
+
+const MessageEntry<TabContainer> TabContainer::kMessageMap[] = {
+    OnMessage(WM_CREATE, &TabContainer::OnCreate),
+    OnMessage(WM_SIZE, &TabContainer::OnSize),
+    OnNotify(kStripId, static_cast<UINT>(TCN_SELCHANGE), &TabContainer::OnSelectionChanged),
+    OnNotify(kStripId, static_cast<UINT>(NM_CLICK), &TabContainer::OnStripClick),
+    OnMessage(WM_SETFOCUS, &TabContainer::OnSetFocus),
+    OnMessage(WM_KEYDOWN, &TabContainer::ForwardToActivePage),
+    OnMessage(WM_KEYUP, &TabContainer::ForwardToActivePage),
+    OnMessage(WM_CHAR, &TabContainer::ForwardToActivePage),
+    OnMessage(WM_DEADCHAR, &TabContainer::ForwardToActivePage),
+    OnMessage(WM_SYSKEYDOWN, &TabContainer::ForwardToActivePage),
+    OnMessage(WM_SYSKEYUP, &TabContainer::ForwardToActivePage),
+    OnMessage(WM_SYSCHAR, &TabContainer::ForwardToActivePage),
+    OnMessage(WM_SYSDEADCHAR, &TabContainer::ForwardToActivePage),
+    OnMessage(WM_COMMAND, &TabContainer::ForwardToActivePage),
+};
+
+bool TabContainer::ProcessMessage(Message& message, LRESULT& result)
+{
+    return RouteMessage(this, kMessageMap, message, result);
+}
+
+LRESULT TabContainer::OnCreate(Message&)
+{
+    const RECT none{0, 0, 0, 0};
+    if (!strip_.Create(Handle(), none, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | stripStyle_, kStripId)) return -1;
+    LayOut();
+    return 0;
+}
+
+LRESULT TabContainer::OnSize(Message& message)
+{
+    if (message.wParam != SIZE_MINIMIZED) LayOut();
+    return 0;
+}
+
+LRESULT TabContainer::OnSelectionChanged(Message&)
+{
+    HWND page = strip_.TabPage(strip_.SelectedIndex());
+    if (page && page != activePage_) {
+        HWND previous = activePage_;
+        activePage_ = page;
+        LayOut();
+        if (previous && IsWindow(previous)) ShowWindow(previous, SW_HIDE);
+        SetFocus(page);
+    }
+    return 0;
+}
+
+LRESULT TabContainer::OnStripClick(Message& message)
+{
+    const TabStripClick* click = reinterpret_cast<const TabStripClick*>(message.lParam);
+    if (click->index >= 0 && click->index == strip_.SelectedIndex() && activePage_) SetFocus(activePage_);
+    return 0; // the strip goes on and selects
+}
+
+LRESULT TabContainer::OnSetFocus(Message&)
+{
+    if (activePage_ && GetCapture() != strip_.Handle()) SetFocus(activePage_);
+    return 0;
+}
+
+LRESULT TabContainer::ForwardToActivePage(Message& message)
+{
+    if (!activePage_) {
+        message.handled = false;
+        return 0;
+    }
+    return SendMessageW(activePage_, message.message, message.wParam, message.lParam);
+}

@@ -1,0 +1,582 @@
+#include "controls/TabStrip.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "controls/TabStripMetrics.h"
+
+namespace {
+
+const wchar_t kClassName[] = L"GlimmerpatchTabStrip";
+constexpr UINT_PTR kRepeatTimer = 1;
+constexpr int kButtonWidth = 16;     // each scroll button
+constexpr int kTitlePadding = 10;    // on each side of a title
+constexpr int kImageSize = 16;
+constexpr UINT_PTR kScrollLeftTool = 1;
+constexpr UINT_PTR kScrollRightTool = 2;
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF color)
+{
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color)
+{
+    HPEN pen = CreatePen(PS_SOLID, 1, color);
+    HGDIOBJ old = SelectObject(dc, pen);
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+bool PaletteDisplay()
+{
+    HDC screen = GetDC(nullptr);
+    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    ReleaseDC(nullptr, screen);
+    return bits <= 8;
+}
+
+} // namespace
+
+TabStrip::TabStrip() : stripHeight_(tabstrip::kDefaultStripHeight) {}
+
+TabStrip::~TabStrip()
+{
+    Destroy();
+}
+
+HWND TabStrip::Create(HWND parent, const RECT& rect, DWORD style, UINT id)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterWindowClass(windowClass)) return nullptr;
+    return Window::Create(kClassName, 0, L"", style, rect, parent, id);
+}
+
+DWORD TabStrip::StripStyle() const
+{
+    return static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE)) & kTabStripStyleMask;
+}
+
+int TabStrip::AppendTab(const std::wstring& title, int image, HWND page)
+{
+    tabs_.push_back(Tab{title, image, page, 0});
+    MeasureTabs();
+    LayOut();
+    InvalidateRect(Handle(), nullptr, FALSE);
+    return TabCount() - 1;
+}
+
+int TabStrip::FindTab(HWND page) const
+{
+    for (int i = 0; i < TabCount(); ++i) {
+        if (tabs_[i].page == page) return i;
+    }
+    return -1;
+}
+
+HWND TabStrip::TabPage(int index) const
+{
+    return index >= 0 && index < TabCount() ? tabs_[index].page : nullptr;
+}
+
+std::wstring TabStrip::TabTitle(int index) const
+{
+    return index >= 0 && index < TabCount() ? tabs_[index].title : std::wstring();
+}
+
+LRESULT TabStrip::SendNotify(NMHDR& header)
+{
+    header.hwndFrom = Handle();
+    header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(Handle()));
+    HWND parent = GetParent(Handle());
+    return parent ? SendMessageW(parent, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header)) : 0;
+}
+
+bool TabStrip::SelectTab(int index)
+{
+    if (index < 0 || index >= TabCount()) return false;
+    TabStripNotification record{};
+    record.header.code = TCN_SELCHANGING;
+    record.oldIndex = selected_;
+    record.newIndex = index;
+    record.point = POINT{-1, -1};
+    if (SendNotify(record.header) == 1) return false;
+
+    selected_ = index;
+    LayOut();
+    const std::vector<int> edges = Edges();
+    offset_ = tabstrip::ScrollIntoView(offset_, edges[index], edges[index + 1], visibleWidth_);
+    LayOut();
+    InvalidateRect(Handle(), nullptr, FALSE);
+
+    record.header.code = TCN_SELCHANGE;
+    SendNotify(record.header);
+    return true;
+}
+
+std::vector<int> TabStrip::Edges() const
+{
+    std::vector<int> widths;
+    widths.reserve(tabs_.size());
+    for (const Tab& tab : tabs_) widths.push_back(tab.width);
+    return tabstrip::TabEdges(widths);
+}
+
+RECT TabStrip::TabRect(int index) const
+{
+    if (index < 0 || index >= TabCount()) return RECT{};
+    const std::vector<int> edges = Edges();
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    return RECT{edges[index] + offset_, 0, edges[index + 1] + offset_, client.bottom};
+}
+
+int TabStrip::HitTestTab(POINT point) const
+{
+    if (point.x >= visibleWidth_ || point.y < 0) return -1;
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    if (point.y >= client.bottom) return -1;
+    return tabstrip::HitTestTabs(Edges(), offset_, point.x);
+}
+
+void TabStrip::MakeFonts()
+{
+    if (ownsFonts_) {
+        DeleteObject(font_);
+        DeleteObject(boldFont_);
+    }
+    font_ = nullptr;
+    boldFont_ = nullptr;
+    ownsFonts_ = false;
+
+    LOGFONTW logFont{};
+    if (SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(logFont), &logFont, 0)) {
+        font_ = CreateFontIndirectW(&logFont);
+        logFont.lfWeight = FW_BOLD;
+        boldFont_ = CreateFontIndirectW(&logFont);
+    }
+    if (font_ && boldFont_) {
+        ownsFonts_ = true;
+    } else {
+        if (font_) DeleteObject(font_);
+        if (boldFont_) DeleteObject(boldFont_);
+        font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        boldFont_ = font_;
+    }
+
+    HDC dc = GetDC(Handle());
+    HGDIOBJ old = SelectObject(dc, font_);
+    TEXTMETRICW metrics{};
+    if (GetTextMetricsW(dc, &metrics)) stripHeight_ = tabstrip::StripHeight(metrics.tmAscent);
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+}
+
+void TabStrip::MakeColors()
+{
+    if (background_) DeleteObject(background_);
+    if (PaletteDisplay()) {
+        background_ = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
+        glyphColor_ = GetSysColor(COLOR_GRAYTEXT);
+    } else {
+        background_ = CreateSolidBrush(tabstrip::LightenedBackground(GetSysColor(COLOR_BTNFACE)));
+        glyphColor_ = tabstrip::DarkenedGlyphs(GetSysColor(COLOR_GRAYTEXT));
+    }
+}
+
+void TabStrip::MeasureTabs()
+{
+    if (!Handle()) return;
+    HDC dc = GetDC(Handle());
+    // The selected title may be bold: measure every title as it would be drawn
+    // selected, so that tabs keep their places when the selection moves.
+    const bool bold = (StripStyle() & kTabStripBoldSelected) != 0;
+    HGDIOBJ old = SelectObject(dc, bold ? boldFont_ : font_);
+    for (Tab& tab : tabs_) {
+        SIZE extent{0, 0};
+        GetTextExtentPoint32W(dc, tab.title.c_str(), static_cast<int>(tab.title.size()), &extent);
+        tab.width = extent.cx + 2 * kTitlePadding + (tab.image >= 0 ? kImageSize + 4 : 0);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+}
+
+void TabStrip::LayOut()
+{
+    if (!Handle()) return;
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const int width = client.right;
+    const std::vector<int> edges = Edges();
+    const int tabsEnd = edges.back();
+
+    buttonsShown_ = (StripStyle() & kTabStripScrollButtons) != 0 && tabsEnd > width;
+    if (buttonsShown_) {
+        scrollRightButton_ = RECT{width - kButtonWidth, 0, width, client.bottom};
+        scrollLeftButton_ = RECT{width - 2 * kButtonWidth, 0, width - kButtonWidth, client.bottom};
+        visibleWidth_ = std::max(0, width - 2 * kButtonWidth - 2);
+    } else {
+        scrollLeftButton_ = RECT{};
+        scrollRightButton_ = RECT{};
+        visibleWidth_ = width;
+        offset_ = 0;
+    }
+    canScrollLeft_ = buttonsShown_ && tabstrip::CanScrollLeft(offset_);
+    canScrollRight_ = buttonsShown_ && tabstrip::CanScrollRight(offset_, tabsEnd, visibleWidth_);
+    UpdateTooltips();
+}
+
+void TabStrip::ScrollOnce(Button button)
+{
+    if (button == Button::ScrollLeft && canScrollLeft_)
+        offset_ = tabstrip::ScrollLeftOnce(offset_);
+    else if (button == Button::ScrollRight && canScrollRight_)
+        offset_ = tabstrip::ScrollRightOnce(offset_);
+    else
+        return;
+    LayOut();
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TabStrip::UpdateTooltips()
+{
+    if (!tooltip_) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = Handle();
+    tool.uId = kScrollLeftTool;
+    tool.rect = scrollLeftButton_;
+    SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.uId = kScrollRightTool;
+    tool.rect = scrollRightButton_;
+    SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+const MessageEntry<TabStrip> TabStrip::kMessageMap[] = {
+    OnMessage(WM_CREATE, &TabStrip::OnCreate),
+    OnMessage(WM_DESTROY, &TabStrip::OnDestroy),
+    OnMessage(WM_SIZE, &TabStrip::OnSize),
+    OnMessage(WM_PAINT, &TabStrip::OnPaint),
+    OnMessage(WM_ERASEBKGND, &TabStrip::OnEraseBackground),
+    OnMessage(WM_LBUTTONDOWN, &TabStrip::OnLeftButtonDown),
+    OnMessage(WM_LBUTTONDBLCLK, &TabStrip::OnLeftButtonDown),
+    OnMessage(WM_LBUTTONUP, &TabStrip::OnLeftButtonUp),
+    OnMessage(WM_MOUSEMOVE, &TabStrip::OnMouseMove),
+    OnMessage(WM_MOUSELEAVE, &TabStrip::OnMouseLeave),
+    OnMessage(WM_CAPTURECHANGED, &TabStrip::OnCaptureChanged),
+    OnMessage(WM_TIMER, &TabStrip::OnTimer),
+    OnMessage(WM_SETTINGCHANGE, &TabStrip::OnSettingChange),
+    OnMessage(WM_SYSCOLORCHANGE, &TabStrip::OnSysColorChange),
+};
+
+bool TabStrip::ProcessMessage(Message& message, LRESULT& result)
+{
+    return RouteMessage(this, kMessageMap, message, result);
+}
+
+LRESULT TabStrip::OnCreate(Message&)
+{
+    images_ = ImageList_Create(kImageSize, kImageSize, ILC_COLOR32 | ILC_MASK, 4, 4);
+    MakeFonts();
+    MakeColors();
+
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (tooltip_) {
+        const struct {
+            UINT_PTR id;
+            const wchar_t* text;
+        } tools[] = {{kScrollLeftTool, L"Scroll Left"}, {kScrollRightTool, L"Scroll Right"}};
+        for (const auto& entry : tools) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.hwnd = Handle();
+            tool.uId = entry.id;
+            tool.lpszText = const_cast<wchar_t*>(entry.text);
+            SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        SendMessageW(tooltip_, TTM_ACTIVATE, (StripStyle() & kTabStripTooltips) ? TRUE : FALSE, 0);
+    }
+    LayOut();
+    return 0;
+}
+
+LRESULT TabStrip::OnDestroy(Message&)
+{
+    KillTimer(Handle(), kRepeatTimer);
+    if (tooltip_) DestroyWindow(tooltip_);
+    tooltip_ = nullptr;
+    if (images_) ImageList_Destroy(images_);
+    images_ = nullptr;
+    if (ownsFonts_) {
+        DeleteObject(font_);
+        DeleteObject(boldFont_);
+    }
+    font_ = boldFont_ = nullptr;
+    ownsFonts_ = false;
+    if (background_) DeleteObject(background_);
+    background_ = nullptr;
+    return 0;
+}
+
+LRESULT TabStrip::OnSize(Message&)
+{
+    LayOut();
+    InvalidateRect(Handle(), nullptr, FALSE);
+    return 0;
+}
+
+LRESULT TabStrip::OnSettingChange(Message& message)
+{
+    MakeFonts();
+    MakeColors();
+    MeasureTabs();
+    LayOut();
+    InvalidateRect(Handle(), nullptr, FALSE);
+    message.handled = false;
+    return 0;
+}
+
+LRESULT TabStrip::OnSysColorChange(Message& message)
+{
+    MakeColors();
+    InvalidateRect(Handle(), nullptr, FALSE);
+    message.handled = false;
+    return 0;
+}
+
+LRESULT TabStrip::OnEraseBackground(Message&)
+{
+    return 1; // OnPaint covers everything
+}
+
+LRESULT TabStrip::OnLeftButtonDown(Message& message)
+{
+    const POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    if (tooltip_) {
+        MSG relay{Handle(), message.message, message.wParam, message.lParam, 0, {}};
+        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
+    }
+
+    if (buttonsShown_) {
+        Button button = Button::None;
+        if (PtInRect(&scrollLeftButton_, point)) button = Button::ScrollLeft;
+        if (PtInRect(&scrollRightButton_, point)) button = Button::ScrollRight;
+        if (button != Button::None) {
+            const bool canAct = button == Button::ScrollLeft ? canScrollLeft_ : canScrollRight_;
+            if (canAct) {
+                pressedButton_ = button;
+                SetCapture(Handle());
+                ScrollOnce(button);
+                SetTimer(Handle(), kRepeatTimer, repeatMilliseconds_, nullptr);
+            }
+            return 0;
+        }
+    }
+
+    const int index = HitTestTab(point);
+    TabStripClick record{};
+    record.header.code = static_cast<UINT>(NM_CLICK);
+    record.index = index;
+    record.point = point;
+    if (SendNotify(record.header) != 0 || index < 0) return 0;
+    SelectTab(index);
+    if (IsWindow(Handle())) SetCapture(Handle());
+    return 0;
+}
+
+LRESULT TabStrip::OnLeftButtonUp(Message&)
+{
+    KillTimer(Handle(), kRepeatTimer);
+    pressedButton_ = Button::None;
+    if (GetCapture() == Handle()) ReleaseCapture();
+    return 0;
+}
+
+LRESULT TabStrip::OnCaptureChanged(Message&)
+{
+    KillTimer(Handle(), kRepeatTimer);
+    pressedButton_ = Button::None;
+    return 0;
+}
+
+LRESULT TabStrip::OnTimer(Message& message)
+{
+    if (message.wParam != kRepeatTimer) {
+        message.handled = false;
+        return 0;
+    }
+    const bool canAct = pressedButton_ == Button::ScrollLeft    ? canScrollLeft_
+                        : pressedButton_ == Button::ScrollRight ? canScrollRight_
+                                                                : false;
+    if (!canAct) {
+        KillTimer(Handle(), kRepeatTimer);
+        return 0;
+    }
+    ScrollOnce(pressedButton_);
+    return 0;
+}
+
+LRESULT TabStrip::OnMouseMove(Message& message)
+{
+    if (tooltip_) {
+        MSG relay{Handle(), message.message, message.wParam, message.lParam, 0, {}};
+        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
+    }
+    if (!(StripStyle() & kTabStripHotTrack)) return 0;
+    if (!trackingLeave_) {
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = Handle();
+        trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+    }
+    const POINT point{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    const int index = HitTestTab(point);
+    if (index != hot_) {
+        hot_ = index;
+        InvalidateRect(Handle(), nullptr, FALSE);
+    }
+    return 0;
+}
+
+LRESULT TabStrip::OnMouseLeave(Message&)
+{
+    trackingLeave_ = false;
+    if (hot_ != -1) {
+        hot_ = -1;
+        InvalidateRect(Handle(), nullptr, FALSE);
+    }
+    return 0;
+}
+
+LRESULT TabStrip::OnPaint(Message&)
+{
+    PAINTSTRUCT paint;
+    HDC target = BeginPaint(Handle(), &paint);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    // Drawn off screen first so that scrolling does not flicker.
+    HDC dc = CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateCompatibleBitmap(target, std::max<LONG>(1, client.right), std::max<LONG>(1, client.bottom));
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    Paint(dc, client);
+    BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    EndPaint(Handle(), &paint);
+    return 0;
+}
+
+void TabStrip::Paint(HDC dc, const RECT& client)
+{
+    NMCUSTOMDRAW draw{};
+    draw.hdr.code = static_cast<UINT>(NM_CUSTOMDRAW);
+    draw.dwDrawStage = CDDS_PREPAINT;
+    draw.hdc = dc;
+    draw.rc = client;
+    const LRESULT answer = SendNotify(draw.hdr);
+    if (!(answer & CDRF_SKIPDEFAULT)) FillRect(dc, &client, background_);
+
+    const bool bottom = (StripStyle() & kTabStripBottom) != 0;
+    // The line along the side that faces the page.
+    const int edgeY = bottom ? 0 : client.bottom - 1;
+    Line(dc, 0, edgeY, client.right, edgeY, GetSysColor(COLOR_3DDKSHADOW));
+
+    HGDIOBJ oldFont = SelectObject(dc, font_);
+    SetBkMode(dc, TRANSPARENT);
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, 0, 0, visibleWidth_, client.bottom);
+    for (int i = 0; i < TabCount(); ++i) {
+        if (i != selected_) PaintTab(dc, i, TabRect(i));
+    }
+    if (selected_ >= 0) PaintTab(dc, selected_, TabRect(selected_));
+    RestoreDC(dc, saved);
+    SelectObject(dc, oldFont);
+
+    if (buttonsShown_) {
+        PaintScrollButton(dc, scrollLeftButton_, true, canScrollLeft_);
+        PaintScrollButton(dc, scrollRightButton_, false, canScrollRight_);
+    }
+
+    draw.dwDrawStage = CDDS_POSTPAINT;
+    SendNotify(draw.hdr);
+}
+
+void TabStrip::PaintTab(HDC dc, int index, const RECT& rect)
+{
+    const Tab& tab = tabs_[index];
+    const bool selected = index == selected_;
+    const bool hot = index == hot_ && (StripStyle() & kTabStripHotTrack) != 0;
+    const bool bottom = (StripStyle() & kTabStripBottom) != 0;
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF dark = GetSysColor(COLOR_3DDKSHADOW);
+
+    RECT body = rect;
+    if (selected) {
+        // The selected tab joins the page: filled in the page colour over the edge line.
+        if (bottom)
+            body.bottom -= 2;
+        else
+            body.top += 2;
+        FillSolid(dc, body, GetSysColor(COLOR_BTNFACE));
+        const int outer = bottom ? body.bottom : body.top;
+        const int inner = bottom ? body.top : body.bottom - 1;
+        Line(dc, body.left, inner, body.left, outer, shadow);
+        Line(dc, body.right - 1, inner, body.right - 1, outer, dark);
+        Line(dc, body.left, outer, body.right, outer, dark);
+        if (StripStyle() & kTabStripEdgeVariant) {
+            // The variant: a highlight line inside the left edge.
+            Line(dc, body.left + 1, inner, body.left + 1, outer, GetSysColor(COLOR_BTNHIGHLIGHT));
+        }
+    } else {
+        // Flat: only a short separator at the right.
+        Line(dc, rect.right - 1, rect.top + 4, rect.right - 1, rect.bottom - 4, shadow);
+    }
+
+    RECT title = body;
+    title.left += kTitlePadding;
+    title.right -= kTitlePadding;
+    if (tab.image >= 0 && images_) {
+        ImageList_Draw(images_, tab.image, dc, title.left, (title.top + title.bottom - kImageSize) / 2,
+                       ILD_TRANSPARENT);
+        title.left += kImageSize + 4;
+    }
+    const bool bold = selected && (StripStyle() & kTabStripBoldSelected) != 0;
+    HGDIOBJ oldFont = SelectObject(dc, bold ? boldFont_ : font_);
+    SetTextColor(dc, hot && !selected ? GetSysColor(COLOR_HOTLIGHT) : GetSysColor(COLOR_BTNTEXT));
+    DrawTextW(dc, tab.title.c_str(), static_cast<int>(tab.title.size()), &title,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(dc, oldFont);
+}
+
+void TabStrip::PaintScrollButton(HDC dc, const RECT& rect, bool pointsLeft, bool enabled)
+{
+    FillRect(dc, &rect, background_);
+    const COLORREF color = enabled ? glyphColor_ : GetSysColor(COLOR_BTNSHADOW);
+    const int middleX = (rect.left + rect.right) / 2;
+    const int middleY = (rect.top + rect.bottom) / 2;
+    const POINT left[3] = {{middleX + 2, middleY - 4}, {middleX + 2, middleY + 4}, {middleX - 2, middleY}};
+    const POINT right[3] = {{middleX - 2, middleY - 4}, {middleX - 2, middleY + 4}, {middleX + 2, middleY}};
+    HBRUSH brush = CreateSolidBrush(color);
+    HPEN pen = CreatePen(PS_SOLID, 1, color);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    Polygon(dc, pointsLeft ? left : right, 3);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+}

@@ -1,0 +1,107 @@
+#include "controls/TabStripMetrics.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tabstrip {
+
+namespace {
+
+int Red(std::uint32_t color) { return static_cast<int>(color & 0xFF); }
+int Green(std::uint32_t color) { return static_cast<int>((color >> 8) & 0xFF); }
+int Blue(std::uint32_t color) { return static_cast<int>((color >> 16) & 0xFF); }
+
+std::uint32_t Compose(int red, int green, int blue)
+{
+    auto clamp = [](int value) { return static_cast<std::uint32_t>(std::min(255, std::max(0, value))); };
+    return clamp(red) | (clamp(green) << 8) | (clamp(blue) << 16);
+}
+
+// numerator / denominator rounded half up, for non-negative values.
+int RoundedQuotient(int numerator, int denominator)
+{
+    return (2 * numerator + denominator) / (2 * denominator);
+}
+
+} // namespace
+
+int StripHeight(int ascent)
+{
+    const int scaled = static_cast<int>(std::lround(24.0 * ascent / 11.0));
+    return (scaled - 24) / 2 + 24;
+}
+
+std::uint32_t LightenedBackground(std::uint32_t buttonFace)
+{
+    const int channels[3] = {Red(buttonFace), Green(buttonFace), Blue(buttonFace)};
+    const int brightest = std::max({channels[0], channels[1], channels[2]});
+    const int lift = brightest > 220 ? 255 - brightest : 35;
+    int result[3];
+    for (int i = 0; i < 3; ++i) {
+        const int x = channels[i];
+        result[i] = brightest == 0 ? x + lift : x + RoundedQuotient(lift * x, brightest);
+    }
+    return Compose(result[0], result[1], result[2]);
+}
+
+std::uint32_t DarkenedGlyphs(std::uint32_t grayText)
+{
+    const int channels[3] = {Red(grayText), Green(grayText), Blue(grayText)};
+    const int brightest = std::max({channels[0], channels[1], channels[2]});
+    int result[3];
+    for (int i = 0; i < 3; ++i) {
+        const int x = channels[i];
+        result[i] = x > 42 ? x - RoundedQuotient(43 * x, brightest) : x / 2;
+    }
+    return Compose(result[0], result[1], result[2]);
+}
+
+std::vector<int> TabEdges(const std::vector<int>& widths)
+{
+    std::vector<int> edges;
+    edges.reserve(widths.size() + 1);
+    int x = 0;
+    edges.push_back(x);
+    for (int width : widths) {
+        x += width;
+        edges.push_back(x);
+    }
+    return edges;
+}
+
+int HitTestTabs(const std::vector<int>& edges, int offset, int x)
+{
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+        if (x >= edges[i] + offset && x < edges[i + 1] + offset) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+bool CanScrollLeft(int offset)
+{
+    return offset < 0;
+}
+
+bool CanScrollRight(int offset, int tabsEnd, int visibleWidth)
+{
+    return tabsEnd + offset > visibleWidth;
+}
+
+int ScrollLeftOnce(int offset)
+{
+    return std::min(0, offset + kScrollStep);
+}
+
+int ScrollRightOnce(int offset)
+{
+    return offset - kScrollStep;
+}
+
+int ScrollIntoView(int offset, int tabLeft, int tabRight, int visibleWidth)
+{
+    if (tabLeft + offset < 0) return std::min(0, kScrollMargin - tabLeft);
+    if (tabRight + offset > visibleWidth) return std::min(0, visibleWidth - tabRight - kScrollMargin);
+    return offset;
+}
+
+} // namespace tabstrip

@@ -1,0 +1,55 @@
+#include "controls/VisualStyles.h"
+
+namespace {
+
+template <class F>
+F Lookup(HMODULE module, const char* name)
+{
+    return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+} // namespace
+
+const VisualStyles& VisualStyles::Get()
+{
+    static const VisualStyles library;
+    return library;
+}
+
+VisualStyles::VisualStyles()
+{
+    HMODULE module = LoadLibraryW(L"uxtheme.dll");
+    if (!module) return;
+    openThemeData_ = Lookup<OpenThemeDataFn>(module, "OpenThemeData");
+    closeThemeData_ = Lookup<CloseThemeDataFn>(module, "CloseThemeData");
+    drawThemeBackground_ = Lookup<DrawThemeBackgroundFn>(module, "DrawThemeBackground");
+    drawThemeParentBackground_ = Lookup<DrawThemeParentBackgroundFn>(module, "DrawThemeParentBackground");
+    isPartiallyTransparent_ = Lookup<IsPartiallyTransparentFn>(module, "IsThemeBackgroundPartiallyTransparent");
+    getContentRect_ = Lookup<GetContentRectFn>(module, "GetThemeBackgroundContentRect");
+    if (!openThemeData_ || !closeThemeData_ || !drawThemeBackground_ || !getContentRect_) openThemeData_ = nullptr;
+}
+
+HANDLE VisualStyles::Open(HWND window, const wchar_t* classList) const
+{
+    return openThemeData_ ? openThemeData_(window, classList) : nullptr;
+}
+
+void VisualStyles::Close(HANDLE theme) const
+{
+    if (theme && closeThemeData_) closeThemeData_(theme);
+}
+
+void VisualStyles::DrawBackground(HANDLE theme, HWND window, HDC dc, int part, int state, const RECT& rect) const
+{
+    if (!theme) return;
+    if (isPartiallyTransparent_ && drawThemeParentBackground_ && isPartiallyTransparent_(theme, part, state))
+        drawThemeParentBackground_(window, dc, &rect);
+    drawThemeBackground_(theme, dc, part, state, &rect, nullptr);
+}
+
+RECT VisualStyles::ContentRect(HANDLE theme, HDC dc, int part, int state, const RECT& rect) const
+{
+    RECT content = rect;
+    if (theme && getContentRect_) getContentRect_(theme, dc, part, state, &rect, &content);
+    return content;
+}

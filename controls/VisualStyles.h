@@ -1,0 +1,36 @@
+// The visual-styles library, loaded where it exists ("uxtheme.dll"); where
+// it does not, every call reports no theme and the caller draws classic.
+#pragma once
+
+#include <windows.h>
+
+class VisualStyles {
+public:
+    // The library of the process, loaded on first use and kept until exit.
+    static const VisualStyles& Get();
+
+    bool Available() const { return openThemeData_ != nullptr; }
+
+    // Returns nullptr when there is no library or no active theme.
+    HANDLE Open(HWND window, const wchar_t* classList) const;
+    void Close(HANDLE theme) const;
+    void DrawBackground(HANDLE theme, HWND window, HDC dc, int part, int state, const RECT& rect) const;
+    RECT ContentRect(HANDLE theme, HDC dc, int part, int state, const RECT& rect) const;
+
+private:
+    VisualStyles();
+
+    using OpenThemeDataFn = HANDLE(WINAPI*)(HWND, LPCWSTR);
+    using CloseThemeDataFn = HRESULT(WINAPI*)(HANDLE);
+    using DrawThemeBackgroundFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
+    using DrawThemeParentBackgroundFn = HRESULT(WINAPI*)(HWND, HDC, const RECT*);
+    using IsPartiallyTransparentFn = BOOL(WINAPI*)(HANDLE, int, int);
+    using GetContentRectFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, RECT*);
+
+    OpenThemeDataFn openThemeData_ = nullptr;
+    CloseThemeDataFn closeThemeData_ = nullptr;
+    DrawThemeBackgroundFn drawThemeBackground_ = nullptr;
+    DrawThemeParentBackgroundFn drawThemeParentBackground_ = nullptr;
+    IsPartiallyTransparentFn isPartiallyTransparent_ = nullptr;
+    GetContentRectFn getContentRect_ = nullptr;
+};

@@ -1,0 +1,115 @@
+#include "framework/Dialog.h"
+
+#include "framework/Reflection.h"
+
+namespace {
+
+// Messages whose answer a dialog procedure returns directly instead of
+// through DWLP_MSGRESULT.
+bool ReturnsAnswerDirectly(UINT message)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+        return true;
+    default:
+        return false;
+    }
+}
+
+HINSTANCE OrModule(HINSTANCE instance)
+{
+    return instance ? instance : GetModuleHandleW(nullptr);
+}
+
+} // namespace
+
+Dialog::~Dialog()
+{
+    Destroy();
+}
+
+HWND Dialog::CreateModeless(HWND parent, UINT templateId, HINSTANCE instance)
+{
+    if (window_) return nullptr;
+    modal_ = false;
+    return CreateDialogParamW(OrModule(instance), MAKEINTRESOURCEW(templateId), parent, &Dialog::DialogProcedure,
+                              reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::CreateModeless(HWND parent, const DLGTEMPLATE* dialogTemplate, HINSTANCE instance)
+{
+    if (window_) return nullptr;
+    modal_ = false;
+    return CreateDialogIndirectParamW(OrModule(instance), dialogTemplate, parent, &Dialog::DialogProcedure,
+                                      reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR Dialog::RunModal(HWND parent, UINT templateId, HINSTANCE instance)
+{
+    if (window_) return -1;
+    modal_ = true;
+    return DialogBoxParamW(OrModule(instance), MAKEINTRESOURCEW(templateId), parent, &Dialog::DialogProcedure,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR Dialog::RunModal(HWND parent, const DLGTEMPLATE* dialogTemplate, HINSTANCE instance)
+{
+    if (window_) return -1;
+    modal_ = true;
+    return DialogBoxIndirectParamW(OrModule(instance), dialogTemplate, parent, &Dialog::DialogProcedure,
+                                   reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::EndModal(INT_PTR result)
+{
+    if (window_ && modal_) EndDialog(window_, result);
+}
+
+void Dialog::Destroy()
+{
+    if (!window_ || !IsWindow(window_)) return;
+    if (modal_)
+        EndDialog(window_, IDCANCEL);
+    else
+        DestroyWindow(window_);
+}
+
+INT_PTR CALLBACK Dialog::DialogProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Dialog* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(handle, DWLP_USER));
+    if (!self && message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        if (self) {
+            self->window_ = handle;
+            SetWindowLongPtrW(handle, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        }
+    }
+    if (!self) return FALSE;
+
+    Message current{message, wParam, lParam, false};
+    LRESULT result = 0;
+    bool answered = self->ProcessMessage(current, result);
+    if (!answered) answered = ReflectToChild(handle, message, wParam, lParam, result);
+
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(handle, DWLP_USER, 0);
+        self->window_ = nullptr;
+        self->OnFinalMessage();
+        return FALSE;
+    }
+    if (!answered) return FALSE;
+    if (ReturnsAnswerDirectly(message)) return static_cast<INT_PTR>(result);
+    SetWindowLongPtrW(handle, DWLP_MSGRESULT, result);
+    return TRUE;
+}
