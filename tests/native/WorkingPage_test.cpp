@@ -1,0 +1,203 @@
+#include "page/DefaultStyleBlock.h"
+#include "page/WorkingPage.h"
+#include "style/FileText.h"
+#include "style/StyleDocument.h"
+#include "style/TextPrimitives.h"
+#include "tests/native/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char kMarkerLine[] = "<!-- Glimmerpatch -->\r\n";
+const char kStyleEnd[] = "</style>\r\n";
+
+std::size_t CountOf(const std::string& text, const std::string& pattern, std::size_t from = 0,
+                    std::size_t to = std::string::npos)
+{
+    std::size_t count = 0;
+    for (auto at = text.find(pattern, from); at != std::string::npos && at < to; at = text.find(pattern, at + 1)) ++count;
+    return count;
+}
+
+// The line that starts at position p, without its CR LF.
+std::string LineAt(const std::string& text, std::size_t p)
+{
+    return text.substr(p, text.find("\r\n", p) - p);
+}
+
+// The style block from the marker line through its "</style>" line.
+std::string StyleBlockOf(const std::string& page)
+{
+    const auto marker = page.find(kMarkerLine);
+    if (marker == std::string::npos) return {};
+    const auto end = page.find(kStyleEnd, marker);
+    if (end == std::string::npos) return {};
+    return page.substr(marker, end + sizeof(kStyleEnd) - 1 - marker);
+}
+
+} // namespace
+
+TEST(WorkingPage, LinesEndInCrLfAndTextIsAscii)
+{
+    const std::string page = WorkingPageText();
+    ASSERT_GE(page.size(), 2u);
+    EXPECT_EQ(page.substr(page.size() - 2), "\r\n");
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(page[i]);
+        ASSERT_TRUE((c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n')
+            << "byte " << int(c) << " at " << i;
+        if (c == '\r') {
+            ASSERT_TRUE(i + 1 < page.size() && page[i + 1] == '\n') << "bare CR at " << i;
+        }
+        if (c == '\n') {
+            ASSERT_TRUE(i > 0 && page[i - 1] == '\r') << "bare LF at " << i;
+        }
+    }
+}
+
+TEST(WorkingPage, FrameHeadAndSiteSheetComeBeforeTheMarker)
+{
+    const std::string page = WorkingPageText();
+    EXPECT_EQ(page.rfind("<!--- *** ", 0), 0u);
+    const std::string firstLine = LineAt(page, 0);
+    EXPECT_GT(firstLine.size(), std::string("<!--- ***  *** --->").size()) << "server name present";
+    EXPECT_EQ(firstLine.substr(firstLine.size() - 9), " *** --->");
+    const std::string head = "\r\n<html>\r\n\r\n<head>\r\n<title>\r\n</title>\r\n"
+                             "<meta name=\"description\" content=\"MySpace Profile\" /><meta http-equiv=\"expires\" "
+                             "content=\"0\" /><meta http-equiv=\"Pragma\" content=\"no-cache\" />\r\n"
+                             "</head>\r\n\r\n<style type=\"text/css\">\r\n";
+    EXPECT_EQ(page.substr(firstLine.size(), head.size()), head);
+
+    const auto marker = page.find(kMarkerLine);
+    ASSERT_NE(marker, std::string::npos);
+    EXPECT_EQ(CountOf(page, "</style>", 0, marker), 1u) << "only the site style sheet closes before the marker";
+    // The site sheet's end, then two empty lines, then the marker.
+    EXPECT_EQ(page.find("\r\n</style>\r\n\r\n\r\n<!-- Glimmerpatch -->\r\n"), marker - 16);
+}
+
+TEST(WorkingPage, MarkerOpensTheDefaultStyleBlock)
+{
+    const std::string page = WorkingPageText();
+    EXPECT_EQ(CountOf(page, "<!-- Glimmerpatch -->"), 1u);
+    const auto marker = page.find(kMarkerLine);
+    ASSERT_NE(marker, std::string::npos);
+    // Rule block searches start at the marker word: it must not occur earlier.
+    EXPECT_EQ(page.find("Glimmerpatch"), marker + 5);
+
+    const std::size_t afterMarker = marker + sizeof(kMarkerLine) - 1;
+    EXPECT_EQ(LineAt(page, afterMarker), "<style type=\"text/css\">");
+    EXPECT_EQ(LineAt(page, page.find("\r\n", afterMarker) + 2), "body{");
+
+    // The first "</style>" after the marker closes row 92, directly after its "}".
+    const auto end = page.find("</style>", marker);
+    ASSERT_NE(end, std::string::npos);
+    const std::string lastBlock = std::string(DefaultRuleBlocks().back().selector) + "\r\n";
+    const auto lastSelector = page.rfind(lastBlock, end);
+    ASSERT_NE(lastSelector, std::string::npos);
+    EXPECT_GT(lastSelector, marker);
+    EXPECT_EQ(page.substr(end - 3, 13), "}\r\n</style>\r\n");
+    EXPECT_EQ(page.find("}\r\n", lastSelector) + 3, end) << "nothing between row 92 and </style>";
+
+    // The style block is the default block, then exactly one empty line, then the body.
+    std::string expected;
+    AppendDefaultStyleBlock(expected);
+    EXPECT_EQ(StyleBlockOf(page), expected);
+    const std::size_t afterBlock = marker + expected.size();
+    EXPECT_EQ(page.substr(afterBlock, 7), "\r\n<body");
+}
+
+TEST(WorkingPage, EverySelectorIsFoundFirstAtItsOwnLine)
+{
+    const std::string page = WorkingPageText();
+    const TextPosition m = Find(page, "Glimmerpatch", 0);
+    ASSERT_NE(m, -1);
+    const TextPosition styleEnd = Find(page, "</style>", m);
+    TextPosition previous = m;
+    int row = 0;
+    for (const DefaultRuleBlock& block : DefaultRuleBlocks()) {
+        ++row;
+        const TextPosition s = Find(page, block.selector, m);
+        ASSERT_NE(s, -1) << "row " << row;
+        EXPECT_EQ(page.substr(static_cast<std::size_t>(s) - 2, 2), "\r\n") << "row " << row << " not at a line start";
+        EXPECT_EQ(LineAt(page, static_cast<std::size_t>(s)), block.selector) << "row " << row;
+        EXPECT_GT(s, previous) << "row " << row << " out of order";
+        EXPECT_LT(s, styleEnd) << "row " << row;
+        previous = s;
+    }
+}
+
+TEST(WorkingPage, WritesTheSamePageEveryTimeInOneWrite)
+{
+    testing_support::WorkingFolder folder("glimmerpatch-page");
+    const unsigned long before = WholeFileWriteCount();
+    WriteWorkingPage();
+    EXPECT_EQ(WholeFileWriteCount(), before + 1);
+    const std::string first = folder.Page();
+    WriteWorkingPage();
+    EXPECT_EQ(folder.Page(), first);
+    EXPECT_EQ(first, WorkingPageText());
+}
+
+TEST(WorkingPage, ReplacesAPageHoldingUserStyle)
+{
+    testing_support::WorkingFolder folder("glimmerpatch-page");
+    WriteWorkingPage();
+    StyleDocument::SetProperty("body{", "color", "rgb(1, 2, 3)");
+    StyleDocument::SetProperty("td.custom{", "width", "12px");
+    ASSERT_NE(folder.Page().find("td.custom{"), std::string::npos);
+    WriteWorkingPage();
+    EXPECT_EQ(folder.Page(), WorkingPageText());
+
+    // A longer old file is truncated, not overwritten in part.
+    folder.SetPage(std::string(300 * 1024, 'x'));
+    WriteWorkingPage();
+    EXPECT_EQ(folder.Page(), WorkingPageText());
+}
+
+TEST(WorkingPage, MissingFolderWritesNothing)
+{
+    testing_support::WorkingFolder folder("glimmerpatch-page");
+    SetStartupDirectory(JoinPath(folder.Path(), "no-such-folder"));
+    const unsigned long before = WholeFileWriteCount();
+    WriteWorkingPage();
+    EXPECT_EQ(WholeFileWriteCount(), before);
+    EXPECT_EQ(testing_support::ReadFileOrMissing(WorkingPagePath()), "<missing>");
+}
+
+TEST(WorkingPage, FriendCountRuleIsEditedInPlace)
+{
+    testing_support::WorkingFolder folder("glimmerpatch-page");
+    WriteWorkingPage();
+    const std::string selector = "table tr td.text table tr td.text table tr td .btext .redbtext{";
+    StyleDocument::SetProperty(selector, "color", "rgb(1, 2, 3)");
+
+    const std::string page = folder.Page();
+    const std::string block = StyleBlockOf(page);
+    EXPECT_EQ(CountOf(block, selector), 1u) << "no second block appended";
+    const std::string edited = selector + "\r\n\tfont-family: Verdana;\r\n\tfont-weight: normal;\r\n"
+                                          "\tfont-style: normal;\r\n\tfont-size: 10pt;\r\n\tcolor: rgb(1, 2, 3);\r\n}\r\n\r\n"
+                                          "table tr td.text table tr td.text table tr td table tr td table tr td a{\r\n";
+    EXPECT_NE(block.find(edited), std::string::npos);
+    EXPECT_EQ(page.size(), WorkingPageText().size() - 2) << "only the value changed";
+}
+
+TEST(WorkingPage, EveryDefaultRuleBlockTakesItsOwnEdits)
+{
+    testing_support::WorkingFolder folder("glimmerpatch-page");
+    WriteWorkingPage();
+    for (const DefaultRuleBlock& block : DefaultRuleBlocks()) StyleDocument::SetProperty(block.selector, "z-index", "7");
+
+    const std::string page = folder.Page();
+    std::string expected;
+    for (const DefaultRuleBlock& block : DefaultRuleBlocks()) {
+        std::string lines = std::string(block.selector) + "\r\n";
+        for (const std::string& declaration : block.declarations) lines += "\t" + declaration + "\r\n";
+        lines += "\tz-index: 7;\r\n}\r\n";
+        EXPECT_NE(page.find(lines), std::string::npos) << block.selector;
+    }
+    EXPECT_EQ(page.size(), WorkingPageText().size() + 92 * std::string("\tz-index: 7;\r\n").size())
+        << "no rule block was appended";
+}
