@@ -1,0 +1,489 @@
+// The colour picker button in a real dialog, driven like a user: clicks on
+// the button, then keys and clicks posted to the palette from a timer that
+// fires inside the palette's modal loop (and inside the colour dialog's).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <vector>
+
+#include "controls/ColorPickerButton.h"
+#include "controls/PaletteColors.h"
+#include "framework/Dialog.h"
+#include "tests/windows/DialogTemplateBuilder.h"
+
+namespace {
+
+constexpr WORD kPickerId = 1001;
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kOrange = RGB(255, 104, 32);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+struct Received {
+    UINT code;
+    COLORREF color;
+    BOOL valid;
+};
+
+class PickerDialog : public Dialog {
+public:
+    ColorPickerButton picker;
+    std::vector<Received> received;
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override
+    {
+        if (message.message == WM_INITDIALOG) {
+            picker.Attach(GetDlgItem(Handle(), kPickerId));
+            result = FALSE;
+            return true;
+        }
+        if (message.message == WM_NOTIFY) {
+            const NMHDR* header = reinterpret_cast<const NMHDR*>(message.lParam);
+            if (header->idFrom == kPickerId && header->code >= 0x8000 && header->code <= 0x8004) {
+                const auto* record = reinterpret_cast<const ColorPickerNotification*>(message.lParam);
+                EXPECT_EQ(record->header.hwndFrom, picker.Handle());
+                EXPECT_EQ(message.wParam, kPickerId);
+                received.push_back(Received{record->header.code, record->color, record->valid});
+                result = 0;
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+HWND FindThreadWindow(const wchar_t* className, HWND exclude = nullptr)
+{
+    struct Search {
+        const wchar_t* className;
+        HWND exclude;
+        HWND found;
+    } search{className, exclude, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (window != s->exclude && lstrcmpiW(name, s->className) == 0 && IsWindowVisible(window)) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindPalette()
+{
+    return FindThreadWindow(L"ColorPicker");
+}
+
+// Steps run one per timer tick while the palette (or the colour dialog) is
+// open. A step returns false to be tried again at the next tick. If the
+// script stalls, the timer closes whatever is open, so that no test hangs.
+class Script {
+public:
+    using Step = std::function<bool()>;
+
+    static void Run(std::vector<Step> steps)
+    {
+        steps_ = std::move(steps);
+        next_ = 0;
+        ticks_ = 0;
+        stalled_ = false;
+        timer_ = SetTimer(nullptr, 0, 40, &Script::Tick);
+    }
+    static void Stop()
+    {
+        if (timer_) KillTimer(nullptr, timer_);
+        timer_ = 0;
+    }
+    static bool Finished() { return next_ == steps_.size() && !stalled_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (++ticks_ > 250) {
+            stalled_ = true;
+            if (HWND palette = FindPalette()) PostMessageW(palette, WM_KEYDOWN, VK_ESCAPE, 0);
+            if (HWND dialog = FindThreadWindow(L"#32770", owner_)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            return;
+        }
+        if (next_ < steps_.size() && steps_[next_]()) ++next_;
+    }
+
+    static inline std::vector<Step> steps_;
+    static inline std::size_t next_ = 0;
+    static inline int ticks_ = 0;
+    static inline bool stalled_ = false;
+    static inline UINT_PTR timer_ = 0;
+
+public:
+    static inline HWND owner_ = nullptr; // the test dialog, never taken for the colour dialog
+};
+
+Script::Step Key(WPARAM key)
+{
+    return [key] {
+        HWND palette = FindPalette();
+        if (!palette) return false;
+        PostMessageW(palette, WM_KEYDOWN, key, 0);
+        return true;
+    };
+}
+
+// Palette geometry as a user sees it: the grid of 18-pixel boxes is centred
+// between the two text entries, which are equally high.
+POINT BoxCenter(HWND palette, int index, bool hasAutomatic, bool hasCustom)
+{
+    RECT client;
+    GetClientRect(palette, &client);
+    const int edge = GetSystemMetrics(SM_CYEDGE);
+    const int entries = (hasAutomatic ? 1 : 0) + (hasCustom ? 1 : 0);
+    const int textHeight = entries ? (client.bottom - 2 * edge - 90) / entries : 0;
+    const int gridLeft = (client.right - 144) / 2;
+    const int gridTop = edge + (hasAutomatic ? textHeight : 0);
+    return POINT{gridLeft + (index % 8) * 18 + 9, gridTop + (index / 8) * 18 + 9};
+}
+
+Script::Step ClickAt(std::function<POINT(HWND)> where)
+{
+    return [where] {
+        HWND palette = FindPalette();
+        if (!palette) return false;
+        const POINT point = where(palette);
+        PostMessageW(palette, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        PostMessageW(palette, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+        return true;
+    };
+}
+
+Script::Step ClickBox(int index, bool hasAutomatic = true)
+{
+    return ClickAt([=](HWND palette) { return BoxCenter(palette, index, hasAutomatic, true); });
+}
+
+Script::Step ClickAutomaticEntry()
+{
+    return ClickAt([](HWND palette) {
+        RECT client;
+        GetClientRect(palette, &client);
+        return POINT{client.right / 2, GetSystemMetrics(SM_CYEDGE) + 3};
+    });
+}
+
+Script::Step WithPalette(std::function<void(HWND)> inspect)
+{
+    return [inspect] {
+        HWND palette = FindPalette();
+        if (!palette) return false;
+        inspect(palette);
+        return true;
+    };
+}
+
+Script::Step CloseColorDialog(int button)
+{
+    return [button] {
+        if (FindPalette()) return false;
+        HWND dialog = FindThreadWindow(L"#32770", Script::owner_);
+        if (!dialog) return false;
+        PostMessageW(dialog, WM_COMMAND, button, 0);
+        return true;
+    };
+}
+
+std::vector<UINT> Codes(const std::vector<Received>& received)
+{
+    std::vector<UINT> codes;
+    for (const Received& r : received) codes.push_back(r.code);
+    return codes;
+}
+
+class ColorPickerButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DialogTemplateBuilder builder(WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40, 200, 80, L"Picker test");
+        builder.AddControl(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 10, 10, 38, 26, kPickerId);
+        builder.AddControl(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 60, 10, 50, 14, IDOK, L"OK");
+        ASSERT_NE(dialog_.CreateModeless(nullptr, builder.Get()), nullptr) << GetLastError();
+        Script::owner_ = dialog_.Handle();
+        ASSERT_NE(dialog_.picker.Handle(), nullptr);
+        PumpMessages(50);
+    }
+    void TearDown() override
+    {
+        Script::Stop();
+        dialog_.Destroy();
+    }
+
+    // Clicks the button like a user and returns once the palette (and any
+    // colour dialog) has closed again.
+    void ClickPicker(std::vector<Script::Step> steps)
+    {
+        Script::Run(std::move(steps));
+        HWND button = dialog_.picker.Handle();
+        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        Script::Stop();
+        EXPECT_TRUE(Script::Finished()) << "the script stalled";
+        EXPECT_EQ(FindPalette(), nullptr);
+    }
+
+    COLORREF SwatchPixel()
+    {
+        HWND button = dialog_.picker.Handle();
+        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        PumpMessages(30);
+        RECT client;
+        GetClientRect(button, &client);
+        HDC dc = GetDC(button);
+        const COLORREF pixel = GetPixel(dc, client.right / 3, client.bottom / 2);
+        ReleaseDC(button, dc);
+        return pixel;
+    }
+
+    PickerDialog dialog_;
+};
+
+} // namespace
+
+TEST_F(ColorPickerButtonTest, StartsAutomaticAndOwnerDrawn)
+{
+    EXPECT_EQ(dialog_.picker.GetColor(), kAutomaticColor);
+    EXPECT_EQ(dialog_.picker.GetDefaultText(), L"Automatic");
+    EXPECT_EQ(dialog_.picker.GetCustomText(), L"More Colors...");
+    EXPECT_EQ(dialog_.picker.GetDefaultColor(), GetSysColor(COLOR_APPWORKSPACE));
+    EXPECT_EQ(GetWindowLongPtrW(dialog_.picker.Handle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    dialog_.picker.SetDefaultColor(RGB(10, 200, 30));
+    EXPECT_EQ(SwatchPixel(), RGB(10, 200, 30));
+}
+
+TEST_F(ColorPickerButtonTest, EscapeCancelsWithoutAChange)
+{
+    dialog_.picker.SetColor(kRed);
+    int tools = 0;
+    wchar_t tenth[64] = {};
+    RECT paletteRect{};
+    ClickPicker({WithPalette([&](HWND palette) {
+                     GetWindowRect(palette, &paletteRect);
+                     HWND tooltip = nullptr;
+                     EnumThreadWindows(
+                         GetCurrentThreadId(),
+                         [](HWND window, LPARAM data) -> BOOL {
+                             wchar_t name[64] = {};
+                             GetClassNameW(window, name, 64);
+                             if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && GetWindow(window, GW_OWNER) == FindPalette())
+                                 *reinterpret_cast<HWND*>(data) = window;
+                             return TRUE;
+                         },
+                         reinterpret_cast<LPARAM>(&tooltip));
+                     if (!tooltip) return;
+                     tools = static_cast<int>(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0));
+                     TTTOOLINFOW tool{};
+                     tool.cbSize = sizeof(tool);
+                     tool.hwnd = palette;
+                     tool.uId = 10; // box 9
+                     tool.lpszText = tenth;
+                     SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+                 }),
+                 Key(VK_ESCAPE)});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8004}));
+    for (const Received& r : dialog_.received) EXPECT_EQ(r.color, kRed);
+    EXPECT_EQ(dialog_.picker.GetColor(), kRed);
+    EXPECT_EQ(tools, 40);
+    EXPECT_STREQ(tenth, L"Orange");
+
+    // The palette opened under the button's lower left corner, and its class
+    // is gone again.
+    RECT buttonRect;
+    GetWindowRect(dialog_.picker.Handle(), &buttonRect);
+    EXPECT_EQ(paletteRect.left, buttonRect.left);
+    EXPECT_EQ(paletteRect.top, buttonRect.bottom);
+    WNDCLASSEXW info{};
+    info.cbSize = sizeof(info);
+    EXPECT_FALSE(GetClassInfoExW(GetModuleHandleW(nullptr), L"ColorPicker", &info));
+}
+
+TEST_F(ColorPickerButtonTest, PickingTheCurrentColourChangesNothing)
+{
+    dialog_.picker.SetColor(kRed); // box 16
+    ClickPicker({ClickBox(16)});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8003}));
+    EXPECT_EQ(dialog_.picker.GetColor(), kRed);
+}
+
+TEST_F(ColorPickerButtonTest, PickingAColourBoxReportsItAndShowsIt)
+{
+    dialog_.picker.SetColor(kRed);
+    ClickPicker({ClickBox(9)});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8000, 0x8002, 0x8003}));
+    ASSERT_EQ(dialog_.received.size(), 4u);
+    EXPECT_EQ(dialog_.received[0].color, kRed);
+    EXPECT_EQ(dialog_.received[1].color, kOrange);
+    EXPECT_EQ(dialog_.received[1].valid, TRUE);
+    EXPECT_EQ(dialog_.received[3].color, kOrange);
+    EXPECT_EQ(dialog_.picker.GetColor(), kOrange);
+    EXPECT_EQ(SwatchPixel(), kOrange);
+}
+
+TEST_F(ColorPickerButtonTest, PickingTheAutomaticEntryReportsTheAutomaticColour)
+{
+    dialog_.picker.SetColor(kRed);
+    dialog_.picker.SetDefaultColor(RGB(10, 200, 30));
+    ClickPicker({ClickAutomaticEntry()});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8000, 0x8002, 0x8003}));
+    ASSERT_GE(dialog_.received.size(), 2u);
+    EXPECT_EQ(dialog_.received[1].color, 0xFF000000u);
+    EXPECT_EQ(dialog_.picker.GetColor(), 0xFF000000u);
+    EXPECT_EQ(SwatchPixel(), RGB(10, 200, 30)); // the swatch shows the default colour
+}
+
+TEST_F(ColorPickerButtonTest, ClickOutsideOrRightButtonCancels)
+{
+    dialog_.picker.SetColor(kRed);
+    ClickPicker({ClickAt([](HWND) { return POINT{-30, -30}; })});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8004}));
+
+    dialog_.received.clear();
+    ClickPicker({[] {
+        HWND palette = FindPalette();
+        if (!palette) return false;
+        PostMessageW(palette, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 40));
+        return true;
+    }});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8004}));
+    EXPECT_EQ(dialog_.picker.GetColor(), kRed);
+}
+
+TEST_F(ColorPickerButtonTest, KeyboardMovesThroughEntriesAndRows)
+{
+    dialog_.picker.SetColor(kBlack);
+    // Down from no entry: automatic; Down: colour 0; Right: 1; Down: 9 (Orange).
+    ClickPicker({Key(VK_DOWN), Key(VK_DOWN), Key(VK_RIGHT), Key(VK_DOWN), Key(VK_RETURN)});
+    EXPECT_EQ(dialog_.picker.GetColor(), kOrange);
+
+    // Up from a colour in the top row highlights the automatic entry.
+    dialog_.received.clear();
+    ClickPicker({Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_UP), Key(VK_SPACE)});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8000, 0x8002, 0x8003}));
+    EXPECT_EQ(dialog_.picker.GetColor(), kAutomaticColor);
+
+    // Left from no entry: custom; Left: 39 (White); Left: 38.
+    ClickPicker({Key(VK_LEFT), Key(VK_LEFT), Key(VK_LEFT), Key(VK_RETURN)});
+    EXPECT_EQ(dialog_.picker.GetColor(), kPaletteColors[38].color);
+
+    // Enter with no entry hot is no choice.
+    dialog_.received.clear();
+    ClickPicker({Key(VK_RETURN)});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8004}));
+}
+
+TEST_F(ColorPickerButtonTest, WithoutDefaultTextThereIsNoAutomaticEntry)
+{
+    dialog_.picker.SetDefaultText(L"");
+    dialog_.picker.SetColor(kRed);
+    int height = 0;
+    ClickPicker({WithPalette([&](HWND palette) {
+                     RECT client;
+                     GetClientRect(palette, &client);
+                     height = client.bottom;
+                 }),
+                 Key(VK_ESCAPE)});
+    dialog_.picker.SetDefaultText(L"Automatic");
+    int heightWithBoth = 0;
+    ClickPicker({WithPalette([&](HWND palette) {
+                     RECT client;
+                     GetClientRect(palette, &client);
+                     heightWithBoth = client.bottom;
+                 }),
+                 Key(VK_ESCAPE)});
+    const int textEntry = heightWithBoth - height;
+    EXPECT_GT(textEntry, 10);
+    EXPECT_EQ(height, 2 * GetSystemMetrics(SM_CYEDGE) + 90 + textEntry);
+
+    // A click at the top hits colour 0, not an automatic entry.
+    dialog_.picker.SetDefaultText(L"");
+    dialog_.received.clear();
+    ClickPicker({ClickAt([](HWND palette) {
+        RECT client;
+        GetClientRect(palette, &client);
+        const int gridLeft = (client.right - 144) / 2;
+        return POINT{gridLeft + 5, GetSystemMetrics(SM_CYEDGE) + 3};
+    })});
+    EXPECT_EQ(dialog_.picker.GetColor(), kBlack);
+
+    // Right from no entry skips to colour 0; Up from the top row goes on to
+    // the custom entry, and Up from there to colour 39.
+    ClickPicker({Key(VK_RIGHT), Key(VK_UP), Key(VK_UP), Key(VK_RETURN)});
+    EXPECT_EQ(dialog_.picker.GetColor(), kWhite);
+}
+
+TEST_F(ColorPickerButtonTest, CancellingTheColourDialogLeavesTheColour)
+{
+    dialog_.picker.SetColor(kRed);
+    // Left from no entry: custom, 39, 38, 37, 36; Down from the bottom row: custom.
+    ClickPicker({Key(VK_LEFT), Key(VK_LEFT), Key(VK_LEFT), Key(VK_LEFT), Key(VK_LEFT), Key(VK_DOWN), Key(VK_RETURN),
+                 CloseColorDialog(IDCANCEL)});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8004}));
+    EXPECT_EQ(dialog_.picker.GetColor(), kRed);
+
+    // OK keeps the colour that the dialog started with: no change either.
+    dialog_.received.clear();
+    ClickPicker({ClickAt([](HWND palette) {
+                     RECT client;
+                     GetClientRect(palette, &client);
+                     return POINT{client.right / 2, client.bottom - GetSystemMetrics(SM_CYEDGE) - 3};
+                 }),
+                 CloseColorDialog(IDOK)});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8003}));
+    EXPECT_EQ(dialog_.picker.GetColor(), kRed);
+}
+
+TEST_F(ColorPickerButtonTest, TrackSelectionFollowsTheHighlightAndPutsTheColourBack)
+{
+    dialog_.picker.SetTrackSelection(true);
+    dialog_.picker.SetColor(kRed);
+    ClickPicker({Key(VK_RIGHT), Key(VK_RIGHT), ClickAt([](HWND) { return POINT{-1, -1}; })});
+    // The click outside left the highlight on no entry: valid 0, then the
+    // cancel put red back.
+    const std::vector<UINT> expected{0x8001, 0x8000, 0x8000, 0x8000, 0x8000, 0x8002, 0x8004};
+    ASSERT_EQ(Codes(dialog_.received), expected);
+    EXPECT_EQ(dialog_.received[1].color, kAutomaticColor);
+    EXPECT_EQ(dialog_.received[2].color, kBlack);
+    EXPECT_EQ(dialog_.received[3].valid, FALSE);
+    EXPECT_EQ(dialog_.received[4].color, kRed);
+    EXPECT_EQ(dialog_.received[6].color, kRed);
+    EXPECT_EQ(dialog_.picker.GetColor(), kRed);
+
+    // A choice keeps the tracked colour: the change was reported while tracking.
+    dialog_.received.clear();
+    ClickPicker({Key(VK_DOWN), Key(VK_DOWN), Key(VK_RETURN)});
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8000, 0x8000, 0x8000, 0x8002, 0x8003}));
+    EXPECT_EQ(dialog_.picker.GetColor(), kBlack);
+}
+
+TEST_F(ColorPickerButtonTest, NearTheBottomOfTheWorkAreaThePaletteOpensAbove)
+{
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT dialogRect;
+    GetWindowRect(dialog_.Handle(), &dialogRect);
+    SetWindowPos(dialog_.Handle(), nullptr, 100, work.bottom - (dialogRect.bottom - dialogRect.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpMessages(30);
+    RECT paletteRect{};
+    ClickPicker({WithPalette([&](HWND palette) { GetWindowRect(palette, &paletteRect); }), Key(VK_ESCAPE)});
+    RECT buttonRect;
+    GetWindowRect(dialog_.picker.Handle(), &buttonRect);
+    EXPECT_EQ(paletteRect.bottom, buttonRect.top);
+    EXPECT_EQ(paletteRect.left, buttonRect.left);
+    EXPECT_LE(paletteRect.bottom, work.bottom);
+}
