@@ -1,0 +1,55 @@
+// What a property handler needs from the section page that owns its control.
+// The Windows pages implement it over their real controls; the handlers know
+// nothing else of the page. Control ids are the page's dialog control ids.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace sections {
+
+// 0x00BBGGRR: bits 0-7 red, 8-15 green, 16-23 blue.
+using ColorValue = std::uint32_t;
+
+// The colour a colour picker button holds while its automatic entry is chosen.
+constexpr ColorValue kAutomaticColor = 0xFF000000;
+
+// Message numbers and notification codes that route a control change to its
+// handler (the page compares them with the Windows values it receives).
+constexpr unsigned kRefreshMessage = 0x8000 + 1;    // WM_APP+1 to the main frame
+constexpr int kColorChangedCode = 0x8000;          // colour picker button, WM_NOTIFY
+constexpr int kDeltaPosCode = -722;                 // UDN_DELTAPOS, WM_NOTIFY
+constexpr int kSelChangeCode = 1;                   // CBN_SELCHANGE, WM_COMMAND
+
+class PageControls {
+public:
+    virtual ~PageControls() = default;
+
+    // Current colour of a colour picker button.
+    virtual ColorValue ButtonColor(int id) const = 0;
+    // Sets a colour picker button's current colour and repaints it.
+    virtual void SetButtonColor(int id, ColorValue color) = 0;
+
+    // Window text of a combo box (the selected item of a drop-down list), an
+    // edit or any other control.
+    virtual std::string ControlText(int id) const = 0;
+    virtual void SetControlText(int id, const std::string& text) = 0;
+
+    // BM_GETCHECK is non-zero.
+    virtual bool IsChecked(int id) const = 0;
+
+    // The range of an up-down control as UDM_GETRANGE returns it: the low
+    // word is the upper limit, the high word the lower limit, each a signed
+    // 16-bit number.
+    virtual std::uint32_t UpDownRange(int id) const = 0;
+
+    virtual void EnableControl(int id) = 0;
+    virtual void DisableControl(int id) = 0;
+    virtual bool IsControlEnabled(int id) const = 0;
+
+    // Sends (not posts) WM_APP+1, wParam and lParam 0, to the main frame, so
+    // the preview has reread the working page when this returns.
+    virtual void SendRefresh() = 0;
+};
+
+} // namespace sections

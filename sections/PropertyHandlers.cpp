@@ -1,0 +1,282 @@
+#include "sections/PropertyHandlers.h"
+
+#include "style/StyleDocument.h"
+
+#include <cstdint>
+
+namespace sections {
+namespace {
+
+// Colour picker buttons.
+
+void ColorHandler(const PropertyRow& row, PageControls& page)
+{
+    const ColorValue color = page.ButtonColor(row.controlId);
+    const std::string value = color == kAutomaticColor ? row.literal : RgbText(color);
+    StyleDocument::SetProperty(row.selector, row.property, value);
+    page.SendRefresh();
+}
+
+// Border colour buttons have no automatic entry: always the rgb form.
+void BorderColorHandler(const PropertyRow& row, PageControls& page)
+{
+    StyleDocument::SetProperty(row.selector, row.property, RgbText(page.ButtonColor(row.controlId)));
+    page.SendRefresh();
+}
+
+// Drop-down lists: the selected item is the value, as it stands.
+void TextHandler(const PropertyRow& row, PageControls& page)
+{
+    StyleDocument::SetProperty(row.selector, row.property, page.ControlText(row.controlId));
+    page.SendRefresh();
+}
+
+// Up-downs: the new position is the reported one plus the change, kept in the
+// up-down's range. The buddy edit is not read; the up-down writes it itself
+// once the page answers the notification.
+void SizeHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change)
+{
+    long long n = static_cast<long long>(change.position) + change.delta;
+    const std::uint32_t range = page.UpDownRange(row.controlId);
+    const int upper = static_cast<std::int16_t>(range & 0xFFFF);
+    const int lower = static_cast<std::int16_t>((range >> 16) & 0xFFFF);
+    if (n < lower)
+        n = lower;
+    else if (n > upper)
+        n = upper;
+    StyleDocument::SetProperty(row.selector, row.property, std::to_string(n) + row.literal);
+    page.SendRefresh();
+}
+
+// The auto check box has already toggled when its notification arrives.
+void UnderlineHandler(const PropertyRow& row, PageControls& page)
+{
+    const char* value = page.IsChecked(row.controlId) ? "underline" : "none";
+    StyleDocument::SetProperty(row.selector, "text-decoration", value);
+    page.SendRefresh();
+}
+
+void AlignmentHandler(const PropertyRow& row, PageControls& page)
+{
+    const std::string text = page.ControlText(row.controlId);
+    if (text == "default") {
+        StyleDocument::RemoveProperty(row.selector, "text-align");
+        StyleDocument::SetProperty(row.selector, "display", "inline");
+    } else {
+        StyleDocument::SetProperties(row.selector, {"text-align", "display"}, {text, "block"});
+    }
+    page.SendRefresh();
+}
+
+void EnableAll(PageControls& page, const std::vector<int>& ids)
+{
+    for (int id : ids) page.EnableControl(id);
+}
+
+void DisableAll(PageControls& page, const std::vector<int>& ids)
+{
+    for (int id : ids) page.DisableControl(id);
+}
+
+// A border group's "Style": "none" takes the group's border away and disables
+// its colour and width; another style on a group that had one changes only the
+// style; leaving "none" starts the group at a white, 4 pixel border.
+void BorderStyleHandler(const PropertyRow& row, PageControls& page)
+{
+    const std::string text = page.ControlText(row.controlId);
+    if (text == "none") {
+        DisableAll(page, row.switched);
+        page.SetControlText(row.edit, "");
+        StyleDocument::RemoveProperties(row.selector, {"border-style", "border-width", "border-color"});
+        if (!row.cellSelector.empty()) {
+            // While "Remove default borders" is ticked the cell rule holds a
+            // border-style line; the content tables keep "none" then. The
+            // property text comes back from GetPropertyValue with a TAB in
+            // front and is passed on as it is.
+            std::string property = "border-style";
+            const std::string value = StyleDocument::GetPropertyValue(row.cellSelector, property);
+            if (!value.empty()) StyleDocument::SetProperty(row.selector, property, "none");
+        }
+    } else if (page.IsControlEnabled(row.label)) {
+        StyleDocument::SetProperty(row.selector, "border-style", text);
+    } else {
+        EnableAll(page, row.switched);
+        page.SetButtonColor(row.button, 0x00FFFFFF);
+        page.SetControlText(row.edit, "4");
+        StyleDocument::SetProperties(row.selector, {"border-style", "border-width", "border-color"},
+                                     {text, "4px", "rgb(255, 255, 255)"});
+    }
+    page.SendRefresh();
+}
+
+// "Remove default borders": one property text serves every call, so after the
+// first GetPropertyValue it carries a TAB in front and the lines written and
+// looked for begin with two TABs.
+void RemoveDefaultBorders(const PropertyRow& row, PageControls& page)
+{
+    std::string property = row.property;
+    if (page.IsChecked(row.controlId)) {
+        const std::string value = StyleDocument::GetPropertyValue(row.selector, property);
+        if (value.empty()) StyleDocument::SetProperty(row.selector, property, "none");
+        StyleDocument::SetProperty(row.cellSelector, property, "none");
+    } else {
+        const std::string value = StyleDocument::GetPropertyValue(row.selector, property);
+        if (value == "none") StyleDocument::RemoveProperty(row.selector, property);
+        StyleDocument::RemoveProperty(row.cellSelector, property);
+    }
+    page.SendRefresh();
+}
+
+void RemoveDefaultBackground(const PropertyRow& row, PageControls& page)
+{
+    const char* value = page.IsChecked(row.controlId) ? "transparent" : "none";
+    StyleDocument::SetProperty(row.selector, row.property, value);
+    page.SendRefresh();
+}
+
+void Transparent(const PropertyRow& row, PageControls& page)
+{
+    if (page.IsChecked(row.controlId)) {
+        page.DisableControl(row.button);
+        StyleDocument::SetProperty(row.selector, row.property, "transparent");
+        page.SendRefresh();
+    } else {
+        page.EnableControl(row.button);
+        PropertyRow button = row;
+        button.controlId = row.button;
+        ColorHandler(button, page);
+    }
+}
+
+void BackgroundUseImage(const PropertyRow& row, PageControls& page)
+{
+    if (page.IsChecked(row.controlId)) {
+        EnableAll(page, row.switched);
+        return;
+    }
+    DisableAll(page, row.switched);
+    page.SetControlText(row.edit, "");
+    StyleDocument::SetProperty(row.selector, row.property, "none");
+    page.SendRefresh();
+}
+
+// Both "Apply Image" buttons: the URL is written as typed.
+void ApplyImage(const PropertyRow& row, PageControls& page)
+{
+    StyleDocument::SetProperty(row.selector, row.property, "url(" + page.ControlText(row.edit) + ")");
+    page.SendRefresh();
+}
+
+// Ticking only opens the width for the arrows, starting from the group's
+// number; the first arrow writes it.
+void CustomWidth(const PropertyRow& row, PageControls& page)
+{
+    if (page.IsChecked(row.controlId)) {
+        EnableAll(page, row.switched);
+        page.SetControlText(row.edit, row.literal);
+        return;
+    }
+    DisableAll(page, row.switched);
+    page.SetControlText(row.edit, "");
+    StyleDocument::RemoveProperty(row.selector, row.property);
+    page.SendRefresh();
+}
+
+// Ticking writes the contact image rules without a refresh: the preview shows
+// them at its next refresh, normally after "Apply Image".
+void ContactUseImage(const PropertyRow& row, PageControls& page)
+{
+    if (page.IsChecked(row.controlId)) {
+        EnableAll(page, row.switched);
+        for (const ContactImageRule& rule : ContactImageRules())
+            StyleDocument::SetProperties(rule.selector, rule.properties, rule.values);
+        return;
+    }
+    // Label, then the emptied URL edit, then the button.
+    for (int id : row.switched) {
+        if (id == row.edit) page.SetControlText(id, "");
+        page.DisableControl(id);
+    }
+    for (const ContactImageRule& rule : ContactImageRules()) StyleDocument::RemoveRule(rule.selector);
+    page.SendRefresh();
+}
+
+void RunSpecialHandler(const PropertyRow& row, PageControls& page)
+{
+    switch (row.special) {
+    case SpecialHandler::RemoveDefaultBorders:
+        return RemoveDefaultBorders(row, page);
+    case SpecialHandler::RemoveDefaultBackground:
+        return RemoveDefaultBackground(row, page);
+    case SpecialHandler::Transparent:
+        return Transparent(row, page);
+    case SpecialHandler::BackgroundUseImage:
+        return BackgroundUseImage(row, page);
+    case SpecialHandler::BackgroundApplyImage:
+    case SpecialHandler::ContactApplyImage:
+        return ApplyImage(row, page);
+    case SpecialHandler::CustomWidth:
+        return CustomWidth(row, page);
+    case SpecialHandler::ContactUseImage:
+        return ContactUseImage(row, page);
+    case SpecialHandler::None:
+        break;
+    }
+}
+
+} // namespace
+
+std::string RgbText(ColorValue color)
+{
+    return "rgb(" + std::to_string(color & 0xFF) + ", " + std::to_string((color >> 8) & 0xFF) + ", " +
+           std::to_string((color >> 16) & 0xFF) + ")";
+}
+
+const std::vector<ContactImageRule>& ContactImageRules()
+{
+    // The blank in "300 px" and "150 px" belongs to these two values.
+    static const std::vector<ContactImageRule> rules = {
+        {".contactTable{",
+         {"width", "height", "padding", "background-attachment", "background-position", "background-repeat",
+          "background-color"},
+         {"300 px !important", "150 px !important", "0px !important", "scroll", "center center", "no-repeat",
+          "transparent"}},
+        {".contactTable table, table .contactTable td{",
+         {"padding", "border", "background-color", "background-image"},
+         {"0px !important", "0px", "transparent", "none"}},
+        {".contactTable a img{",
+         {"visibility", "border", "filter"},
+         {"hidden", "0px !important", "none !important"}},
+        {".contactTable a{",
+         {"display", "height", "width", "filter"},
+         {"block", "28px", "115px", "none !important"}},
+        {".contactTable .text{",
+         {"font-size", "filter"},
+         {"1px !important", "none !important"}},
+    };
+    return rules;
+}
+
+void RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change)
+{
+    switch (row.kind) {
+    case HandlerKind::Color:
+        return ColorHandler(row, page);
+    case HandlerKind::BorderColor:
+        return BorderColorHandler(row, page);
+    case HandlerKind::Text:
+        return TextHandler(row, page);
+    case HandlerKind::Size:
+        return SizeHandler(row, page, change);
+    case HandlerKind::Underline:
+        return UnderlineHandler(row, page);
+    case HandlerKind::Alignment:
+        return AlignmentHandler(row, page);
+    case HandlerKind::BorderStyle:
+        return BorderStyleHandler(row, page);
+    case HandlerKind::Special:
+        return RunSpecialHandler(row, page);
+    }
+}
+
+} // namespace sections

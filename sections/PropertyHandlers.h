@@ -1,0 +1,39 @@
+// The property handlers: each turns the state of one control into
+// declarations of the style block, stores them through StyleDocument and then
+// asks the main frame to refresh the preview. The seven table-driven kinds
+// are one routine each over their PropertyRow; the nine special handlers have
+// logic of their own. Handlers keep no state between runs.
+#pragma once
+
+#include "sections/PageControls.h"
+#include "sections/PropertyTable.h"
+
+#include <string>
+#include <vector>
+
+namespace sections {
+
+// The data of an up-down's UDN_DELTAPOS (NMUPDOWN iPos and iDelta).
+struct UpDownChange {
+    int position = 0;
+    int delta = 0;
+};
+
+// Runs the row's handler against the page's controls. Size handlers take the
+// up-down's notification data; every other kind ignores it. The page answers
+// the routed message with 0 afterwards.
+void RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change = {});
+
+// "rgb(r, g, b)" of a colour value; the top byte is ignored.
+std::string RgbText(ColorValue color);
+
+// The rule blocks that the Contact page's "Use Image" writes when ticked and
+// removes when cleared, in order.
+struct ContactImageRule {
+    std::string selector;
+    std::vector<std::string> properties;
+    std::vector<std::string> values;
+};
+const std::vector<ContactImageRule>& ContactImageRules();
+
+} // namespace sections

@@ -1,0 +1,208 @@
+// The special handlers of the Background, Size and Contact pages.
+#include "sections/PropertyHandlers.h"
+#include "sections/PropertyTable.h"
+#include "tests/native/FakePage.h"
+#include "tests/native/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace sections;
+using testing_support::FakePage;
+using testing_support::SmallPage;
+using testing_support::WorkingFolder;
+
+namespace {
+
+class SpecialTest : public ::testing::Test {
+protected:
+    WorkingFolder folder_{"glimmer-special"};
+    FakePage page_;
+
+    // Sets the check box (when it is one) and runs the control's handler.
+    void Click(SectionPageId section, int id, bool checked = false)
+    {
+        if (checked)
+            page_.checked.insert(id);
+        else
+            page_.checked.erase(id);
+        const PropertyRow* row = RouteCommand(section, id, 0);
+        ASSERT_TRUE(row);
+        page_.changes.clear();
+        RunPropertyHandler(*row, page_);
+    }
+
+    std::vector<std::string> Changes(const char* verb, std::initializer_list<int> ids)
+    {
+        std::vector<std::string> changes;
+        for (int id : ids) changes.push_back(std::string(verb) + " " + std::to_string(id));
+        return changes;
+    }
+};
+
+const std::string kContactRules =
+    ".contactTable{\r\n"
+    "\twidth: 300 px !important;\r\n"
+    "\theight: 150 px !important;\r\n"
+    "\tpadding: 0px !important;\r\n"
+    "\tbackground-attachment: scroll;\r\n"
+    "\tbackground-position: center center;\r\n"
+    "\tbackground-repeat: no-repeat;\r\n"
+    "\tbackground-color: transparent;\r\n"
+    "}\r\n"
+    ".contactTable table, table .contactTable td{\r\n"
+    "\tpadding: 0px !important;\r\n"
+    "\tborder: 0px;\r\n"
+    "\tbackground-color: transparent;\r\n"
+    "\tbackground-image: none;\r\n"
+    "}\r\n"
+    ".contactTable a img{\r\n"
+    "\tvisibility: hidden;\r\n"
+    "\tborder: 0px !important;\r\n"
+    "\tfilter: none !important;\r\n"
+    "}\r\n"
+    ".contactTable a{\r\n"
+    "\tdisplay: block;\r\n"
+    "\theight: 28px;\r\n"
+    "\twidth: 115px;\r\n"
+    "\tfilter: none !important;\r\n"
+    "}\r\n"
+    ".contactTable .text{\r\n"
+    "\tfont-size: 1px !important;\r\n"
+    "\tfilter: none !important;\r\n"
+    "}\r\n";
+
+} // namespace
+
+TEST_F(SpecialTest, BackgroundImageGroup)
+{
+    const std::string body = "body{\r\n\tbackground-position: top left;\r\n\tbackground-repeat: repeat-x;\r\n}\r\n";
+    folder_.SetPage(SmallPage(body));
+
+    // Ticking only opens the group.
+    Click(SectionPageId::Background, 1555, true);
+    EXPECT_EQ(page_.changes, Changes("enable", {1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1063}));
+    EXPECT_EQ(folder_.Page(), SmallPage(body));
+    EXPECT_EQ(page_.Refreshes(), 0);
+
+    // "Apply Image" writes the URL as typed; an empty one gives "url()".
+    page_.texts[1007] = "http://example.com/my bg.gif";
+    Click(SectionPageId::Background, 1063);
+    EXPECT_EQ(folder_.Page(), SmallPage("body{\r\n\tbackground-position: top left;\r\n\tbackground-repeat: repeat-x;\r\n"
+                                        "\tbackground-image: url(http://example.com/my bg.gif);\r\n}\r\n"));
+    EXPECT_EQ(page_.Refreshes(), 1);
+    page_.texts[1007] = "";
+    Click(SectionPageId::Background, 1063);
+    EXPECT_EQ(folder_.Page(), SmallPage("body{\r\n\tbackground-position: top left;\r\n\tbackground-repeat: repeat-x;\r\n"
+                                        "\tbackground-image: url();\r\n}\r\n"));
+    EXPECT_EQ(page_.Refreshes(), 2);
+
+    // Clearing closes the group, empties the URL and writes "none"; the
+    // position and repeat lines stay.
+    page_.texts[1007] = "http://example.com/next.gif";
+    Click(SectionPageId::Background, 1555, false);
+    std::vector<std::string> expected = Changes("disable", {1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1063});
+    expected.push_back("text 1007=");
+    EXPECT_EQ(page_.changes, expected);
+    EXPECT_EQ(folder_.Page(), SmallPage("body{\r\n\tbackground-position: top left;\r\n\tbackground-repeat: repeat-x;\r\n"
+                                        "\tbackground-image: none;\r\n}\r\n"));
+    EXPECT_EQ(page_.Refreshes(), 3);
+}
+
+TEST_F(SpecialTest, TransparentAndRemoveDefaultBackground)
+{
+    const std::string blocks = "body, table, td{\r\n}\r\ntable table table td{\r\n}\r\n";
+    folder_.SetPage(SmallPage(blocks));
+
+    Click(SectionPageId::Background, 1557, true);
+    EXPECT_EQ(page_.changes, Changes("disable", {1012}));
+    EXPECT_EQ(folder_.Page(),
+              SmallPage("body, table, td{\r\n}\r\ntable table table td{\r\n\tbackground-color: transparent;\r\n}\r\n"));
+
+    // Cleared: the button's own handler, automatic literal "none" ...
+    Click(SectionPageId::Background, 1557, false);
+    EXPECT_EQ(page_.changes, Changes("enable", {1012}));
+    EXPECT_EQ(folder_.Page(), SmallPage("body, table, td{\r\n}\r\ntable table table td{\r\n\tbackground-color: none;\r\n}\r\n"));
+    // ... or the rgb form of the colour it holds.
+    page_.colors[1012] = 0x00336699;
+    Click(SectionPageId::Background, 1557, false);
+    EXPECT_EQ(folder_.Page(),
+              SmallPage("body, table, td{\r\n}\r\ntable table table td{\r\n\tbackground-color: rgb(153, 102, 51);\r\n}\r\n"));
+    EXPECT_EQ(page_.Refreshes(), 3);
+
+    folder_.SetPage(SmallPage(blocks));
+    Click(SectionPageId::Background, 1556, true);
+    EXPECT_EQ(folder_.Page(),
+              SmallPage("body, table, td{\r\n\tbackground-color: transparent;\r\n}\r\ntable table table td{\r\n}\r\n"));
+    Click(SectionPageId::Background, 1556, false);
+    EXPECT_EQ(folder_.Page(),
+              SmallPage("body, table, td{\r\n\tbackground-color: none;\r\n}\r\ntable table table td{\r\n}\r\n"));
+    EXPECT_EQ(page_.Refreshes(), 5);
+}
+
+TEST_F(SpecialTest, CustomWidthOpensTheWidthWithItsStartNumber)
+{
+    const std::string blocks = "div table{\r\n\twidth: 777px;\r\n}\r\ntable table table{\r\n\twidth: 500px;\r\n}\r\n";
+    folder_.SetPage(SmallPage(blocks));
+
+    Click(SectionPageId::Size, 1658, true);
+    EXPECT_EQ(page_.changes, (std::vector<std::string>{"enable 1645", "enable 1647", "enable 1646", "text 1646=800"}));
+    Click(SectionPageId::Size, 1660, true);
+    EXPECT_EQ(page_.changes, (std::vector<std::string>{"enable 1652", "enable 1654", "enable 1653", "text 1653=435"}));
+    EXPECT_EQ(folder_.Page(), SmallPage(blocks));
+    EXPECT_EQ(page_.Refreshes(), 0);
+
+    // The first arrow writes the width, from the number shown.
+    const PropertyRow* upDown = RouteNotify(SectionPageId::Size, 1647, kDeltaPosCode);
+    ASSERT_TRUE(upDown);
+    page_.ranges[1647] = FakePage::Range(100, 1600);
+    RunPropertyHandler(*upDown, page_, {800, 1});
+    EXPECT_EQ(folder_.Page(),
+              SmallPage("div table{\r\n\twidth: 801px;\r\n}\r\ntable table table{\r\n\twidth: 500px;\r\n}\r\n"));
+
+    Click(SectionPageId::Size, 1658, false);
+    EXPECT_EQ(page_.changes, (std::vector<std::string>{"disable 1645", "disable 1647", "disable 1646", "text 1646="}));
+    EXPECT_EQ(folder_.Page(), SmallPage("div table{\r\n}\r\ntable table table{\r\n\twidth: 500px;\r\n}\r\n"));
+    Click(SectionPageId::Size, 1660, false);
+    EXPECT_EQ(folder_.Page(), SmallPage("div table{\r\n}\r\ntable table table{\r\n}\r\n"));
+    EXPECT_EQ(page_.Refreshes(), 3);
+}
+
+TEST_F(SpecialTest, ContactImageRulesAreWrittenWithoutRefreshAndRemovedWithOne)
+{
+    const std::string heading = "table tr td table .contactTable tr td .whitetext12{\r\n\tcolor: white;\r\n}\r\n";
+    folder_.SetPage(SmallPage(heading));
+
+    Click(SectionPageId::Contact, 1550, true);
+    EXPECT_EQ(page_.changes, Changes("enable", {1552, 1553, 1554}));
+    EXPECT_EQ(folder_.Page(), SmallPage(heading + kContactRules));
+    EXPECT_EQ(page_.Refreshes(), 0);
+
+    page_.texts[1553] = "http://example.com/contact.png";
+    Click(SectionPageId::Contact, 1554);
+    const std::string withImage = SmallPage(heading + kContactRules);
+    const std::string applied = ".contactTable{\r\n\twidth: 300 px !important;";
+    std::string expected = withImage;
+    const std::size_t end = expected.find("}\r\n", expected.find(applied));
+    expected.insert(end, "\tbackground-image: url(http://example.com/contact.png);\r\n");
+    EXPECT_EQ(folder_.Page(), expected);
+    EXPECT_EQ(page_.Refreshes(), 1);
+
+    // Ticking again rewrites the rules in place; the image line stays.
+    Click(SectionPageId::Contact, 1550, true);
+    EXPECT_EQ(folder_.Page().find(".contactTable a{", folder_.Page().find(".contactTable a{") + 1), std::string::npos);
+    EXPECT_NE(folder_.Page().find("background-image: url(http://example.com/contact.png);"), std::string::npos);
+
+    Click(SectionPageId::Contact, 1550, false);
+    EXPECT_EQ(page_.changes, (std::vector<std::string>{"disable 1552", "text 1553=", "disable 1553", "disable 1554"}));
+    EXPECT_EQ(folder_.Page(), SmallPage(heading));
+    EXPECT_EQ(page_.Refreshes(), 2);
+    EXPECT_EQ(page_.pagesAtRefresh.back(), folder_.Page());
+}
+
+TEST_F(SpecialTest, ContactApplyImageBeforeUseImageAppendsItsRule)
+{
+    folder_.SetPage(SmallPage("body{\r\n}\r\n"));
+    Click(SectionPageId::Contact, 1554);
+    EXPECT_EQ(folder_.Page(), SmallPage("body{\r\n}\r\n.contactTable{\r\n\tbackground-image: url();\r\n}\r\n"));
+    EXPECT_EQ(page_.Refreshes(), 1);
+}

@@ -1,0 +1,298 @@
+#include "sections/PageControls.h"
+#include "sections/PropertyTable.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+
+using namespace sections;
+
+namespace {
+
+const char* KindName(HandlerKind kind)
+{
+    switch (kind) {
+    case HandlerKind::Color: return "colour";
+    case HandlerKind::BorderColor: return "border colour";
+    case HandlerKind::Text: return "text";
+    case HandlerKind::Size: return "size";
+    case HandlerKind::Underline: return "underline";
+    case HandlerKind::Alignment: return "alignment";
+    case HandlerKind::BorderStyle: return "border style";
+    case HandlerKind::Special: return "special";
+    }
+    return "?";
+}
+
+std::vector<const PropertyRow*> RowsWhere(HandlerKind kind, const std::string& property = "")
+{
+    std::vector<const PropertyRow*> rows;
+    for (const PropertyRow& row : PropertyTable())
+        if (row.kind == kind && (property.empty() || row.property == property)) rows.push_back(&row);
+    return rows;
+}
+
+} // namespace
+
+TEST(PropertyTable, CountsPerPageAndKind)
+{
+    const int expectedPerPage[kSectionPageCount] = {9, 10, 4, 14, 17, 24, 8, 12, 29, 6, 22, 17, 40, 56, 13, 5};
+    std::ostringstream printed;
+    printed << "rows " << PropertyTable().size() << "; per page:";
+    for (int i = 0; i < kSectionPageCount; ++i) {
+        const std::size_t count = PageRows(PageAt(i)).size();
+        printed << " " << count;
+        EXPECT_EQ(count, static_cast<std::size_t>(expectedPerPage[i])) << SectionPageTitle(PageAt(i));
+    }
+    EXPECT_EQ(PropertyTable().size(), 286u);
+
+    std::map<std::string, int> perKind;
+    for (const PropertyRow& row : PropertyTable()) ++perKind[KindName(row.kind)];
+    printed << "; per kind:";
+    for (const auto& entry : perKind) printed << " " << entry.first << " " << entry.second << ",";
+    EXPECT_EQ(perKind["colour"], 71);
+    EXPECT_EQ(perKind["border colour"], 3);
+    EXPECT_EQ(perKind["text"], 108);
+    EXPECT_EQ(perKind["size"], 40);
+    EXPECT_EQ(perKind["underline"], 40);
+    EXPECT_EQ(perKind["alignment"], 12);
+    EXPECT_EQ(perKind["border style"], 3);
+    EXPECT_EQ(perKind["special"], 9);
+
+    const std::size_t family = RowsWhere(HandlerKind::Text, "font-family").size();
+    const std::size_t weight = RowsWhere(HandlerKind::Text, "font-weight").size();
+    const std::size_t style = RowsWhere(HandlerKind::Text, "font-style").size();
+    const std::size_t fontSize = RowsWhere(HandlerKind::Size, "font-size").size();
+    const std::size_t borderWidth = RowsWhere(HandlerKind::Size, "border-width").size();
+    const std::size_t width = RowsWhere(HandlerKind::Size, "width").size();
+    printed << " text: family " << family << ", weight " << weight << ", style " << style
+            << "; size: font " << fontSize << ", border " << borderWidth << ", width " << width;
+    EXPECT_EQ(family, 35u);
+    EXPECT_EQ(weight, 35u);
+    EXPECT_EQ(style, 35u);
+    for (const char* background : {"background-position", "background-repeat", "background-attachment"})
+        EXPECT_EQ(RowsWhere(HandlerKind::Text, background).size(), 1u) << background;
+    EXPECT_EQ(fontSize, 35u);
+    EXPECT_EQ(borderWidth, 3u);
+    EXPECT_EQ(width, 2u);
+    EXPECT_EQ(RowsWhere(HandlerKind::Color, "color").size(), 69u);
+    EXPECT_EQ(RowsWhere(HandlerKind::Color, "background-color").size(), 2u);
+    std::cout << "[ counts   ] " << printed.str() << std::endl;
+}
+
+TEST(PropertyTable, EveryRowIsCompleteAndConsistentWithItsKind)
+{
+    std::map<SpecialHandler, int> specials;
+    for (const PropertyRow& row : PropertyTable()) {
+        SCOPED_TRACE(std::string(SectionPageTitle(row.page)) + " " + row.group + " " + std::to_string(row.controlId));
+        EXPECT_EQ(row.trigger, TriggerOf(row.kind));
+        EXPECT_GT(row.controlId, 1000);
+        ASSERT_FALSE(row.selector.empty());
+        EXPECT_EQ(row.selector.back(), '{');
+        EXPECT_EQ(row.selector.find(" {"), std::string::npos);
+        EXPECT_EQ(row.special != SpecialHandler::None, row.kind == HandlerKind::Special);
+        if (row.kind == HandlerKind::Special) ++specials[row.special];
+        if (row.kind == HandlerKind::Color) {
+            EXPECT_TRUE(row.literal == "none" || row.literal.rfind("rgb(", 0) == 0) << row.literal;
+        }
+        if (row.kind == HandlerKind::Size) {
+            EXPECT_EQ(row.literal, row.property == "font-size" ? "pt" : "px");
+            EXPECT_NE(row.edit, 0);
+            EXPECT_NE(row.edit, row.controlId);
+        }
+        if (row.kind == HandlerKind::Underline) {
+            EXPECT_EQ(row.property, "text-decoration");
+        }
+    }
+    EXPECT_EQ(specials.size(), 8u);
+    EXPECT_EQ(specials[SpecialHandler::CustomWidth], 2);
+}
+
+TEST(PropertyTable, ControlIdsAreUniqueWithinAPageAndRepeatAcrossPages)
+{
+    for (int i = 0; i < kSectionPageCount; ++i) {
+        std::set<int> ids;
+        for (const PropertyRow* row : PageRows(PageAt(i)))
+            EXPECT_TRUE(ids.insert(row->controlId).second) << SectionPageTitle(PageAt(i)) << row->controlId;
+    }
+
+    const PropertyRow* transparent = RouteCommand(SectionPageId::Background, 1557, 0);
+    const PropertyRow* removeBorders = RouteCommand(SectionPageId::Borders, 1557, 0);
+    ASSERT_TRUE(transparent && removeBorders);
+    EXPECT_EQ(transparent->special, SpecialHandler::Transparent);
+    EXPECT_EQ(removeBorders->special, SpecialHandler::RemoveDefaultBorders);
+
+    // 1577 to 1580: a spin box of each of three pages, with the edit and the
+    // up-down the other way round on Blurb.
+    const PropertyRow* blogSize = RouteNotify(SectionPageId::Blog, 1578, kDeltaPosCode);
+    ASSERT_TRUE(blogSize);
+    EXPECT_EQ(blogSize->selector, "table tr td.text table tr td .btext{");
+    EXPECT_EQ(blogSize->edit, 1577);
+    EXPECT_EQ(RouteNotify(SectionPageId::Blurb, 1578, kDeltaPosCode), nullptr);
+    const PropertyRow* blurbSize = RouteNotify(SectionPageId::Blurb, 1579, kDeltaPosCode);
+    ASSERT_TRUE(blurbSize);
+    EXPECT_EQ(blurbSize->selector, "table tr td.text table tr td.text .orangetext15{");
+    EXPECT_EQ(blurbSize->edit, 1580);
+    const PropertyRow* bordersSize = RouteNotify(SectionPageId::Borders, 1580, kDeltaPosCode);
+    ASSERT_TRUE(bordersSize);
+    EXPECT_EQ(bordersSize->property, "border-width");
+    EXPECT_EQ(bordersSize->selector, "table table table{");
+    const PropertyRow* borderColor = RouteNotify(SectionPageId::Borders, 1577, kColorChangedCode);
+    ASSERT_TRUE(borderColor);
+    EXPECT_EQ(borderColor->kind, HandlerKind::BorderColor);
+    EXPECT_EQ(borderColor->selector, "div table form tr td{");
+}
+
+TEST(PropertyTable, RoutingMatchesOnlyTheKindsTrigger)
+{
+    const SectionPageId page = SectionPageId::TopOfPage;
+    // Drop-down: only CBN_SELCHANGE.
+    EXPECT_NE(RouteCommand(page, 1036, kSelChangeCode), nullptr);
+    EXPECT_EQ(RouteCommand(page, 1036, 9), nullptr);   // CBN_DROPDOWN
+    EXPECT_EQ(RouteCommand(page, 1036, 0), nullptr);
+    // Check box: any code.
+    EXPECT_NE(RouteCommand(page, 1078, 0), nullptr);
+    EXPECT_NE(RouteCommand(page, 1078, 5), nullptr);
+    EXPECT_NE(RouteCommand(page, 1078, kSelChangeCode), nullptr);
+    // Notifications: colour change from a colour button, UDN_DELTAPOS from an up-down.
+    EXPECT_NE(RouteNotify(page, 1034, kColorChangedCode), nullptr);
+    EXPECT_EQ(RouteNotify(page, 1034, 0x8001), nullptr);
+    EXPECT_EQ(RouteNotify(page, 1034, kDeltaPosCode), nullptr);
+    EXPECT_NE(RouteNotify(page, 1629, kDeltaPosCode), nullptr);
+    EXPECT_EQ(RouteNotify(page, 1630, kDeltaPosCode), nullptr) << "the size edit is never routed";
+    EXPECT_EQ(RouteCommand(page, 1034, 0), nullptr);
+    // Edits have no handler.
+    EXPECT_EQ(RouteCommand(SectionPageId::Background, 1007, 0x300), nullptr);   // EN_CHANGE
+}
+
+TEST(PropertyTable, LinkStatesVaryTheLinkSelector)
+{
+    const PropertyRow* hover = FindPropertyRow(SectionPageId::TopOfPage, 1047, Trigger::ColorChanged);
+    ASSERT_TRUE(hover);
+    EXPECT_EQ(hover->group, "Links Hover");
+    EXPECT_EQ(hover->literal, "rgb(4, 12, 92)");
+    EXPECT_EQ(hover->selector,
+              "div table form tr td a.navbar:hover font, div table form tr td table tr td a.man:hover font{");
+    const PropertyRow* hoverUnderline = FindPropertyRow(SectionPageId::TopOfPage, 1082, Trigger::Command);
+    ASSERT_TRUE(hoverUnderline);
+    EXPECT_EQ(hoverUnderline->selector, hover->selector);
+
+    struct Expected {
+        SectionPageId page;
+        int id;
+        const char* group;
+        const char* selector;
+    };
+    const Expected samples[] = {
+        {SectionPageId::Navbar, 1066, "Links Visited", "div table tr td table tr td font a.navbar:visited{"},
+        {SectionPageId::NameInfo, 1101, "Links Active", "table tr td table tr td table tr td a:active{"},
+        {SectionPageId::Profile, 1201, "Links Active",
+         "table tr td table tr td table tr td a.searchlinkSmall:active{"},
+        {SectionPageId::Blog, 1263, "Links Visited", "table tr td.text table tr td a:visited{"},
+        {SectionPageId::FriendSpace, 1381, "View All Link Hover",
+         "table tr td.text table tr td.text table tr td a.redlink:hover{"},
+        {SectionPageId::FriendsComments, 1450, "Name Links Hover",
+         "table tr td.text table tr td.text table tr td table tr td a:hover{"},
+        {SectionPageId::FriendsComments, 1501, "Add Comment Link Active",
+         "table tr td.text table tr td.text table tr td a:active{"},
+        {SectionPageId::BottomNavbar, 1521, "Links Hover", "table tr td div div a:hover{"},
+    };
+    for (const Expected& sample : samples) {
+        const PropertyRow* row = RouteNotify(sample.page, sample.id, kColorChangedCode);
+        if (!row) row = RouteCommand(sample.page, sample.id, 0);
+        ASSERT_TRUE(row) << sample.id;
+        EXPECT_EQ(row->group, sample.group);
+        EXPECT_EQ(row->selector, sample.selector);
+    }
+
+    // Every state selector is a link selector of the same page with the
+    // state put in for ":link".
+    int stateRows = 0;
+    for (const PropertyRow& row : PropertyTable()) {
+        for (const char* state : {":visited", ":hover", ":active"}) {
+            const std::size_t at = row.selector.find(state);
+            if (at == std::string::npos) continue;
+            ++stateRows;
+            std::string link = row.selector;
+            while (link.find(state) != std::string::npos) link.replace(link.find(state), std::string(state).size(), ":link");
+            bool found = false;
+            for (const PropertyRow* other : PageRows(row.page)) found = found || other->selector == link;
+            EXPECT_TRUE(found) << row.selector;
+        }
+    }
+    // 11 link groups, each with three states: a colour and (10 of them) an
+    // underline per state.
+    EXPECT_EQ(stateRows, 11 * 3 + 10 * 3);
+}
+
+TEST(PropertyTable, SplitSelectorsOfFontGroups)
+{
+    // Colour and underline to the ":link" rule, the font controls to the plain one.
+    const PropertyRow* color = RouteNotify(SectionPageId::NameInfo, 1112, kColorChangedCode);
+    const PropertyRow* family = RouteCommand(SectionPageId::NameInfo, 1114, kSelChangeCode);
+    const PropertyRow* size = RouteNotify(SectionPageId::NameInfo, 1623, kDeltaPosCode);
+    ASSERT_TRUE(color && family && size);
+    EXPECT_EQ(color->selector, "table tr td table tr td table tr td a:link{");
+    EXPECT_EQ(family->selector, "table tr td table tr td table tr td a{");
+    EXPECT_EQ(size->selector, family->selector);
+
+    // Top of Page: colour, font controls and alignment on three rule blocks.
+    const PropertyRow* topColor = RouteNotify(SectionPageId::TopOfPage, 1034, kColorChangedCode);
+    const PropertyRow* topWeight = RouteCommand(SectionPageId::TopOfPage, 1053, kSelChangeCode);
+    const PropertyRow* topAlign = RouteCommand(SectionPageId::TopOfPage, 1041, kSelChangeCode);
+    ASSERT_TRUE(topColor && topWeight && topAlign);
+    EXPECT_EQ(topColor->selector, "div table form tr td font, div table form tr td table tr td font{");
+    EXPECT_EQ(topWeight->selector,
+              "div table form tr td font, div table form tr td a.navbar, div table form tr td table tr td a.man, "
+              "div table form tr td table tr td font{");
+    EXPECT_EQ(topAlign->kind, HandlerKind::Alignment);
+    EXPECT_EQ(topAlign->selector, "div table form tr td{");
+
+    const PropertyRow* subheadings = RouteNotify(SectionPageId::Profile, 1170, kColorChangedCode);
+    ASSERT_TRUE(subheadings);
+    EXPECT_EQ(subheadings->literal, "rgb(51,102,153)");
+    const PropertyRow* oddWeight = RouteCommand(SectionPageId::FriendsComments, 1502, kSelChangeCode);
+    ASSERT_TRUE(oddWeight);
+    EXPECT_EQ(oddWeight->property, "font-weight");
+    EXPECT_EQ(oddWeight->group, "Text Number");
+}
+
+TEST(PropertyTable, SpecialRowsCarryTheControlsTheyChange)
+{
+    const PropertyRow* transparent = RouteCommand(SectionPageId::Background, 1557, 0);
+    ASSERT_TRUE(transparent);
+    EXPECT_EQ(transparent->button, 1012);
+    EXPECT_EQ(transparent->literal, "none");
+    EXPECT_EQ(transparent->property, "background-color");
+    EXPECT_EQ(transparent->selector, "table table table td{");
+
+    const PropertyRow* useImage = RouteCommand(SectionPageId::Background, 1555, 0);
+    ASSERT_TRUE(useImage);
+    EXPECT_EQ(useImage->switched, (std::vector<int>{1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1063}));
+    EXPECT_EQ(useImage->edit, 1007);
+
+    const PropertyRow* navbarStyle = RouteCommand(SectionPageId::Borders, 1567, kSelChangeCode);
+    ASSERT_TRUE(navbarStyle);
+    EXPECT_EQ(navbarStyle->label, 1571);
+    EXPECT_EQ(navbarStyle->button, 1570);
+    EXPECT_EQ(navbarStyle->edit, 1581);
+    EXPECT_EQ(navbarStyle->switched, (std::vector<int>{1571, 1568, 1570, 1582, 1581}));
+    EXPECT_TRUE(navbarStyle->cellSelector.empty());
+    const PropertyRow* contentStyle = RouteCommand(SectionPageId::Borders, 1563, kSelChangeCode);
+    ASSERT_TRUE(contentStyle);
+    EXPECT_EQ(contentStyle->cellSelector, "table table table td{");
+
+    const PropertyRow* contentWidth = RouteCommand(SectionPageId::Size, 1660, 0);
+    ASSERT_TRUE(contentWidth);
+    EXPECT_EQ(contentWidth->literal, "435");
+    EXPECT_EQ(contentWidth->selector, "table table table{");
+    EXPECT_EQ(contentWidth->switched, (std::vector<int>{1652, 1654, 1653}));
+
+    const PropertyRow* contactUse = RouteCommand(SectionPageId::Contact, 1550, 0);
+    ASSERT_TRUE(contactUse);
+    EXPECT_EQ(contactUse->switched, (std::vector<int>{1552, 1553, 1554}));
+}
