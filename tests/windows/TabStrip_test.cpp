@@ -1,0 +1,337 @@
+// The tab container and its strip with sixteen real page dialogs, driven by
+// clicks on the strip and by the container's own operations.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/TabContainer.h"
+#include "controls/TabStripMetrics.h"
+#include "framework/Dialog.h"
+#include "tests/windows/DialogTemplateBuilder.h"
+
+namespace {
+
+constexpr DWORD kMainFrameStripStyle = 0x2143;
+// The strip's notification codes, as the section pages' host sees them.
+constexpr int kClick = -2;
+constexpr int kSelChanging = -552;
+constexpr int kSelChange = -551;
+
+class RecordingPage : public Dialog {
+public:
+    std::vector<UINT> messages;
+    std::vector<WPARAM> commands;
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override
+    {
+        if (message.message == WM_KEYDOWN || message.message == WM_CHAR) messages.push_back(message.message);
+        if (message.message == WM_COMMAND) commands.push_back(message.wParam);
+        if (message.message == WM_INITDIALOG) {
+            result = FALSE;
+            return true;
+        }
+        return false;
+    }
+};
+
+class RecordingContainer : public TabContainer {
+public:
+    std::vector<int> codes;
+    std::vector<TabStripNotification> selections;
+    bool veto = false;
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override
+    {
+        if (message.message == WM_NOTIFY) {
+            const NMHDR* header = reinterpret_cast<const NMHDR*>(message.lParam);
+            const int code = static_cast<int>(header->code);
+            if (code == kSelChanging || code == kSelChange || code == kClick) {
+                codes.push_back(code);
+                if (code != kClick) selections.push_back(*reinterpret_cast<const TabStripNotification*>(header));
+            }
+            if (code == kSelChanging && veto) {
+                result = 1;
+                return true;
+            }
+        }
+        return TabContainer::ProcessMessage(message, result);
+    }
+};
+
+class TabStripTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        container_.SetStripStyle(kMainFrameStripStyle);
+        ASSERT_NE(container_.Create(nullptr, RECT{20, 20, 920, 320}, WS_POPUP | WS_VISIBLE, 0), nullptr);
+        ASSERT_NE(container_.Strip().Handle(), nullptr);
+    }
+    void TearDown() override
+    {
+        pages_.clear();
+        container_.Destroy();
+    }
+
+    HWND MakePage(const wchar_t* title)
+    {
+        DialogTemplateBuilder builder(WS_CHILD, 0, 0, 300, 60, title);
+        builder.AddControl(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 10, 10, 50, 14, 100, L"Inside");
+        pages_.push_back(std::make_unique<RecordingPage>());
+        HWND page = pages_.back()->CreateModeless(container_.Handle(), builder.Get());
+        EXPECT_NE(page, nullptr);
+        return page;
+    }
+
+    void AddSixteenPages()
+    {
+        for (int i = 1; i <= 16; ++i) {
+            const std::wstring title = L" Title " + std::to_wstring(i) + L" ";
+            EXPECT_EQ(container_.AddPage(MakePage(title.c_str())), i - 1);
+        }
+        container_.Strip().SelectTab(0);
+        PumpMessages(20);
+    }
+
+    std::vector<int> VisiblePages() const
+    {
+        std::vector<int> visible;
+        for (std::size_t i = 0; i < pages_.size(); ++i) {
+            if (IsWindowVisible(pages_[i]->Handle())) visible.push_back(static_cast<int>(i));
+        }
+        return visible;
+    }
+
+    void ClickTab(int index)
+    {
+        const RECT tab = container_.Strip().TabRect(index);
+        const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+        SendMessageW(container_.Strip().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(container_.Strip().Handle(), WM_LBUTTONUP, 0, point);
+    }
+
+    void ResizeContainer(int width)
+    {
+        SetWindowPos(container_.Handle(), nullptr, 0, 0, width, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpMessages(20);
+    }
+
+    RecordingContainer container_;
+    std::vector<std::unique_ptr<RecordingPage>> pages_;
+};
+
+} // namespace
+
+TEST_F(TabStripTest, StripWindowAndDefaultStyle)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(container_.Strip().Handle(), name, 64);
+    EXPECT_STREQ(name, L"GlimmerpatchTabStrip");
+    EXPECT_EQ(GetWindowLongPtrW(container_.Strip().Handle(), GWL_STYLE) & 0xFFFF, kMainFrameStripStyle);
+    EXPECT_EQ(TabContainer().GetStripStyle(), 0x4002u);
+
+    // The strip height follows the ascent of the icon-title font.
+    LOGFONTW logFont{};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(logFont), &logFont, 0));
+    HFONT font = CreateFontIndirectW(&logFont);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    EXPECT_EQ(container_.Strip().StripHeight(), tabstrip::StripHeight(metrics.tmAscent));
+}
+
+TEST_F(TabStripTest, AddingAPageTwiceSelectsItsTabAndAddsNothing)
+{
+    HWND first = MakePage(L" Background ");
+    HWND second = MakePage(L" Borders ");
+    EXPECT_EQ(container_.AddPage(first), 0);
+    EXPECT_EQ(container_.AddPage(second), 1);
+    EXPECT_EQ(container_.Strip().SelectedIndex(), 1);
+    EXPECT_EQ(container_.AddPage(first), 0);
+    EXPECT_EQ(container_.Strip().TabCount(), 2);
+    EXPECT_EQ(container_.Strip().SelectedIndex(), 0);
+    EXPECT_EQ(container_.ActivePage(), first);
+    EXPECT_EQ(container_.Strip().TabTitle(0), L" Background ");
+    EXPECT_EQ(container_.Strip().TabTitle(1), L" Borders ");
+
+    // A window without text is "Untitled".
+    EXPECT_EQ(container_.AddPage(MakePage(L"")), 2);
+    EXPECT_EQ(container_.Strip().TabTitle(2), L"Untitled");
+    EXPECT_EQ(container_.AddPage(nullptr), -1);
+}
+
+TEST_F(TabStripTest, AfterSixteenPagesTheFirstIsSelectedAndAloneShown)
+{
+    AddSixteenPages();
+    EXPECT_EQ(container_.Strip().TabCount(), 16);
+    EXPECT_EQ(container_.Strip().SelectedIndex(), 0);
+    EXPECT_EQ(container_.ActivePage(), pages_[0]->Handle());
+    EXPECT_EQ(VisiblePages(), std::vector<int>{0});
+
+    // The strip lies along the bottom, the page fills the rest above it.
+    RECT client, strip, page;
+    GetClientRect(container_.Handle(), &client);
+    GetWindowRect(container_.Strip().Handle(), &strip);
+    GetWindowRect(pages_[0]->Handle(), &page);
+    MapWindowPoints(nullptr, container_.Handle(), reinterpret_cast<POINT*>(&strip), 2);
+    MapWindowPoints(nullptr, container_.Handle(), reinterpret_cast<POINT*>(&page), 2);
+    EXPECT_EQ(strip.bottom, client.bottom);
+    EXPECT_EQ(strip.bottom - strip.top, container_.Strip().StripHeight());
+    EXPECT_EQ(page.top, 0);
+    EXPECT_EQ(page.bottom, strip.top);
+    EXPECT_EQ(page.right, client.right);
+}
+
+TEST_F(TabStripTest, ClickingATabSwitchesPagesAndFocus)
+{
+    AddSixteenPages();
+    container_.codes.clear();
+    container_.selections.clear();
+    ClickTab(3);
+    EXPECT_EQ(container_.codes, (std::vector<int>{kClick, kSelChanging, kSelChange}));
+    EXPECT_EQ(container_.Strip().SelectedIndex(), 3);
+    EXPECT_EQ(VisiblePages(), std::vector<int>{3});
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == pages_[3]->Handle() || IsChild(pages_[3]->Handle(), focus));
+    ASSERT_EQ(container_.selections.size(), 2u);
+    EXPECT_EQ(container_.selections[0].oldIndex, 0);
+    EXPECT_EQ(container_.selections[0].newIndex, 3);
+    EXPECT_EQ(container_.selections[0].point.x, -1);
+    EXPECT_EQ(container_.selections[0].point.y, -1);
+}
+
+TEST_F(TabStripTest, ReselectingTheSelectedTabNotifiesButShowsNoOtherPage)
+{
+    AddSixteenPages();
+    container_.codes.clear();
+    container_.selections.clear();
+    EXPECT_TRUE(container_.Strip().SelectTab(0));
+    EXPECT_EQ(container_.codes, (std::vector<int>{kSelChanging, kSelChange}));
+    ASSERT_EQ(container_.selections.size(), 2u);
+    EXPECT_EQ(container_.selections[1].oldIndex, 0);
+    EXPECT_EQ(container_.selections[1].newIndex, 0);
+    EXPECT_EQ(VisiblePages(), std::vector<int>{0});
+
+    // An index past the end keeps the selection and sends nothing.
+    container_.codes.clear();
+    EXPECT_FALSE(container_.Strip().SelectTab(16));
+    EXPECT_TRUE(container_.codes.empty());
+    EXPECT_EQ(container_.Strip().SelectedIndex(), 0);
+
+    // A click on the selected tab gives the page the focus.
+    SetFocus(container_.Strip().Handle());
+    ClickTab(0);
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == pages_[0]->Handle() || IsChild(pages_[0]->Handle(), focus));
+    EXPECT_EQ(VisiblePages(), std::vector<int>{0});
+}
+
+TEST_F(TabStripTest, AVetoKeepsTheSelection)
+{
+    AddSixteenPages();
+    container_.veto = true;
+    container_.codes.clear();
+    EXPECT_FALSE(container_.Strip().SelectTab(5));
+    ClickTab(6);
+    EXPECT_EQ(container_.codes, (std::vector<int>{kSelChanging, kClick, kSelChanging}));
+    EXPECT_EQ(container_.Strip().SelectedIndex(), 0);
+    EXPECT_EQ(container_.ActivePage(), pages_[0]->Handle());
+    EXPECT_EQ(VisiblePages(), std::vector<int>{0});
+}
+
+TEST_F(TabStripTest, ScrollButtonsAppearAndSelectingAHiddenTabScrollsItIn)
+{
+    AddSixteenPages();
+    ResizeContainer(2400);
+    EXPECT_FALSE(container_.Strip().ScrollButtonsShown());
+
+    ResizeContainer(400);
+    TabStrip& strip = container_.Strip();
+    ASSERT_TRUE(strip.ScrollButtonsShown());
+    EXPECT_EQ(strip.ScrollOffset(), 0);
+    EXPECT_FALSE(strip.CanScrollLeft());
+    EXPECT_TRUE(strip.CanScrollRight());
+    EXPECT_GT(strip.TabRect(15).left, strip.VisibleWidth()); // out of view
+
+    strip.SelectTab(15);
+    RECT last = strip.TabRect(15);
+    EXPECT_EQ(last.right, strip.VisibleWidth() - tabstrip::kScrollMargin);
+    EXPECT_LT(strip.ScrollOffset(), 0);
+    EXPECT_TRUE(strip.CanScrollLeft());
+    EXPECT_EQ(VisiblePages(), std::vector<int>{15});
+
+    strip.SelectTab(0);
+    EXPECT_EQ(strip.ScrollOffset(), 0);
+
+    // A press on the right button steps once at once, then repeats while held.
+    const RECT right = strip.ScrollRightButton();
+    const LPARAM point = MAKELPARAM((right.left + right.right) / 2, (right.top + right.bottom) / 2);
+    SendMessageW(strip.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    EXPECT_EQ(strip.ScrollOffset(), -tabstrip::kScrollStep);
+    PumpMessages(150);
+    const int held = strip.ScrollOffset();
+    EXPECT_LT(held, -tabstrip::kScrollStep);
+    EXPECT_EQ(held % tabstrip::kScrollStep, 0);
+    SendMessageW(strip.Handle(), WM_LBUTTONUP, 0, point);
+    const int released = strip.ScrollOffset();
+    PumpMessages(100);
+    EXPECT_EQ(strip.ScrollOffset(), released);
+
+    // The left button scrolls back.
+    const RECT left = strip.ScrollLeftButton();
+    const LPARAM leftPoint = MAKELPARAM((left.left + left.right) / 2, (left.top + left.bottom) / 2);
+    SendMessageW(strip.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, leftPoint);
+    SendMessageW(strip.Handle(), WM_LBUTTONUP, 0, leftPoint);
+    EXPECT_EQ(strip.ScrollOffset(), std::min(0, released + tabstrip::kScrollStep));
+
+    // Wide again: no buttons, no offset.
+    ResizeContainer(2400);
+    EXPECT_FALSE(strip.ScrollButtonsShown());
+    EXPECT_EQ(strip.ScrollOffset(), 0);
+}
+
+TEST_F(TabStripTest, KeysCommandsAndFocusGoToTheActivePage)
+{
+    AddSixteenPages();
+    ClickTab(2);
+    RecordingPage& page = *pages_[2];
+    page.messages.clear();
+    SendMessageW(container_.Handle(), WM_KEYDOWN, VK_F5, 0);
+    SendMessageW(container_.Handle(), WM_CHAR, L'a', 0);
+    SendMessageW(container_.Handle(), WM_COMMAND, MAKEWPARAM(4242, 0), 0);
+    EXPECT_EQ(page.messages, (std::vector<UINT>{WM_KEYDOWN, WM_CHAR}));
+    ASSERT_FALSE(page.commands.empty());
+    EXPECT_EQ(LOWORD(page.commands.back()), 4242);
+    EXPECT_TRUE(pages_[0]->messages.empty());
+
+    SetFocus(container_.Handle());
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == page.Handle() || IsChild(page.Handle(), focus));
+}
+
+TEST_F(TabStripTest, TheTabUnderTheMouseIsHotUntilTheMouseLeaves)
+{
+    AddSixteenPages();
+    const RECT tab = container_.Strip().TabRect(2);
+    POINT over{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+    ClientToScreen(container_.Strip().Handle(), &over);
+    SetCursorPos(over.x, over.y);
+    PumpMessages(150);
+    EXPECT_EQ(container_.Strip().HotIndex(), 2);
+
+    RECT window;
+    GetWindowRect(container_.Handle(), &window);
+    SetCursorPos(window.right + 50, window.bottom + 50);
+    PumpMessages(300);
+    EXPECT_EQ(container_.Strip().HotIndex(), -1);
+}
