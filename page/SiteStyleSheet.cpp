@@ -229,24 +229,30 @@ struct NamedColour {
     const char* name;
     const char* rgb;
     bool sideBorders; // also .borXT, .borXB, .borXL, .borXR
+    const char* note; // comment after every rule of the colour, or nullptr
 };
 
 const NamedColour kNamedColours[] = {
-    {"White", "rgb(255,255,255)", false},   {"Blue", "rgb(0,51,153)", true},
-    {"LtBlue", "rgb(213,232,251)", true},   {"DkBlue", "rgb(4,12,92)", false},
-    {"NavBlue", "rgb(102,152,203)", true},  {"Grey", "rgb(229,229,229)", true},
-    {"DkGrey", "rgb(102,102,102)", true},   {"Red", "rgb(204,0,0)", false},
-    {"Peach", "rgb(255,204,153)", false},   {"Purple", "rgb(153,102,204)", false},
-    {"Green", "rgb(0,153,0)", false},       {"Orange", "rgb(255,102,0)", true},
-    {"Black", "rgb(0,0,0)", true},
+    {"White", "rgb(255,255,255)", false, nullptr},
+    {"Blue", "rgb(0,51,153)", true, nullptr},
+    {"LtBlue", "rgb(213,232,251)", true, nullptr},
+    {"DkBlue", "rgb(4,12,92)", false, nullptr},
+    {"NavBlue", "rgb(102,152,203)", true, nullptr},
+    {"Grey", "rgb(229,229,229)", true, nullptr},
+    {"DkGrey", "rgb(102,102,102)", true, nullptr},
+    {"Red", "rgb(204,0,0)", false, nullptr},
+    {"Peach", "rgb(255,204,153)", false, nullptr},
+    {"Purple", "rgb(153,102,204)", false, nullptr},
+    {"Green", "rgb(0,153,0)", false, nullptr},
+    {"Orange", "rgb(255,102,0)", true, "Alternative rgb(255,152,0)"},
+    {"Black", "rgb(0,0,0)", true, nullptr},
 };
 
-// The service notes its alternative orange after every Orange rule.
 void ColourRule(std::string& page, const NamedColour& colour, const std::string& selector,
                 const std::string& declarations)
 {
     Rule(page, selector, declarations);
-    if (std::string(colour.name) == "Orange") Comment(page, "Alternative rgb(255,152,0)");
+    if (colour.note) Comment(page, colour.note);
 }
 
 void AppendColourFamilies(std::string& page)
