@@ -32,9 +32,8 @@ PropertyRow Complete(PropertyRow row, const PageLines& page, const std::string& 
     return row;
 }
 
-void AddPlainLine(std::vector<PropertyRow>& rows, const PageLines& page, const Line& line)
+void AddPlainLine(std::vector<PropertyRow>& rows, const PageLines& page, const Line& line, const std::string& group)
 {
-    const std::string& group = line.groups.empty() ? std::string() : line.groups.front();
     for (const PropertyRow& control : line.controls) {
         PropertyRow row = Complete(control, page, group, line.selector);
         if (row.special == SpecialHandler::Transparent) {
@@ -79,13 +78,22 @@ void AddLinkStateLine(std::vector<PropertyRow>& rows, const PageLines& page, con
 std::vector<PropertyRow> ExpandTable()
 {
     std::vector<PropertyRow> rows;
-    for (const PageLines& page : table_data::PageTables())
+    for (const PageLines& page : table_data::PageTables()) {
+        std::string group;   // the caption that a continuation line inherits
         for (const Line& line : page.lines) {
-            if (line.linkGroup.empty())
-                AddPlainLine(rows, page, line);
-            else
+            if (!line.linkGroup.empty()) {
                 AddLinkStateLine(rows, page, line);
+                group.clear();
+                continue;
+            }
+            const std::string caption = line.groups.empty() ? std::string() : line.groups.front();
+            if (line.outsideGroups)
+                group.clear();
+            else if (!caption.empty())
+                group = caption;
+            AddPlainLine(rows, page, line, group);
         }
+    }
     return rows;
 }
 

@@ -139,14 +139,21 @@ PropertyRow ContactApplyImage(int id, const char* property, int urlEdit)
     return row;
 }
 
+// An empty caption: more controls of the group on the line before.
 Line Group(const char* caption, std::vector<PropertyRow> controls, const char* selector)
 {
-    return Line{{caption}, std::move(controls), selector, ""};
+    return Line{{caption}, std::move(controls), selector, "", false};
+}
+
+// A control outside any group box.
+Line NoGroup(std::vector<PropertyRow> controls, const char* selector)
+{
+    return Line{{""}, std::move(controls), selector, "", true};
 }
 
 Line LinkStates(std::vector<std::string> captions, std::vector<PropertyRow> controls, const char* linkGroup)
 {
-    return Line{std::move(captions), std::move(controls), "", linkGroup};
+    return Line{std::move(captions), std::move(controls), "", linkGroup, false};
 }
 
 std::vector<PageLines> MakePageTables()
@@ -158,7 +165,7 @@ std::vector<PageLines> MakePageTables()
               "body{"),
         Group("Content Color", {C(1012, "none"), Transparent(1557)},
               "table table table td{"),
-        Group("", {RemoveDefaultBackground(1556, "background-color")},
+        NoGroup({RemoveDefaultBackground(1556, "background-color")},
               "body, table, td{"),
         Group("Image", {UseImage(1555, "background-image", 1007,
                                  {1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1063}),
@@ -169,7 +176,7 @@ std::vector<PageLines> MakePageTables()
     }});
 
     pages.push_back({SectionPageId::Borders, "color", {
-        Group("", {RemoveDefaultBorders(1557, "border-style", "table table table td{")},
+        NoGroup({RemoveDefaultBorders(1557, "border-style", "table table table td{")},
               "table table table{"),
         Group("Content Borders", {Style(1563, 1559, 1564, 1560, 1579, 1580, "table table table td{"),
                                   BorderColor(1564), BorderWidth(1579, 1580)},

@@ -11,8 +11,9 @@
 namespace sections {
 namespace table_data {
 
-// One line of a page's table. A plain line gives one caption (empty outside
-// a group box) and the selector all its controls write to. A link-state line
+// One line of a page's table. A plain line gives one caption and the
+// selector all its controls write to; an empty caption continues the group of
+// the line before, and a line outside any group box has none at all. A link-state line
 // gives the captions of the "Visited", "Hover" and "Active" groups in order,
 // their colour buttons and underline boxes in the same order, and the caption
 // of the link group whose ":link" selector they vary.
@@ -21,6 +22,7 @@ struct Line {
     std::vector<PropertyRow> controls;   // partly filled: no page, group, selector
     std::string selector;                // plain lines
     std::string linkGroup;               // link-state lines
+    bool outsideGroups = false;          // a control outside any group box
 };
 
 struct PageLines {

@@ -239,6 +239,7 @@ TEST(PropertyTable, SplitSelectorsOfFontGroups)
     EXPECT_EQ(color->selector, "table tr td table tr td table tr td a:link{");
     EXPECT_EQ(family->selector, "table tr td table tr td table tr td a{");
     EXPECT_EQ(size->selector, family->selector);
+    EXPECT_EQ(family->group, "Pics Videos Links");
 
     // Top of Page: colour, font controls and alignment on three rule blocks.
     const PropertyRow* topColor = RouteNotify(SectionPageId::TopOfPage, 1034, kColorChangedCode);
@@ -251,6 +252,12 @@ TEST(PropertyTable, SplitSelectorsOfFontGroups)
               "div table form tr td table tr td font{");
     EXPECT_EQ(topAlign->kind, HandlerKind::Alignment);
     EXPECT_EQ(topAlign->selector, "div table form tr td{");
+    EXPECT_EQ(topAlign->group, "Topmost Text");
+
+    // Only the two "Remove default ..." boxes stand outside a group box.
+    int ungrouped = 0;
+    for (const PropertyRow& row : PropertyTable()) ungrouped += row.group.empty() ? 1 : 0;
+    EXPECT_EQ(ungrouped, 2);
 
     const PropertyRow* subheadings = RouteNotify(SectionPageId::Profile, 1170, kColorChangedCode);
     ASSERT_TRUE(subheadings);
