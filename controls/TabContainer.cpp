@@ -17,6 +17,11 @@ HICON PageIcon(HWND page)
 
 } // namespace
 
+TabContainer::~TabContainer()
+{
+    Destroy();
+}
+
 HWND TabContainer::Create(HWND parent, const RECT& rect, DWORD style, UINT id)
 {
     WNDCLASSEXW windowClass{};

@@ -14,6 +14,9 @@ public:
     static constexpr DWORD kDefaultStripStyle = kTabStripTooltips | kTabStripBottom; // 0x4002
     static constexpr UINT kStripId = 1;
 
+    TabContainer() = default;
+    ~TabContainer() override;
+
     // Replaces the strip style; takes effect when the container is created.
     void SetStripStyle(DWORD style) { stripStyle_ = style & kTabStripStyleMask; }
     DWORD GetStripStyle() const { return stripStyle_; }

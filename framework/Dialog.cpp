@@ -36,7 +36,17 @@ HINSTANCE OrModule(HINSTANCE instance)
 
 Dialog::~Dialog()
 {
-    Destroy();
+    // The derived parts are gone: the dialog's last messages go to the
+    // dialog manager alone.
+    if (window_ && IsWindow(window_)) {
+        SetWindowLongPtrW(window_, DWLP_USER, 0);
+        HWND window = window_;
+        window_ = nullptr;
+        if (modal_)
+            EndDialog(window, IDCANCEL);
+        else
+            DestroyWindow(window);
+    }
 }
 
 HWND Dialog::CreateModeless(HWND parent, UINT templateId, HINSTANCE instance)

@@ -2,7 +2,15 @@
 
 Window::~Window()
 {
-    Destroy();
+    // The derived parts are gone: the window's last messages go to the
+    // default procedure. Classes that clean up on WM_DESTROY destroy their
+    // window in their own destructor.
+    if (window_ && IsWindow(window_)) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        HWND window = window_;
+        window_ = nullptr;
+        DestroyWindow(window);
+    }
 }
 
 bool Window::RegisterWindowClass(WNDCLASSEXW windowClass)

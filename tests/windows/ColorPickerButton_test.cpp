@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <functional>
 #include <vector>
@@ -264,6 +265,15 @@ TEST_F(ColorPickerButtonTest, StartsAutomaticAndOwnerDrawn)
     EXPECT_EQ(GetWindowLongPtrW(dialog_.picker.Handle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     dialog_.picker.SetDefaultColor(RGB(10, 200, 30));
     EXPECT_EQ(SwatchPixel(), RGB(10, 200, 30));
+
+    // Without visual styles for the button it draws the classic frame,
+    // around the same swatch.
+    SetWindowTheme(dialog_.picker.Handle(), L" ", L" ");
+    EXPECT_FALSE(dialog_.picker.IsDrawnWithVisualStyles());
+    EXPECT_EQ(SwatchPixel(), RGB(10, 200, 30));
+    HDC dc = GetDC(dialog_.picker.Handle());
+    EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_3DHILIGHT)); // the raised frame's light corner
+    ReleaseDC(dialog_.picker.Handle(), dc);
 }
 
 TEST_F(ColorPickerButtonTest, EscapeCancelsWithoutAChange)

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "framework/Dialog.h"
@@ -163,4 +164,18 @@ TEST_F(FrameworkTest, SubclassEndsWithTheWindow)
     DestroyWindow(button);
     EXPECT_TRUE(dialog_.button.destroyed);
     EXPECT_EQ(dialog_.button.Handle(), nullptr);
+}
+
+TEST(FrameworkLifetime, DeletingADialogObjectDestroysItsWindowSafely)
+{
+    DialogTemplateBuilder builder(WS_POPUP | WS_VISIBLE, 10, 10, 100, 40, L"Short-lived");
+    builder.AddControl(L"BUTTON", BS_PUSHBUTTON, 5, 5, 50, 14, kButtonId, L"Reflect");
+    builder.AddControl(L"STATIC", SS_LEFT, 5, 25, 50, 10, kStaticId, L"Label");
+    auto dialog = std::make_unique<HostDialog>();
+    HWND window = dialog->CreateModeless(nullptr, builder.Get());
+    ASSERT_NE(window, nullptr);
+    HWND button = dialog->button.Handle();
+    dialog.reset(); // no call of Destroy first
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(button));
 }

@@ -73,11 +73,8 @@ protected:
         ASSERT_NE(container_.Create(nullptr, RECT{20, 20, 920, 320}, WS_POPUP | WS_VISIBLE, 0), nullptr);
         ASSERT_NE(container_.Strip().Handle(), nullptr);
     }
-    void TearDown() override
-    {
-        pages_.clear();
-        container_.Destroy();
-    }
+    // The pages and the container go with the fixture's members: their
+    // windows are destroyed by the objects' destructors.
 
     HWND MakePage(const wchar_t* title)
     {
