@@ -179,3 +179,27 @@ TEST(FrameworkLifetime, DeletingADialogObjectDestroysItsWindowSafely)
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(IsWindow(button));
 }
+
+namespace {
+
+// Ends itself from a timer with a result of its own.
+class TimedModalDialog : public Dialog {
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override
+    {
+        if (message.message == WM_INITDIALOG) SetTimer(Handle(), 1, 50, nullptr);
+        if (message.message == WM_TIMER) EndModal(77);
+        result = 0;
+        return message.message == WM_TIMER;
+    }
+};
+
+} // namespace
+
+TEST(FrameworkLifetime, ModalDialogRunsUntilEndModal)
+{
+    DialogTemplateBuilder builder(WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 100, 40, L"Modal");
+    TimedModalDialog dialog;
+    EXPECT_EQ(dialog.RunModal(nullptr, builder.Get()), 77);
+    EXPECT_EQ(dialog.Handle(), nullptr);
+}
