@@ -8,7 +8,8 @@
 //   };
 //   bool MyWindow::ProcessMessage(Message& message) { return RouteMessage(this, kMessageMap, message); }
 //
-// Reflected messages (message + kReflectBase) match their entries in the
+// Define ProcessMessage after the map itself: RouteMessage needs the map's
+// length. Reflected messages (message + kReflectBase) match their entries in the
 // same way as the originals, so a control can map OCM_COMMAND by code.
 #pragma once
 
