@@ -9,3 +9,18 @@
 // Section pages. Their dialog templates 101-115 and 117 are written from the
 // page catalogue (sections/SectionCatalogueData.cpp) into SectionPages.rc.
 #define IDB_GP_PAGE_PICTURE 211
+
+// ---- Application: icon 128 and accelerator table 128. The accelerator
+// commands have no menu item; the main frame takes them and does nothing.
+#define IDI_GP_APP 128
+#define IDR_GP_ACCELERATORS 128
+#define ID_GP_NEW 57600
+#define ID_GP_KEY_OPEN 57601
+#define ID_GP_KEY_SAVE 57603
+#define ID_GP_KEY_PRINT 57607
+#define ID_GP_KEY_COPY 57634
+#define ID_GP_KEY_CUT 57635
+#define ID_GP_KEY_PASTE 57637
+#define ID_GP_KEY_UNDO 57643
+#define ID_GP_KEY_NEXT_PANE 57680
+#define ID_GP_KEY_PREVIOUS_PANE 57681

@@ -1,0 +1,358 @@
+#include "app/MainFrame.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/UserNotices.h"
+#include "framework/MessageLoop.h"
+#include "framework/TextConversion.h"
+#include "page/WorkingPage.h"
+#include "resources/ResourceIds.h"
+#include "style/StyleDocument.h"
+
+namespace {
+
+// Posted to the frame to show the failed-store message box once the handler
+// that stored the page has returned (never from inside a control's own
+// notification).
+constexpr UINT kStoreFailedNoticeMessage = WM_APP + 16;
+
+// The split window's id (the frame's client area) and the tab container's.
+constexpr UINT kClientId = 0xE900;
+constexpr UINT kTabContainerId = 0xE901;
+// The tab strip's style word: scroll buttons, bottom edge, hot tracking,
+// bold selected title.
+constexpr DWORD kTabStripStyle = 0x2143;
+
+// A command by its id alone: menus send code 0, accelerators code 1, the
+// toolbar BN_CLICKED.
+constexpr MessageEntry<MainFrame> OnCommandId(UINT id, LRESULT (MainFrame::*handler)(Message&))
+{
+    return {WM_COMMAND, true, id, false, 0, handler};
+}
+
+std::wstring CurrentDirectory()
+{
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    if (needed == 0) return std::wstring();
+    std::wstring directory(needed, L'\0');
+    const DWORD length = GetCurrentDirectoryW(needed, &directory[0]);
+    directory.resize(length < needed ? length : 0);
+    return directory;
+}
+
+} // namespace
+
+const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
+    OnMessage(WM_CREATE, &MainFrame::OnCreate),
+    OnMessage(WM_SIZE, &MainFrame::OnSize),
+    OnMessage(WM_CLOSE, &MainFrame::OnClose),
+    OnMessage(WM_DESTROY, &MainFrame::OnDestroy),
+    OnMessage(kPageChangedMessage, &MainFrame::OnPageChanged),
+    OnMessage(kStoreFailedNoticeMessage, &MainFrame::OnStoreFailedNotice),
+    OnMessage(WM_MENUSELECT, &MainFrame::OnMenuSelect),
+    OnNotify(ID_GP_VIEW_TOOLBAR, TBN_DROPDOWN, &MainFrame::OnRevertDropDown),
+    OnNotifyCode(RBN_HEIGHTCHANGE, &MainFrame::OnRebarHeightChange),
+
+    // The style-file commands, the code view and the About dialog.
+    OnCommandId(ID_GP_OPEN, &MainFrame::OnOpen),
+    OnCommandId(ID_GP_SAVE, &MainFrame::OnSave),
+    OnCommandId(ID_GP_REVERT_TO_SAVED, &MainFrame::OnRevertToSaved),
+    OnCommandId(ID_GP_REVERT_TO_DEFAULT, &MainFrame::OnRevertToDefault),
+    OnCommandId(ID_GP_SHOW_CODE, &MainFrame::OnShowCode),
+    OnCommandId(ID_GP_DONATE, &MainFrame::OnAbout),
+    OnCommandId(ID_GP_ABOUT, &MainFrame::OnAbout),
+
+    OnCommandId(ID_GP_EXIT, &MainFrame::OnExit),
+    OnCommandId(ID_GP_VIEW_TOOLBAR, &MainFrame::OnViewToolbar),
+    OnCommandId(ID_GP_VIEW_STATUS_BAR, &MainFrame::OnViewStatusBar),
+
+    // The "Revert..." button's own command: pressing it drops the menu down.
+    OnCommandId(ID_GP_REVERT, &MainFrame::OnNothing),
+    // The commands of accelerator table 128, which the frame takes so that
+    // the keys never reach an edit of a page, and acts on none of.
+    OnCommandId(ID_GP_NEW, &MainFrame::OnNothing),
+    OnCommandId(ID_GP_KEY_OPEN, &MainFrame::OnNothing),
+    OnCommandId(ID_GP_KEY_SAVE, &MainFrame::OnNothing),
+    OnCommandId(ID_GP_KEY_PRINT, &MainFrame::OnNothing),
+    OnCommandId(ID_GP_KEY_UNDO, &MainFrame::OnNothing),
+    OnCommandId(ID_GP_KEY_CUT, &MainFrame::OnNothing),
+    OnCommandId(ID_GP_KEY_COPY, &MainFrame::OnNothing),
+    OnCommandId(ID_GP_KEY_PASTE, &MainFrame::OnNothing),
+    OnCommandId(ID_GP_KEY_NEXT_PANE, &MainFrame::OnNothing),
+    OnCommandId(ID_GP_KEY_PREVIOUS_PANE, &MainFrame::OnNothing),
+};
+
+bool MainFrame::ProcessMessage(Message& message, LRESULT& result)
+{
+    return RouteMessage(this, kMessageMap, message, result);
+}
+
+bool MainFrame::RegisterWindowClass()
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_GP_APP), IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                                      LR_DEFAULTCOLOR | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_GP_APP),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR | LR_SHARED));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    return Window::RegisterWindowClass(windowClass);
+}
+
+HWND MainFrame::Create()
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_GP_MAINFRAME));
+    accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_GP_ACCELERATORS));
+    const RECT position{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+    HWND frame = Window::Create(kClassName, WS_EX_APPWINDOW, LoadResourceString(IDS_APP_TITLE).c_str(),
+                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, position, nullptr,
+                                reinterpret_cast<UINT_PTR>(menu), instance);
+    // A menu that no window took is ours to free.
+    if (!frame && menu && IsMenu(menu)) DestroyMenu(menu);
+    return frame;
+}
+
+LRESULT MainFrame::OnCreate(Message&)
+{
+    HWND frame = Handle();
+
+    // 1. The start-up directory and with it the working page path.
+    SetStartupDirectory(NarrowToUtf8(CurrentDirectory()));
+
+    // 2. The command bar shows menu 128; the frame itself has no menu.
+    commandBar_.Create(frame, frame);
+    HMENU menu = GetMenu(frame);
+    SetMenu(frame, nullptr);
+    if (menu && !commandBar_.AttachMenu(menu)) DestroyMenu(menu);
+
+    // 3.-4. The toolbar of nine buttons (nothing when resource 207 is missing).
+    toolBar_.Create(frame);
+
+    // 5. The rebar: the command bar on the first row, the toolbar on a second.
+    if (rebar_.Create(frame)) {
+        rebar_.AddBand(commandBar_.Handle(), commandBar_.IdealSize(), false, false);
+        if (toolBar_.Handle()) rebar_.AddBand(toolBar_.Handle(), toolBar_.IdealSize(), true, true);
+    }
+
+    // 6. The status bar, "Ready".
+    statusBar_.Create(frame);
+
+    // 7. The toolbar took its images of bitmap 204 when it was made.
+
+    // 8. The split window is the client area.
+    split_.Create(frame, RECT{}, kClientId);
+    LayOut();
+
+    // 9. The working page. Without it every change would silently go
+    // nowhere: a folder that cannot take it ends the program here.
+    if (!WriteWorkingPage()) {
+        MessageBoxW(nullptr, StartupFolderNotWritableText(WidenUtf8(StartupDirectory())).c_str(),
+                    LoadResourceString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+        return -1;
+    }
+
+    // 10. The preview view, which writes the page once more and shows it.
+    preview_.Create(split_.Handle());
+
+    // 11. The tab container with the strip's style word and a sunken edge.
+    tabs_.SetStripStyle(kTabStripStyle);
+    tabs_.Create(split_.Handle(), RECT{}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, kTabContainerId,
+                 WS_EX_CLIENTEDGE);
+
+    // 12.-13. The sixteen pages in tab order, each sending its changes here;
+    // the first tab ends up selected.
+    pages_.Create(tabs_, frame);
+
+    // 14. Preview above, pages below; the pages keep their height.
+    split_.SetPanes(preview_.Handle(), tabs_.Handle());
+    RECT client{};
+    GetClientRect(frame, &client);
+    split_.SetSplitPosition(client.bottom - client.top - kPagesPaneHeight);
+
+    // 15. Both bars are shown.
+    SetMenuCheck(ID_GP_VIEW_TOOLBAR, true);
+    SetMenuCheck(ID_GP_VIEW_STATUS_BAR, true);
+
+    // 16. Accelerators before every window; the idle step does nothing.
+    if (MessageLoop* loop = MessageLoop::Current()) {
+        loop->SetAccelerators(frame, accelerators_);
+        loop->SetIdleStep([] {});
+    }
+
+    // 17.
+    saved_ = true;
+    return 0;
+}
+
+void MainFrame::LayOut()
+{
+    LayOutFrame(Handle(), rebar_.Handle(), statusBar_.Handle(), split_.Handle());
+}
+
+LRESULT MainFrame::OnSize(Message& message)
+{
+    if (message.wParam != SIZE_MINIMIZED) LayOut();
+    return 0;
+}
+
+LRESULT MainFrame::OnRebarHeightChange(Message&)
+{
+    LayOut();
+    return 0;
+}
+
+void MainFrame::SetMenuCheck(UINT command, bool checked)
+{
+    if (HMENU menu = commandBar_.Menu())
+        CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainFrame::RefreshPreview()
+{
+    if (preview_.Handle()) preview_.Refresh();
+}
+
+LRESULT MainFrame::OnPageChanged(Message&)
+{
+    saved_ = false;
+    RefreshPreview();
+    NoteStoreResult();
+    return 0;
+}
+
+void MainFrame::NoteStoreResult()
+{
+    if (!StyleDocument::LastStoreFailed()) {
+        if (storeFailureShown_) statusBar_.ShowIdleText();
+        storeFailureShown_ = false;
+        return;
+    }
+    if (storeFailureShown_) return;
+    storeFailureShown_ = true;
+    if (HWND status = statusBar_.Handle()) {
+        const std::wstring text = WorkingPageNotWritableStatus(WidenUtf8(WorkingPagePath()));
+        SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    if (!storeFailureNoticePending_) {
+        storeFailureNoticePending_ = true;
+        PostMessageW(Handle(), kStoreFailedNoticeMessage, 0, 0);
+    }
+}
+
+LRESULT MainFrame::OnStoreFailedNotice(Message&)
+{
+    if (!storeFailureNoticePending_) return 0;
+    storeFailureNoticePending_ = false;
+    MessageBoxW(Handle(), WorkingPageNotWritableText(WidenUtf8(WorkingPagePath())).c_str(),
+                LoadResourceString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    return 0;
+}
+
+LRESULT MainFrame::OnClose(Message&)
+{
+    // The exit prompt never stops the close.
+    if (!saved_ &&
+        MessageBoxW(Handle(), L" Save page before exit? ", LoadResourceString(IDS_APP_TITLE).c_str(),
+                    MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        // STYLE FILES: save the style file here (its result is not looked at).
+    }
+    Destroy();
+    return 0;
+}
+
+LRESULT MainFrame::OnDestroy(Message&)
+{
+    if (MessageLoop* loop = MessageLoop::Current()) {
+        loop->SetAccelerators(nullptr, nullptr);
+        loop->SetIdleStep(nullptr);
+    }
+    PostQuitMessage(1);
+    return 0;
+}
+
+LRESULT MainFrame::OnMenuSelect(Message& message)
+{
+    statusBar_.ShowMenuHelp(message.wParam, message.lParam);
+    return 0;
+}
+
+LRESULT MainFrame::OnRevertDropDown(Message& message)
+{
+    const auto* notification = reinterpret_cast<const NMTOOLBARW*>(message.lParam);
+    if (!notification || notification->iItem != ID_GP_REVERT) {
+        message.handled = false;
+        return 0;
+    }
+    ShowRevertDropDown(commandBar_, toolBar_);
+    return TBDDRET_DEFAULT;
+}
+
+LRESULT MainFrame::OnExit(Message&)
+{
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
+    return 0;
+}
+
+LRESULT MainFrame::OnViewToolbar(Message&)
+{
+    toolbarVisible_ = !toolbarVisible_;
+    rebar_.ShowBand(1, toolbarVisible_);
+    SetMenuCheck(ID_GP_VIEW_TOOLBAR, toolbarVisible_);
+    LayOut();
+    return 0;
+}
+
+LRESULT MainFrame::OnViewStatusBar(Message&)
+{
+    HWND status = statusBar_.Handle();
+    if (!status) return 0;
+    const bool show = !IsWindowVisible(status);
+    ShowWindow(status, show ? SW_SHOWNOACTIVATE : SW_HIDE);
+    SetMenuCheck(ID_GP_VIEW_STATUS_BAR, show);
+    LayOut();
+    return 0;
+}
+
+LRESULT MainFrame::OnNothing(Message&)
+{
+    return 0;
+}
+
+// STYLE FILES: the commands below are filled by the style-file commands
+// (open, save, revert, exit prompt), the code view and the About dialog.
+LRESULT MainFrame::OnOpen(Message&)
+{
+    return 0;
+}
+
+LRESULT MainFrame::OnSave(Message&)
+{
+    return 0;
+}
+
+LRESULT MainFrame::OnRevertToSaved(Message&)
+{
+    return 0;
+}
+
+LRESULT MainFrame::OnRevertToDefault(Message&)
+{
+    return 0;
+}
+
+LRESULT MainFrame::OnShowCode(Message&)
+{
+    return 0;
+}
+
+LRESULT MainFrame::OnAbout(Message&)
+{
+    return 0;
+}

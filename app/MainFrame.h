@@ -1,0 +1,108 @@
+// The main frame: Glimmerpatch's one top-level window. It sets the start-up
+// directory and the working page path, writes the working page, and holds
+// for the whole run the command bar (menu 128), the toolbar, the rebar, the
+// status bar and the split window with the preview view above the tab
+// container and its sixteen section pages.
+//
+// Every change a section page writes arrives here as WM_APP+1 (sent, so the
+// page is written when it arrives): the saved flag goes to no and the
+// preview reloads. The close request asks " Save page before exit? " when
+// the flag is no and then closes whatever the answer; destroying the frame
+// ends the message loop with exit code 1.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/FrameBars.h"
+#include "controls/TabContainer.h"
+#include "framework/CommandBar.h"
+#include "framework/Owned.h"
+#include "framework/SplitWindow.h"
+#include "framework/Window.h"
+#include "page/PreviewView.h"
+#include "sections/SectionPageSet.h"
+
+// Sent by the property handlers after every change of the working page.
+constexpr UINT kPageChangedMessage = WM_APP + 1;
+
+class MainFrame : public Window {
+public:
+    static constexpr const wchar_t* kClassName = L"GlimmerpatchMainFrame";
+    // The bottom pane's share of the frame's client height at creation.
+    static constexpr int kPagesPaneHeight = 247;
+
+    MainFrame() = default;
+
+    static bool RegisterWindowClass();
+
+    // Creates the frame (default position and size, menu 128, accelerator
+    // table 128). nullptr when it cannot be created - among others when the
+    // working page cannot be written into the start-up directory, which the
+    // user has then been told.
+    HWND Create();
+
+    // Whether the style has not changed since it was last loaded, saved or
+    // reverted (the exit prompt asks only when it has).
+    bool Saved() const { return saved_; }
+    void SetSaved(bool saved) { saved_ = saved; }
+
+    // Reloads the preview from the working page file.
+    void RefreshPreview();
+
+    HACCEL Accelerators() const { return accelerators_; }
+    PreviewView& Preview() { return preview_; }
+    TabContainer& Tabs() { return tabs_; }
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override;
+
+private:
+    LRESULT OnCreate(Message& message);
+    LRESULT OnSize(Message& message);
+    LRESULT OnClose(Message& message);
+    LRESULT OnDestroy(Message& message);
+    LRESULT OnPageChanged(Message& message);
+    LRESULT OnStoreFailedNotice(Message& message);
+
+    // Commands handled by the style-file commands (open, save, revert, the
+    // code view and the About dialog).
+    LRESULT OnOpen(Message& message);
+    LRESULT OnSave(Message& message);
+    LRESULT OnRevertToSaved(Message& message);
+    LRESULT OnRevertToDefault(Message& message);
+    LRESULT OnShowCode(Message& message);
+    LRESULT OnAbout(Message& message);
+
+    LRESULT OnExit(Message& message);
+    LRESULT OnViewToolbar(Message& message);
+    LRESULT OnViewStatusBar(Message& message);
+    LRESULT OnRevertDropDown(Message& message);
+    LRESULT OnMenuSelect(Message& message);
+    LRESULT OnRebarHeightChange(Message& message);
+    LRESULT OnNothing(Message& message);
+
+    void LayOut();
+    void SetMenuCheck(UINT command, bool checked);
+
+    // Tells the user once per run of failed stores that the working page
+    // cannot be written (status bar and a message box naming the page).
+    void NoteStoreResult();
+
+    static const MessageEntry<MainFrame> kMessageMap[];
+
+    HACCEL accelerators_ = nullptr;
+    Owned<CommandBar> commandBar_;
+    FrameToolBar toolBar_;
+    FrameRebar rebar_;
+    FrameStatusBar statusBar_;
+    Owned<SplitWindow> split_;
+    Owned<PreviewView> preview_;
+    Owned<TabContainer> tabs_;
+    sections::SectionPageSet pages_;
+    bool toolbarVisible_ = true;
+    bool saved_ = false;
+    bool storeFailureShown_ = false;
+    bool storeFailureNoticePending_ = false;
+};

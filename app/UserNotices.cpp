@@ -1,0 +1,18 @@
+#include "app/UserNotices.h"
+
+std::wstring StartupFolderNotWritableText(const std::wstring& folder)
+{
+    return L"The working page MySpace.html cannot be written in the folder\r\n\r\n" + folder +
+           L"\r\n\r\nGlimmerpatch keeps the page you style there. Start it from a folder that you can write to.";
+}
+
+std::wstring WorkingPageNotWritableText(const std::wstring& page)
+{
+    return L"The working page cannot be written:\r\n\r\n" + page +
+           L"\r\n\r\nYour changes do not reach the page or the preview until it can be written again.";
+}
+
+std::wstring WorkingPageNotWritableStatus(const std::wstring& page)
+{
+    return L"The working page cannot be written: " + page;
+}

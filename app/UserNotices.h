@@ -1,0 +1,14 @@
+// The texts with which the main frame tells the user that the working page
+// cannot be written. They name the folder or the page in full.
+#pragma once
+
+#include <string>
+
+// At start-up, when the working page cannot be written into the start-up
+// folder; the program ends after it.
+std::wstring StartupFolderNotWritableText(const std::wstring& folder);
+
+// While running, when a change could not be stored: the message box (shown
+// once until the page can be written again) and the status bar's text.
+std::wstring WorkingPageNotWritableText(const std::wstring& page);
+std::wstring WorkingPageNotWritableStatus(const std::wstring& page);

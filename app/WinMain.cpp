@@ -1,0 +1,50 @@
+// Glimmerpatch's entry: the component runtime in a single-threaded
+// apartment, the common controls, the window classes of the framework, then
+// the main frame and the message loop of the one thread. A normal run ends
+// with exit code 1 (the main frame posts it when it is destroyed); 0 means
+// that the main frame could not be created.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/MainFrame.h"
+#include "framework/CommandBar.h"
+#include "framework/ControlHost.h"
+#include "framework/MessageLoop.h"
+#include "framework/Owned.h"
+#include "framework/SplitWindow.h"
+
+namespace {
+
+int RunMainFrame(int show)
+{
+    MessageLoop loop;
+    Owned<MainFrame> frame;
+    if (!frame.Create()) return 0;
+    ShowWindow(frame.Handle(), show);
+    UpdateWindow(frame.Handle());
+    return loop.Run();
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
+{
+    // 1. The component runtime for this thread, the bar controls.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                  ICC_COOL_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    // 2. Our window classes, the control-hosting one among them.
+    ControlHost::RegisterWindowClass();
+    CommandBar::RegisterWindowClass();
+    SplitWindow::RegisterWindowClass();
+    MainFrame::RegisterWindowClass();
+
+    // 3.-4. The frame and the loop; every window is gone when it returns.
+    const int exitCode = RunMainFrame(show);
+
+    if (SUCCEEDED(com)) CoUninitialize();
+    return exitCode;
+}
