@@ -1,0 +1,347 @@
+// End-to-end tests of Glimmerpatch.exe: the real program, started in a fresh
+// start-up folder and driven from outside with real clicks and keys, as a
+// user would. What it did is read from the working page it wrote, from its
+// windows and from its exit code.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "ProgramDriver.h"
+#include "page/WorkingPage.h"
+#include "sections/SectionCatalogue.h"
+
+using namespace program_driver;
+
+namespace {
+
+constexpr UINT kPageChanged = WM_APP + 1;
+constexpr UINT kViewToolbar = 59392;
+constexpr UINT kViewStatusBar = 59393;
+constexpr UINT kExit = 57665;
+constexpr int kRevertButton = 301;
+const wchar_t kPageName[] = L"MySpace.html";
+
+std::wstring Widen(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+// The main frame's parts, found by their classes and ids.
+struct FrameParts {
+    HWND frame = nullptr;
+    HWND rebar = nullptr;
+    HWND toolbar = nullptr;
+    HWND statusBar = nullptr;
+    HWND split = nullptr;
+    HWND preview = nullptr;
+    HWND tabs = nullptr;
+    HWND strip = nullptr;
+    std::vector<HWND> pages;
+
+    explicit FrameParts(HWND mainFrame) : frame(mainFrame)
+    {
+        rebar = FindDescendant(frame, L"ReBarWindow32");
+        toolbar = rebar ? GetDlgItem(rebar, kViewToolbar) : nullptr;
+        statusBar = FindDescendant(frame, L"msctls_statusbar32");
+        split = FindDescendant(frame, L"GlimmerSplitWindow");
+        preview = split ? FindDescendant(split, L"GlimmerControlHost") : nullptr;
+        tabs = split ? FindDescendant(split, L"GlimmerpatchTabContainer") : nullptr;
+        strip = tabs ? FindDescendant(tabs, L"GlimmerpatchTabStrip") : nullptr;
+        if (tabs) pages = Children(tabs, L"#32770");
+    }
+
+    HWND VisiblePage() const
+    {
+        for (HWND page : pages)
+            if (IsWindowVisible(page)) return page;
+        return nullptr;
+    }
+};
+
+// A started program with its main frame up.
+class GlimmerpatchTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(program_.Start(folder_.Path())) << "cannot start " << GlimmerpatchPath().size();
+        frame_ = program_.WaitForMainFrame();
+        ASSERT_NE(frame_, nullptr) << "the main frame did not appear";
+        ASSERT_TRUE(WaitFor([&] { return FileExists(PagePath()); }));
+    }
+
+    std::wstring PagePath() const { return folder_.File(kPageName); }
+    std::string Page() const { return ReadBytes(PagePath()); }
+
+    // Clicks inside the frame's title bar so that keys go to the program.
+    void FocusFrame()
+    {
+        RECT frame = WindowRect(frame_);
+        ClickAt(POINT{frame.left + Width(frame) / 2, frame.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 3});
+        ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == frame_; }, 5000));
+    }
+
+    // Clicks along the tab strip from its left end until the page shown is
+    // `wanted`, the way a user finds a tab. False when no click showed it.
+    bool ClickTabOf(const FrameParts& parts, HWND wanted)
+    {
+        const RECT strip = WindowRect(parts.strip);
+        const int y = (strip.top + strip.bottom) / 2;
+        for (int x = strip.left + 4; x < strip.right - 40; x += 12) {
+            HWND before = parts.VisiblePage();
+            ClickAt(POINT{x, y});
+            // Each click either shows another page or leaves the same one.
+            WaitFor([&] { return parts.VisiblePage() != before; }, 300);
+            if (parts.VisiblePage() == wanted) return true;
+        }
+        return false;
+    }
+
+    // Closes the frame as the close box does and answers the exit prompt,
+    // if one comes, with No. Returns the prompt's text ("" without one) and
+    // the exit code.
+    std::wstring CloseAnsweringNo(DWORD& exitCode)
+    {
+        std::wstring prompt;
+        PostMessageW(frame_, WM_CLOSE, 0, 0);
+        WaitFor([&] { return program_.HasEnded() || !TopLevelWindows(program_.Id(), L"#32770").empty(); });
+        if (!program_.HasEnded()) {
+            HWND box = program_.WaitForMessageBox();
+            if (box) {
+                for (const std::wstring& text : DialogTexts(box, L"Static")) prompt += text;
+                ClickDialogButton(box, IDNO);
+            }
+        }
+        exitCode = program_.WaitForExit();
+        return prompt;
+    }
+
+    Folder folder_{L"glimmerpatch-e2e"};
+    Program program_;
+    HWND frame_ = nullptr;
+};
+
+TEST_F(GlimmerpatchTest, StartsWithTheTemplatePageTheTitleAndTheSixteenPagesInTabOrder)
+{
+    EXPECT_EQ(Page(), WorkingPageText());
+    EXPECT_EQ(TextOf(frame_), L"Glimmerpatch");
+
+    FrameParts parts(frame_);
+    ASSERT_NE(parts.strip, nullptr);
+    ASSERT_NE(parts.preview, nullptr);
+    ASSERT_EQ(parts.pages.size(), sections::SectionCatalogue().size());
+    for (size_t i = 0; i < parts.pages.size(); ++i)
+        EXPECT_EQ(TextOf(parts.pages[i]), Widen(sections::SectionCatalogue()[i].title)) << "tab " << i + 1;
+    EXPECT_EQ(parts.VisiblePage(), parts.pages[0]);
+
+    // The tabs from the left show the pages in the same order.
+    ASSERT_TRUE(ClickTabOf(parts, parts.pages[1]));
+    ASSERT_TRUE(ClickTabOf(parts, parts.pages[0]));
+    ASSERT_TRUE(ClickTabOf(parts, parts.pages[2]));
+
+    // Nothing changed: Exit (File menu by keys) asks nothing and ends with 1.
+    FocusFrame();
+    PressKeys({VK_MENU, 'F'});
+    PressKeys({'X'});
+    EXPECT_EQ(program_.WaitForExit(), 1u);
+    EXPECT_TRUE(TopLevelWindows(program_.Id(), L"#32770").empty());
+}
+
+TEST_F(GlimmerpatchTest, ClicksOnATabAndAControlChangeThePageAndTheExitPromptAsks)
+{
+    FrameParts parts(frame_);
+    ASSERT_EQ(parts.pages.size(), 16u);
+    // The Borders page, the second tab, and its first border style list.
+    HWND borders = parts.pages[1];
+    ASSERT_TRUE(ClickTabOf(parts, borders));
+    int listId = 0;
+    for (const sections::TemplateControl& control : sections::TemplateControls(sections::SectionCatalogue()[1].page))
+        if (control.kind == sections::ControlKind::DropDown && !listId) listId = control.id;
+    HWND list = GetDlgItem(borders, listId);
+    ASSERT_NE(list, nullptr);
+
+    const std::string before = Page();
+    ClickAt(Centre(WindowRect(list)));
+    ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 5000));
+    PressKeys({VK_DOWN});
+    PressKeys({VK_RETURN});
+    EXPECT_TRUE(WaitFor([&] { return Page() != before; })) << "the page did not change";
+
+    // A second page: the first check box of the Top of Page page.
+    HWND top = parts.pages[3];
+    ASSERT_TRUE(ClickTabOf(parts, top));
+    HWND check = nullptr;
+    for (const sections::TemplateControl& control : sections::TemplateControls(sections::SectionCatalogue()[3].page))
+        if (control.kind == sections::ControlKind::CheckBox && !check) check = GetDlgItem(top, control.id);
+    ASSERT_NE(check, nullptr);
+    const std::string afterList = Page();
+    const LRESULT state = SendMessageW(check, BM_GETCHECK, 0, 0);
+    ClickAt(Centre(WindowRect(check)));
+    EXPECT_TRUE(WaitFor([&] { return SendMessageW(check, BM_GETCHECK, 0, 0) != state; }));
+    EXPECT_TRUE(WaitFor([&] { return Page() != afterList; })) << "the page did not change";
+
+    // The saved flag is no: closing asks, and No still closes with 1.
+    DWORD exitCode = 0;
+    EXPECT_EQ(CloseAnsweringNo(exitCode), L" Save page before exit? ");
+    EXPECT_EQ(exitCode, 1u);
+}
+
+TEST_F(GlimmerpatchTest, ViewCommandsHideAndShowTheToolbarRowAndTheStatusBar)
+{
+    FrameParts parts(frame_);
+    ASSERT_NE(parts.toolbar, nullptr);
+    ASSERT_NE(parts.statusBar, nullptr);
+    const int rebarHeight = Height(WindowRect(parts.rebar));
+    const int splitHeight = Height(WindowRect(parts.split));
+    const int tabsHeight = Height(WindowRect(parts.tabs));
+
+    // View, Toolbar by keys: the toolbar's row goes, the client area grows.
+    FocusFrame();
+    PressKeys({VK_MENU, 'V'});
+    PressKeys({'T'});
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(parts.toolbar); }));
+    ASSERT_TRUE(WaitFor([&] { return Height(WindowRect(parts.split)) > splitHeight; }));
+    EXPECT_LT(Height(WindowRect(parts.rebar)), rebarHeight);
+    EXPECT_EQ(Height(WindowRect(parts.tabs)), tabsHeight);
+
+    PostMessageW(frame_, WM_COMMAND, kViewToolbar, 0);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(parts.toolbar) != FALSE; }));
+    ASSERT_TRUE(WaitFor([&] { return Height(WindowRect(parts.split)) == splitHeight; }));
+    EXPECT_EQ(Height(WindowRect(parts.rebar)), rebarHeight);
+
+    // View, Status Bar: hidden, then shown again.
+    PressKeys({VK_MENU, 'V'});
+    PressKeys({'S'});
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(parts.statusBar); }));
+    ASSERT_TRUE(WaitFor([&] { return Height(WindowRect(parts.split)) > splitHeight; }));
+    PostMessageW(frame_, WM_COMMAND, kViewStatusBar, 0);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(parts.statusBar) != FALSE; }));
+    ASSERT_TRUE(WaitFor([&] { return Height(WindowRect(parts.split)) == splitHeight; }));
+    EXPECT_EQ(Height(WindowRect(parts.tabs)), tabsHeight);
+
+    // Nothing was changed: Exit (a posted command) closes without asking.
+    PostMessageW(frame_, WM_COMMAND, kExit, 0);
+    EXPECT_EQ(program_.WaitForExit(), 1u);
+}
+
+TEST_F(GlimmerpatchTest, ResizingTheFrameChangesOnlyThePreviewHeight)
+{
+    FrameParts parts(frame_);
+    const RECT frame = WindowRect(frame_);
+    const RECT preview = WindowRect(parts.preview);
+    const RECT tabs = WindowRect(parts.tabs);
+    // The pages keep the height they were given: the frame's client height
+    // at creation minus 247 is where the split bar was put.
+    for (int delta : {120, -60}) {
+        SetWindowPos(frame_, nullptr, 0, 0, Width(frame), Height(frame) + delta, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ASSERT_TRUE(WaitFor([&] { return Height(WindowRect(parts.preview)) == Height(preview) + delta; }))
+            << "preview " << Height(WindowRect(parts.preview)) << " for " << Height(preview) << " + " << delta;
+        EXPECT_EQ(Height(WindowRect(parts.tabs)), Height(tabs));
+        EXPECT_EQ(WindowRect(parts.tabs).top - WindowRect(parts.preview).bottom, tabs.top - preview.bottom);
+        EXPECT_EQ(Width(WindowRect(parts.preview)), Width(preview));
+    }
+}
+
+TEST_F(GlimmerpatchTest, TheRevertButtonDropsDownTheRevertMenuUnderIt)
+{
+    FrameParts parts(frame_);
+    ASSERT_NE(parts.toolbar, nullptr);
+    RemoteBuffer remote(program_.Process(), sizeof(RECT));
+    ASSERT_TRUE(SendMessageW(parts.toolbar, TB_GETRECT, kRevertButton, remote.Address()));
+    RECT button{};
+    ASSERT_TRUE(remote.Read(&button, sizeof(button)));
+    MapWindowPoints(parts.toolbar, nullptr, reinterpret_cast<POINT*>(&button), 2);
+
+    // Pressing the button anywhere, here its left part, drops the menu down.
+    const std::string before = Page();
+    ClickAt(POINT{button.left + 8, (button.top + button.bottom) / 2});
+    HWND menu = program_.WaitForWindow(L"#32768", 10000);
+    ASSERT_NE(menu, nullptr) << "no pop-up menu";
+    const RECT placed = WindowRect(menu);
+    EXPECT_NEAR(placed.left, button.left, 2);
+    EXPECT_NEAR(placed.top, button.bottom, 2);
+    // "to Saved" and "to Default".
+    const HMENU shown = reinterpret_cast<HMENU>(SendMessageW(menu, 0x01E1 /* MN_GETHMENU */, 0, 0));
+    if (shown) EXPECT_EQ(GetMenuItemCount(shown), 2);
+
+    PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(menu); }));
+    EXPECT_EQ(Page(), before);
+    DWORD exitCode = 0;
+    EXPECT_EQ(CloseAnsweringNo(exitCode), L"");
+    EXPECT_EQ(exitCode, 1u);
+}
+
+TEST_F(GlimmerpatchTest, CtrlCAndCtrlVInAPageEditDoNothing)
+{
+    FrameParts parts(frame_);
+    // The first font size box of the Top of Page page holds a number.
+    HWND top = parts.pages[3];
+    ASSERT_TRUE(ClickTabOf(parts, top));
+    HWND edit = nullptr;
+    for (const sections::TemplateControl& control : sections::TemplateControls(sections::SectionCatalogue()[3].page))
+        if (control.kind == sections::ControlKind::SpinEdit && !edit) edit = GetDlgItem(top, control.id);
+    ASSERT_NE(edit, nullptr);
+    const std::wstring number = TextOf(edit);
+    ASSERT_FALSE(number.empty());
+    ASSERT_TRUE(SetClipboardText(L"clipboard before"));
+
+    ClickAt(Centre(WindowRect(edit)));
+    ASSERT_TRUE(WaitFor([&] {
+        GUITHREADINFO info{sizeof(info)};
+        return GetGUIThreadInfo(GetWindowThreadProcessId(frame_, nullptr), &info) && info.hwndFocus == edit;
+    }));
+    PressKeys({VK_HOME});
+    PressKeys({VK_SHIFT, VK_END});
+    ASSERT_TRUE(WaitFor([&] {
+        const LRESULT selection = SendMessageW(edit, EM_GETSEL, 0, 0);
+        return static_cast<size_t>(HIWORD(selection) - LOWORD(selection)) == number.size();
+    }));
+    PressKeys({VK_CONTROL, 'C'});
+    PressKeys({VK_CONTROL, VK_INSERT});
+    PressKeys({VK_CONTROL, 'V'});
+    PressKeys({VK_SHIFT, VK_INSERT});
+    // The keys go in order: once End has moved the caret, the four chords
+    // before it have been handled.
+    PressKeys({VK_END});
+    ASSERT_TRUE(WaitFor([&] {
+        const LRESULT selection = SendMessageW(edit, EM_GETSEL, 0, 0);
+        return LOWORD(selection) == HIWORD(selection);
+    }));
+    EXPECT_EQ(ClipboardText(), L"clipboard before");
+    EXPECT_EQ(TextOf(edit), number);
+}
+
+TEST_F(GlimmerpatchTest, MessagesFromOutsideDoNoHarm)
+{
+    FrameParts parts(frame_);
+    const std::string page = Page();
+    // A flood of refresh messages, commands nobody has, notifications with
+    // codes nobody knows (carried in the program's own memory).
+    for (int i = 0; i < 2000; ++i) SendMessageW(frame_, kPageChanged, 0, 0);
+    for (UINT id : {0u, 1u, 299u, 301u, 305u, 999u, 32777u, 32780u, 57600u, 57666u, 59394u, 65535u})
+        SendMessageW(frame_, WM_COMMAND, id, 0);
+    RemoteBuffer remote(program_.Process(), sizeof(NMTOOLBARW));
+    for (UINT code : {0u, 1u, 0x1234u, static_cast<UINT>(TBN_DROPDOWN), 0xFFFFFFF0u}) {
+        NMTOOLBARW notification{};
+        notification.hdr.hwndFrom = parts.toolbar;
+        notification.hdr.idFrom = code == static_cast<UINT>(TBN_DROPDOWN) ? kViewToolbar : 4242;
+        notification.hdr.code = code;
+        notification.iItem = 4242;
+        ASSERT_TRUE(remote.Write(&notification, sizeof(notification)));
+        SendMessageW(frame_, WM_NOTIFY, notification.hdr.idFrom, remote.Address());
+    }
+    EXPECT_TRUE(IsWindow(frame_));
+    EXPECT_EQ(Page(), page);
+    EXPECT_TRUE(TopLevelWindows(program_.Id(), L"#32768").empty());
+
+    // Refresh messages clear the saved flag as a change would.
+    DWORD exitCode = 0;
+    EXPECT_EQ(CloseAnsweringNo(exitCode), L" Save page before exit? ");
+    EXPECT_EQ(exitCode, 1u);
+}
+
+} // namespace
