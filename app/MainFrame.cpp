@@ -110,7 +110,9 @@ HWND MainFrame::Create()
     HINSTANCE instance = GetModuleHandleW(nullptr);
     HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_GP_MAINFRAME));
     accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_GP_ACCELERATORS));
-    const RECT position{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+    // Default position and size: x and width CW_USEDEFAULT (the width is
+    // taken as right - left, which wraps to CW_USEDEFAULT again).
+    const RECT position{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
     HWND frame = Window::Create(kClassName, WS_EX_APPWINDOW, LoadResourceString(IDS_APP_TITLE).c_str(),
                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, position, nullptr,
                                 reinterpret_cast<UINT_PTR>(menu), instance);
