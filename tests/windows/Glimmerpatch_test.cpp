@@ -70,6 +70,8 @@ protected:
         ASSERT_TRUE(program_.Start(folder_.Path())) << "cannot start " << GlimmerpatchPath().size();
         frame_ = program_.WaitForMainFrame();
         ASSERT_NE(frame_, nullptr) << "the main frame did not appear";
+        // Its first idle moment: created, shown and laid out.
+        ASSERT_EQ(WaitForInputIdle(program_.Process(), 30000), 0u);
         ASSERT_TRUE(WaitFor([&] { return FileExists(PagePath()); }));
     }
 
@@ -88,9 +90,11 @@ protected:
     // `wanted`, the way a user finds a tab. False when no click showed it.
     bool ClickTabOf(const FrameParts& parts, HWND wanted)
     {
-        const RECT strip = WindowRect(parts.strip);
-        const int y = (strip.top + strip.bottom) / 2;
-        for (int x = strip.left + 4; x < strip.right - 40; x += 12) {
+        for (int step = 0;; ++step) {
+            const RECT strip = WindowRect(parts.strip);
+            const int x = strip.left + 4 + 12 * step;
+            if (x >= strip.right - 40) break;
+            const int y = (strip.top + strip.bottom) / 2;
             HWND before = parts.VisiblePage();
             ClickAt(POINT{x, y});
             // Each click either shows another page or leaves the same one.
@@ -203,7 +207,9 @@ TEST_F(GlimmerpatchTest, ViewCommandsHideAndShowTheToolbarRowAndTheStatusBar)
     PressKeys({VK_MENU, 'V'});
     PressKeys({'T'});
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(parts.toolbar); }));
-    ASSERT_TRUE(WaitFor([&] { return Height(WindowRect(parts.split)) > splitHeight; }));
+    ASSERT_TRUE(WaitFor([&] { return Height(WindowRect(parts.split)) > splitHeight; }))
+        << "split " << Height(WindowRect(parts.split)) << " was " << splitHeight << ", rebar "
+        << Height(WindowRect(parts.rebar)) << " was " << rebarHeight;
     EXPECT_LT(Height(WindowRect(parts.rebar)), rebarHeight);
     EXPECT_EQ(Height(WindowRect(parts.tabs)), tabsHeight);
 
