@@ -168,10 +168,15 @@ TEST_F(GlimmerpatchTest, ClicksOnATabAndAControlChangeThePageAndTheExitPromptAsk
     ASSERT_NE(list, nullptr);
 
     const std::string before = Page();
+    // A click drops the list down, Escape closes it again, and the Down key
+    // then picks the next style.
+    const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
     ClickAt(Centre(WindowRect(list)));
     ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 5000));
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 5000));
     PressKeys({VK_DOWN});
-    PressKeys({VK_RETURN});
+    EXPECT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETCURSEL, 0, 0) == selected + 1; }));
     EXPECT_TRUE(WaitFor([&] { return Page() != before; })) << "the page did not change";
 
     // A second page: the first check box of the Top of Page page.
