@@ -30,6 +30,13 @@ std::wstring Widen(const std::string& text)
     return std::wstring(text.begin(), text.end());
 }
 
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 // The main frame's parts, found by their classes and ids.
 struct FrameParts {
     HWND frame = nullptr;
@@ -176,7 +183,10 @@ TEST_F(GlimmerpatchTest, ClicksOnATabAndAControlChangeThePageAndTheExitPromptAsk
     PressKeys({VK_ESCAPE});
     ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 5000));
     PressKeys({VK_DOWN});
-    EXPECT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETCURSEL, 0, 0) == selected + 1; }));
+    EXPECT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETCURSEL, 0, 0) == selected + 1; }))
+        << "focus " << FocusOf(frame_) << " list " << list << " foreground " << GetForegroundWindow() << " frame "
+        << frame_ << " selected " << SendMessageW(list, CB_GETCURSEL, 0, 0) << " of "
+        << SendMessageW(list, CB_GETCOUNT, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return Page() != before; })) << "the page did not change";
 
     // A second page: the first check box of the Top of Page page.
@@ -304,11 +314,7 @@ TEST_F(GlimmerpatchTest, CtrlCAndCtrlVInAPageEditDoNothing)
     ASSERT_TRUE(SetClipboardText(L"clipboard before"));
 
     ClickAt(Centre(WindowRect(edit)));
-    ASSERT_TRUE(WaitFor([&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        return GetGUIThreadInfo(GetWindowThreadProcessId(frame_, nullptr), &info) && info.hwndFocus == edit;
-    }));
+    ASSERT_TRUE(WaitFor([&] { return FocusOf(frame_) == edit; }));
     PressKeys({VK_HOME});
     PressKeys({VK_SHIFT, VK_END});
     ASSERT_TRUE(WaitFor([&] {
