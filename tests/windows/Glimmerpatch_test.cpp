@@ -175,15 +175,16 @@ TEST_F(GlimmerpatchTest, ClicksOnATabAndAControlChangeThePageAndTheExitPromptAsk
     ASSERT_NE(list, nullptr);
 
     const std::string before = Page();
-    // A click drops the list down, Escape closes it again, and the Down key
-    // then picks the next style.
+    // A click drops the list down, Escape closes it again, and an arrow key
+    // then picks the style beside the selected one.
     const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
+    const bool last = selected + 1 >= SendMessageW(list, CB_GETCOUNT, 0, 0);
     ClickAt(Centre(WindowRect(list)));
     ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 5000));
     PressKeys({VK_ESCAPE});
     ASSERT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 5000));
-    PressKeys({VK_DOWN});
-    EXPECT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETCURSEL, 0, 0) == selected + 1; }))
+    PressKeys({static_cast<WORD>(last ? VK_UP : VK_DOWN)});
+    EXPECT_TRUE(WaitFor([&] { return SendMessageW(list, CB_GETCURSEL, 0, 0) == selected + (last ? -1 : 1); }))
         << "focus " << FocusOf(frame_) << " list " << list << " foreground " << GetForegroundWindow() << " frame "
         << frame_ << " selected " << SendMessageW(list, CB_GETCURSEL, 0, 0) << " of "
         << SendMessageW(list, CB_GETCOUNT, 0, 0);
