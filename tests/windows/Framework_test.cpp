@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "framework/Owned.h"
 #include "framework/Reflection.h"
 #include "framework/SubclassedWindow.h"
 #include "tests/windows/DialogTemplateBuilder.h"
@@ -47,9 +48,9 @@ bool ReflectedControl::ProcessMessage(Message& message, LRESULT& result)
 {
     if (message.message == WM_DESTROY) destroyed = true;
     if (RouteMessage(this, kMap, message, result)) return true;
-    if (message.message >= kReflectBase && message.message < kReflectBase + WM_USER) {
+    if (message.message >= kReflectionOffset && message.message < kReflectionOffset + WM_USER) {
         reflected.push_back(message.message);
-        result = message.message == kReflectBase + WM_CTLCOLORSTATIC
+        result = message.message == Reflected(WM_CTLCOLORSTATIC)
                      ? reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH))
                      : 0;
         return true;
@@ -59,8 +60,8 @@ bool ReflectedControl::ProcessMessage(Message& message, LRESULT& result)
 
 class HostDialog : public Dialog {
 public:
-    ReflectedControl button;
-    ReflectedControl label;
+    Owned<ReflectedControl> button;
+    Owned<ReflectedControl> label;
     std::vector<WPARAM> answeredCommands;
 
 protected:
@@ -103,7 +104,7 @@ protected:
     }
     void TearDown() override { dialog_.Destroy(); }
 
-    HostDialog dialog_;
+    Owned<HostDialog> dialog_;
 };
 
 } // namespace
@@ -171,7 +172,7 @@ TEST(FrameworkLifetime, DeletingADialogObjectDestroysItsWindowSafely)
     DialogTemplateBuilder builder(WS_POPUP | WS_VISIBLE, 10, 10, 100, 40, L"Short-lived");
     builder.AddControl(L"BUTTON", BS_PUSHBUTTON, 5, 5, 50, 14, kButtonId, L"Reflect");
     builder.AddControl(L"STATIC", SS_LEFT, 5, 25, 50, 10, kStaticId, L"Label");
-    auto dialog = std::make_unique<HostDialog>();
+    auto dialog = std::make_unique<Owned<HostDialog>>();
     HWND window = dialog->CreateModeless(nullptr, builder.Get());
     ASSERT_NE(window, nullptr);
     HWND button = dialog->button.Handle();
@@ -199,7 +200,7 @@ protected:
 TEST(FrameworkLifetime, ModalDialogRunsUntilEndModal)
 {
     DialogTemplateBuilder builder(WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 100, 40, L"Modal");
-    TimedModalDialog dialog;
+    Owned<TimedModalDialog> dialog;
     EXPECT_EQ(dialog.RunModal(nullptr, builder.Get()), 77);
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
