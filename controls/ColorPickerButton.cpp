@@ -26,11 +26,12 @@ COLORREF* SharedCustomColors()
     return colors;
 }
 
-UINT_PTR CALLBACK ColorDialogHook(HWND, UINT, WPARAM, LPARAM)
+UINT_PTR CALLBACK ColorDialogHook(HWND, UINT message, WPARAM, LPARAM)
 {
-    // 0 for every message, WM_INITDIALOG included: the dialog's own
-    // handling, which gives the first control the keyboard focus.
-    return 0;
+    // The dialog's own handling for everything. For WM_INITDIALOG that takes
+    // TRUE: with FALSE the dialog would not give its first control the
+    // keyboard focus, and the user could not work it by keys.
+    return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
 } // namespace

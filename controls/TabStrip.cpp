@@ -187,6 +187,7 @@ void TabStrip::LayOut()
         scrollRightButton_ = RECT{width - kButtonWidth, 0, width, client.bottom};
         scrollLeftButton_ = RECT{width - 2 * kButtonWidth, 0, width - kButtonWidth, client.bottom};
         visibleWidth_ = std::max(0, width - 2 * kButtonWidth - 2);
+        offset_ = tabstrip::ClampOffset(offset_, tabsEnd, visibleWidth_);
     } else {
         scrollLeftButton_ = RECT{};
         scrollRightButton_ = RECT{};
