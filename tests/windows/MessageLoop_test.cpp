@@ -199,10 +199,21 @@ TEST_F(MessageLoopTest, AnAcceleratorReachesTheFrameNotTheFocusedEdit)
 
 TEST_F(MessageLoopTest, TheIdleStepRunsWhenTheQueueRunsEmpty)
 {
-    int idle = 0;
-    loop_.SetIdleStep([&] { ++idle; });
-    int before = 0;
-    RunSteps({[&] { before = idle; }, [] {}, [] {}});
-    EXPECT_GE(before, 1);
-    EXPECT_GT(idle, before); // again after each of the later steps
+    // The idle step drives itself: the first time it posts a message, and
+    // once that has been handled and the queue is empty again it runs a
+    // second time and quits. No timer takes part.
+    std::vector<std::size_t> commandsAtIdle;
+    loop_.SetIdleStep([&] {
+        commandsAtIdle.push_back(frame_.commands.size());
+        if (commandsAtIdle.size() == 1) {
+            PostMessageW(frame_.Handle(), WM_COMMAND, 4321, 0);
+            PostMessageW(frame_.Handle(), WM_COMMAND, 4322, 0);
+        } else {
+            PostQuitMessage(5);
+        }
+    });
+    EXPECT_EQ(loop_.Run(), 5);
+    // Not between the two messages: only once both were handled.
+    EXPECT_EQ(commandsAtIdle, (std::vector<std::size_t>{0, 2}));
+    EXPECT_EQ(frame_.commands, (std::vector<WORD>{4321, 4322}));
 }
