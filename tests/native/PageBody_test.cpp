@@ -123,7 +123,9 @@ TEST(PageBody, IsAsciiWithCrLfLineEndsAndEndsThePage)
         const unsigned char c = static_cast<unsigned char>(body[i]);
         ASSERT_TRUE(c == '\t' || c == '\r' || c == '\n' || (c >= 0x20 && c < 0x7F))
             << "byte " << int(c) << " on line " << line;
-        if (c == '\r') ASSERT_TRUE(i + 1 < body.size() && body[i + 1] == '\n') << "bare CR on line " << line;
+        if (c == '\r') {
+            ASSERT_TRUE(i + 1 < body.size() && body[i + 1] == '\n') << "bare CR on line " << line;
+        }
         if (c == '\n') {
             ASSERT_TRUE(i > 0 && body[i - 1] == '\r') << "bare LF on line " << line;
             ++line;
