@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ProgramDriver.h"
+#include "app/UserNotices.h"
 #include "page/WorkingPage.h"
 #include "sections/SectionCatalogue.h"
 
@@ -335,6 +336,42 @@ TEST_F(GlimmerpatchTest, CtrlCAndCtrlVInAPageEditDoNothing)
     }));
     EXPECT_EQ(ClipboardText(), L"clipboard before");
     EXPECT_EQ(TextOf(edit), number);
+}
+
+// The page replaced by a folder while the program runs: no store can reach
+// it. The user is told once (status bar and one message box naming the
+// page), not on every change, and the program goes on working.
+TEST_F(GlimmerpatchTest, AFailedStoreIsToldOnceNotOnEveryChange)
+{
+    FrameParts parts(frame_);
+    std::vector<HWND> checks;
+    for (const sections::TemplateControl& control : sections::TemplateControls(sections::SectionCatalogue()[0].page))
+        if (control.kind == sections::ControlKind::CheckBox) checks.push_back(GetDlgItem(parts.pages[0], control.id));
+    ASSERT_GE(checks.size(), 2u);
+    ASSERT_TRUE(DeleteFileW(PagePath().c_str()));
+    ASSERT_TRUE(CreateDirectoryW(PagePath().c_str(), nullptr));
+
+    auto toggle = [&](HWND check) {
+        const LRESULT state = SendMessageW(check, BM_GETCHECK, 0, 0);
+        ClickAt(Centre(WindowRect(check)));
+        return WaitFor([&] { return SendMessageW(check, BM_GETCHECK, 0, 0) != state; });
+    };
+    ASSERT_TRUE(toggle(checks[0]));
+    HWND box = program_.WaitForMessageBox();
+    ASSERT_NE(box, nullptr) << "the failed store was not told";
+    std::wstring text;
+    for (const std::wstring& part : DialogTexts(box, L"Static")) text += part;
+    EXPECT_EQ(text, WorkingPageNotWritableText(PagePath()));
+    EXPECT_EQ(TextOf(parts.statusBar), WorkingPageNotWritableStatus(PagePath()));
+    ASSERT_TRUE(ClickDialogButton(box, IDOK));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+
+    // More changes that fail: no more boxes. A box would hold the later
+    // clicks, so each toggle shows that none came before it.
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(toggle(checks[1 - i % 2])) << "change " << i;
+    EXPECT_TRUE(TopLevelWindows(program_.Id(), L"#32770").empty());
+    EXPECT_TRUE(IsWindowVisible(frame_));
+    RemoveDirectoryW(PagePath().c_str());
 }
 
 TEST_F(GlimmerpatchTest, MessagesFromOutsideDoNoHarm)
