@@ -5,3 +5,7 @@
 #pragma once
 
 #define IDS_APP_TITLE 128
+
+// Section pages. Their dialog templates 101-115 and 117 are written from the
+// page catalogue (sections/SectionCatalogueData.cpp) into SectionPages.rc.
+#define IDB_GP_PAGE_PICTURE 211
