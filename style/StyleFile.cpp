@@ -37,16 +37,6 @@ bool IsRegularFileLargerThan(const std::string& path, std::size_t bound)
 #endif
 }
 
-bool ReadPage(std::string& page)
-{
-    return ReadWholeFile(WorkingPagePath(), page);
-}
-
-bool StorePage(const std::string& page)
-{
-    return WriteWholeFile(WorkingPagePath(), page);
-}
-
 } // namespace
 
 std::string TextUpToFirstNul(const std::string& bytes)
@@ -90,16 +80,16 @@ Outcome LoadStyleFileIntoPage(const std::string& path)
     if (Find(fileText, kMarkerComment, 0) == -1) return Outcome::FormatIncorrect;
 
     std::string page;
-    if (!ReadPage(page)) return Outcome::PageUnreadable;
+    if (!StyleDocument::LoadPage(page)) return Outcome::PageUnreadable;
     const Outcome applied = ApplyStyleFileText(page, fileText);
     if (applied != Outcome::Done) return applied;
-    return StorePage(page) ? Outcome::Done : Outcome::PageNotWritten;
+    return StyleDocument::StorePage(page) ? Outcome::Done : Outcome::PageNotWritten;
 }
 
 Outcome WriteStyleFileFromPage(const std::string& path)
 {
     std::string page;
-    if (!ReadPage(page)) return Outcome::PageUnreadable;
+    if (!StyleDocument::LoadPage(page)) return Outcome::PageUnreadable;
     std::string fileText;
     const Outcome extracted = ExtractStyleFileText(page, fileText);
     if (extracted != Outcome::Done) return extracted;

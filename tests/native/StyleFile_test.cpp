@@ -93,7 +93,7 @@ TEST(StyleFile, TheBlockEndsAtTheFirstClosingLineWhereverItLies)
     EXPECT_EQ(unclosed, kBefore + kBlock + open + kAfter);
 
     // "</style>" without CR LF does not end a block.
-    std::string bare = kBefore + kMarker + "\r\n</style>" + kAfter;
+    std::string bare = kBefore + kMarker + "\r\n</style>\n<body>\r\n</body>\r\n";
     std::string text;
     EXPECT_EQ(StyleFile::ExtractStyleFileText(bare, text), Outcome::PageWithoutBlockEnd);
     EXPECT_TRUE(text.empty());
