@@ -49,7 +49,13 @@ LRESULT CodeView::OnInitDialog(Message&)
         SendDlgItemMessageW(Handle(), id, WM_SETFONT, font, TRUE);
     SetDlgItemTextW(Handle(), IDC_GP_CODE_BOX, FromAnsi(StyleDocument::GetStyleCode()).c_str());
     SetDlgItemTextW(Handle(), IDC_GP_CODE_INSTRUCTIONS, kInstructions);
-    return TRUE;
+    // The dialog manager would select the whole code and scroll to its end;
+    // the caret at the start shows the code from its first line.
+    HWND box = GetDlgItem(Handle(), IDC_GP_CODE_BOX);
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 0, 0);
+    SendMessageW(box, EM_SCROLLCARET, 0, 0);
+    return FALSE;
 }
 
 LRESULT CodeView::OnControlColorStatic(Message& message)

@@ -37,6 +37,25 @@ bool IsRegularFileLargerThan(const std::string& path, std::size_t bound)
 #endif
 }
 
+// Whether path names an existing file marked read-only. Windows refuses to
+// replace such a file; the check makes the refusal the same everywhere
+// (Wine running as root would replace it).
+bool IsReadOnlyFile(const std::string& path)
+{
+#ifdef _WIN32
+    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    if (length <= 0) return false;
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), &wide[0], length);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+           !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+#else
+    (void)path;
+    return false;
+#endif
+}
+
 } // namespace
 
 std::string TextUpToFirstNul(const std::string& bytes)
@@ -93,6 +112,7 @@ Outcome WriteStyleFileFromPage(const std::string& path)
     std::string fileText;
     const Outcome extracted = ExtractStyleFileText(page, fileText);
     if (extracted != Outcome::Done) return extracted;
+    if (IsReadOnlyFile(path)) return Outcome::FileNotWritten;
     return WriteWholeFile(path, fileText) ? Outcome::Done : Outcome::FileNotWritten;
 }
 

@@ -147,7 +147,7 @@ TEST(CodeView, ShowsTheStyleCodeUnderTheInstructionsAndCopiesIt)
     EXPECT_EQ(result, IDC_GP_CODE_OK);
     EXPECT_EQ(shownCode, code);
     EXPECT_EQ(shownCode.rfind(L"<style type=\"text/css\">\r\n", 0), 0u);
-    EXPECT_EQ(shownCode.substr(shownCode.size() - 10), L"}\r\n</style>");
+    EXPECT_EQ(shownCode.substr(shownCode.size() - 8), L"</style>");
     EXPECT_EQ(shownCode.find(L"<!-- Glimmerpatch -->"), std::wstring::npos);
     EXPECT_EQ(shownInstructions, CodeView::kInstructions);
     EXPECT_EQ(wcslen(CodeView::kInstructions), 116u);

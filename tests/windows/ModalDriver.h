@@ -38,9 +38,9 @@ inline std::vector<HWND> ThreadDialogs()
 
 inline std::wstring TextOf(HWND window)
 {
-    wchar_t buffer[4096] = {};
-    GetWindowTextW(window, buffer, 4096);
-    return buffer;
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
+    return text;
 }
 
 // The enabled dialog of this thread whose title is title (the innermost
@@ -91,7 +91,16 @@ public:
 
     Script& Then(std::string name, Step step)
     {
-        steps_.push_back({std::move(name), std::move(step)});
+        steps_.push_back({std::move(name), std::move(step), false});
+        return *this;
+    }
+
+    // A step that only answers what may come (a question that appears in
+    // some cases): the script counts as done without it when the code under
+    // test has already returned.
+    Script& ThenMaybe(std::string name, Step step)
+    {
+        steps_.push_back({std::move(name), std::move(step), true});
         return *this;
     }
 
@@ -110,7 +119,12 @@ public:
         if (current_ == this) current_ = nullptr;
     }
 
-    bool Done() const { return next_ == steps_.size(); }
+    bool Done() const
+    {
+        for (std::size_t i = next_; i < steps_.size(); ++i)
+            if (!steps_[i].optional) return false;
+        return true;
+    }
     // Empty, or the name of the step that did not finish in time.
     const std::string& Failure() const { return failure_; }
     // Steps not run when the script stopped, for messages.
@@ -120,6 +134,7 @@ private:
     struct Entry {
         std::string name;
         Step step;
+        bool optional;
     };
 
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
@@ -133,7 +148,9 @@ private:
 
     void Tick()
     {
-        while (next_ < steps_.size() && steps_[next_].step()) ++next_;
+        // One step per tick, so that what a step posted is handled before
+        // the next one looks.
+        if (next_ < steps_.size() && steps_[next_].step()) ++next_;
         if (next_ == steps_.size()) {
             Stop();
             return;

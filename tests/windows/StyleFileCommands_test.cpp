@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commdlg.h>
 #include <dlgs.h>
 
 #include <algorithm>
@@ -103,7 +104,7 @@ Script& ChooseFile(Script& script, const std::wstring& name)
         return true;
     });
     // Gone, or asking before it replaces a file.
-    return script.Then("file dialog closes", [] {
+    return script.ThenMaybe("file dialog closes", [] {
         for (HWND dialog : ThreadDialogs()) {
             if (IsWindowEnabled(dialog) && MessageText(dialog).find(L"exists") != std::wstring::npos) {
                 Click(dialog, IDYES);
