@@ -1,5 +1,6 @@
 #include "app/AboutDialog.h"
 
+#include "framework/Owned.h"
 #include "app/ShellOpen.h"
 #include "resources/ResourceIds.h"
 #include "style/DialogHelpers.h"
@@ -97,6 +98,6 @@ LRESULT AboutDialog::OnDestroy(Message& message)
 
 void ShowAboutDialog()
 {
-    AboutDialog dialog;
+    Owned<AboutDialog> dialog;
     dialog.Show(GetActiveWindow());
 }

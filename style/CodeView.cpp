@@ -1,5 +1,6 @@
 #include "style/CodeView.h"
 
+#include "framework/Owned.h"
 #include "resources/ResourceIds.h"
 #include "style/StyleDocument.h"
 #include "style/DialogHelpers.h"
@@ -88,6 +89,6 @@ LRESULT CodeView::OnOk(Message&)
 
 void ShowCodeView()
 {
-    CodeView view;
+    Owned<CodeView> view;
     view.Show(GetActiveWindow());
 }

@@ -1,5 +1,6 @@
 // The code view and the About dialog as real modal dialogs under Wine,
 // driven by clicks and keys from a thread timer (ModalDriver.h).
+#include "framework/Owned.h"
 #include "app/AboutDialog.h"
 #include "app/ShellOpen.h"
 #include "app/StyleFileCommands.h"
@@ -138,7 +139,7 @@ TEST(CodeView, ShowsTheStyleCodeUnderTheInstructionsAndCopiesIt)
             return true;
         });
     script.Start();
-    CodeView dialog;
+    Owned<CodeView> dialog;
     const INT_PTR result = dialog.Show(owner.Handle());
     script.Stop();
 
@@ -179,7 +180,7 @@ TEST(CodeView, OnlyItsOwnOkEndsIt)
             return true;
         });
     script.Start();
-    CodeView dialog;
+    Owned<CodeView> dialog;
     EXPECT_EQ(dialog.Show(owner.Handle()), IDC_GP_CODE_OK);
     script.Stop();
     EXPECT_EQ(script.Failure(), "");
@@ -224,7 +225,7 @@ TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
             return true;
         });
     script.Start();
-    AboutDialog dialog;
+    Owned<AboutDialog> dialog;
     const INT_PTR result = dialog.Show(owner.Handle());
     script.Stop();
 
@@ -281,7 +282,7 @@ TEST(AboutDialog, DonationButtonDrawsItsTwoImagesOnTheDialogBackground)
             return true;
         });
     script.Start();
-    AboutDialog dialog;
+    Owned<AboutDialog> dialog;
     dialog.Show(owner.Handle());
     script.Stop();
     ASSERT_EQ(script.Failure(), "");

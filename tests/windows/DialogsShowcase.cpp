@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "framework/Owned.h"
 #include "app/AboutDialog.h"
 #include "framework/TextConversion.h"
 #include "page/WorkingPage.h"
@@ -31,10 +32,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
     WriteWorkingPage();
     SetTimer(nullptr, 0, 30000, &Quit);
     if (std::wstring(commandLine).find(L"about") != std::wstring::npos) {
-        AboutDialog dialog;
+        Owned<AboutDialog> dialog;
         dialog.Show(nullptr);
     } else {
-        CodeView view;
+        Owned<CodeView> view;
         view.Show(nullptr);
     }
     return 0;
