@@ -24,3 +24,18 @@
 #define ID_GP_KEY_UNDO 57643
 #define ID_GP_KEY_NEXT_PANE 57680
 #define ID_GP_KEY_PREVIOUS_PANE 57681
+
+// ---- Style files, code view (dialog 116) and About dialog (dialog 100, its
+// donation button drawn from bitmap 221). Dialogs.rc holds them.
+#define IDD_GP_ABOUT 100
+#define IDC_GP_ABOUT_DONATE 1659
+#define IDC_GP_ABOUT_DONATE_GROUP 1660
+#define IDC_GP_ABOUT_DONATION_TEXT 1661
+#define IDC_GP_ABOUT_OK 1662
+#define IDC_GP_ABOUT_TITLE_TEXT 1663
+#define IDB_GP_DONATE 221
+#define IDD_GP_CODE_VIEW 116
+#define IDC_GP_CODE_OK 1566
+#define IDC_GP_CODE_COPY 1567
+#define IDC_GP_CODE_BOX 1568
+#define IDC_GP_CODE_INSTRUCTIONS 1569
