@@ -56,13 +56,13 @@ const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
     OnNotifyCode(RBN_HEIGHTCHANGE, &MainFrame::OnRebarHeightChange),
 
     // The style-file commands, the code view and the About dialog.
-    OnCommandId(ID_GP_OPEN, &MainFrame::OnOpen),
-    OnCommandId(ID_GP_SAVE, &MainFrame::OnSave),
-    OnCommandId(ID_GP_REVERT_TO_SAVED, &MainFrame::OnRevertToSaved),
-    OnCommandId(ID_GP_REVERT_TO_DEFAULT, &MainFrame::OnRevertToDefault),
-    OnCommandId(ID_GP_SHOW_CODE, &MainFrame::OnShowCode),
-    OnCommandId(ID_GP_DONATE, &MainFrame::OnAbout),
-    OnCommandId(ID_GP_ABOUT, &MainFrame::OnAbout),
+    OnCommandId(ID_GP_OPEN, &MainFrame::OnStyleFileCommand),
+    OnCommandId(ID_GP_SAVE, &MainFrame::OnStyleFileCommand),
+    OnCommandId(ID_GP_REVERT_TO_SAVED, &MainFrame::OnStyleFileCommand),
+    OnCommandId(ID_GP_REVERT_TO_DEFAULT, &MainFrame::OnStyleFileCommand),
+    OnCommandId(ID_GP_SHOW_CODE, &MainFrame::OnStyleFileCommand),
+    OnCommandId(ID_GP_DONATE, &MainFrame::OnStyleFileCommand),
+    OnCommandId(ID_GP_ABOUT, &MainFrame::OnStyleFileCommand),
 
     OnCommandId(ID_GP_EXIT, &MainFrame::OnExit),
     OnCommandId(ID_GP_VIEW_TOOLBAR, &MainFrame::OnViewToolbar),
@@ -162,6 +162,7 @@ LRESULT MainFrame::OnCreate(Message&)
 
     // 10. The preview view, which writes the page once more and shows it.
     preview_.Create(split_.Handle());
+    commands_.SetWindows(frame, preview_.Handle(), [this] { RefreshPreview(); });
 
     // 11. The tab container with the strip's style word and a sunken edge.
     tabs_.SetStripStyle(kTabStripStyle);
@@ -189,7 +190,7 @@ LRESULT MainFrame::OnCreate(Message&)
     }
 
     // 17.
-    saved_ = true;
+    commands_.SetSaved(true);
     return 0;
 }
 
@@ -223,8 +224,7 @@ void MainFrame::RefreshPreview()
 
 LRESULT MainFrame::OnPageChanged(Message&)
 {
-    saved_ = false;
-    RefreshPreview();
+    commands_.OnPageChanged();
     NoteStoreResult();
     return 0;
 }
@@ -260,11 +260,7 @@ LRESULT MainFrame::OnStoreFailedNotice(Message&)
 LRESULT MainFrame::OnClose(Message&)
 {
     // The exit prompt never stops the close.
-    if (!saved_ &&
-        MessageBoxW(Handle(), L" Save page before exit? ", LoadResourceString(IDS_APP_TITLE).c_str(),
-                    MB_YESNO | MB_ICONQUESTION) == IDYES) {
-        // STYLE FILES: save the style file here (its result is not looked at).
-    }
+    commands_.PromptBeforeExit();
     Destroy();
     return 0;
 }
@@ -327,34 +323,8 @@ LRESULT MainFrame::OnNothing(Message&)
     return 0;
 }
 
-// STYLE FILES: the commands below are filled by the style-file commands
-// (open, save, revert, exit prompt), the code view and the About dialog.
-LRESULT MainFrame::OnOpen(Message&)
+LRESULT MainFrame::OnStyleFileCommand(Message& message)
 {
-    return 0;
-}
-
-LRESULT MainFrame::OnSave(Message&)
-{
-    return 0;
-}
-
-LRESULT MainFrame::OnRevertToSaved(Message&)
-{
-    return 0;
-}
-
-LRESULT MainFrame::OnRevertToDefault(Message&)
-{
-    return 0;
-}
-
-LRESULT MainFrame::OnShowCode(Message&)
-{
-    return 0;
-}
-
-LRESULT MainFrame::OnAbout(Message&)
-{
+    commands_.HandleCommand(LOWORD(message.wParam));
     return 0;
 }

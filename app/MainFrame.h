@@ -16,6 +16,7 @@
 #include <string>
 
 #include "app/FrameBars.h"
+#include "app/StyleFileCommands.h"
 #include "controls/TabContainer.h"
 #include "framework/CommandBar.h"
 #include "framework/Owned.h"
@@ -45,8 +46,7 @@ public:
 
     // Whether the style has not changed since it was last loaded, saved or
     // reverted (the exit prompt asks only when it has).
-    bool Saved() const { return saved_; }
-    void SetSaved(bool saved) { saved_ = saved; }
+    bool Saved() const { return commands_.Saved(); }
 
     // Reloads the preview from the working page file.
     void RefreshPreview();
@@ -66,14 +66,9 @@ private:
     LRESULT OnPageChanged(Message& message);
     LRESULT OnStoreFailedNotice(Message& message);
 
-    // Commands handled by the style-file commands (open, save, revert, the
-    // code view and the About dialog).
-    LRESULT OnOpen(Message& message);
-    LRESULT OnSave(Message& message);
-    LRESULT OnRevertToSaved(Message& message);
-    LRESULT OnRevertToDefault(Message& message);
-    LRESULT OnShowCode(Message& message);
-    LRESULT OnAbout(Message& message);
+    // Open, Save, Revert to Saved, Revert to Default, Show Code, Donate and
+    // About, which the style-file commands carry out.
+    LRESULT OnStyleFileCommand(Message& message);
 
     LRESULT OnExit(Message& message);
     LRESULT OnViewToolbar(Message& message);
@@ -101,8 +96,8 @@ private:
     Owned<PreviewView> preview_;
     Owned<TabContainer> tabs_;
     sections::SectionPageSet pages_;
+    StyleFileCommands commands_;
     bool toolbarVisible_ = true;
-    bool saved_ = false;
     bool storeFailureShown_ = false;
     bool storeFailureNoticePending_ = false;
 };

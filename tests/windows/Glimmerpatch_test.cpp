@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ProgramDriver.h"
+#include "app/StyleFileCommands.h"
 #include "app/UserNotices.h"
 #include "page/WorkingPage.h"
 #include "sections/SectionCatalogue.h"
@@ -206,7 +207,7 @@ TEST_F(GlimmerpatchTest, ClicksOnATabAndAControlChangeThePageAndTheExitPromptAsk
 
     // The saved flag is no: closing asks, and No still closes with 1.
     DWORD exitCode = 0;
-    EXPECT_EQ(CloseAnsweringNo(exitCode), L" Save page before exit? ");
+    EXPECT_EQ(CloseAnsweringNo(exitCode), StyleFileCommands::kExitPrompt);
     EXPECT_EQ(exitCode, 1u);
 }
 
@@ -286,15 +287,25 @@ TEST_F(GlimmerpatchTest, TheRevertButtonDropsDownTheRevertMenuUnderIt)
     const RECT placed = WindowRect(menu);
     EXPECT_NEAR(placed.left, button.left, 2);
     EXPECT_NEAR(placed.top, button.bottom, 2);
-    // "to Saved" and "to Default".
-    const HMENU shown = reinterpret_cast<HMENU>(SendMessageW(menu, 0x01E1 /* MN_GETHMENU */, 0, 0));
-    const int items = shown ? GetMenuItemCount(shown) : -1;
-    if (items >= 0) {
-        EXPECT_EQ(items, 2);
-    }
-
+    // Escape closes it; opened again, its second item, "to Default", arrives
+    // as Revert to Default, which asks first.
     PressKeys({VK_ESCAPE});
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(menu); }));
+    ClickAt(POINT{button.right - 4, (button.top + button.bottom) / 2});
+    ASSERT_TRUE(WaitFor([&] {
+        menu = program_.WaitForWindow(L"#32768", 10000);
+        return menu != nullptr;
+    }));
+    PressKeys({VK_DOWN});
+    PressKeys({VK_DOWN});
+    PressKeys({VK_RETURN});
+    HWND box = program_.WaitForMessageBox();
+    ASSERT_NE(box, nullptr) << "to Default did not arrive";
+    std::wstring prompt;
+    for (const std::wstring& text : DialogTexts(box, L"Static")) prompt += text;
+    EXPECT_EQ(prompt, StyleFileCommands::kRevertToDefaultPrompt);
+    ASSERT_TRUE(ClickDialogButton(box, IDNO));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
     EXPECT_EQ(Page(), before);
     DWORD exitCode = 0;
     EXPECT_EQ(CloseAnsweringNo(exitCode), L"");
@@ -399,7 +410,7 @@ TEST_F(GlimmerpatchTest, MessagesFromOutsideDoNoHarm)
 
     // Refresh messages clear the saved flag as a change would.
     DWORD exitCode = 0;
-    EXPECT_EQ(CloseAnsweringNo(exitCode), L" Save page before exit? ");
+    EXPECT_EQ(CloseAnsweringNo(exitCode), StyleFileCommands::kExitPrompt);
     EXPECT_EQ(exitCode, 1u);
 }
 
