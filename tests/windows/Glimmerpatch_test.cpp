@@ -32,6 +32,15 @@ std::wstring Widen(const std::string& text)
     return std::wstring(text.begin(), text.end());
 }
 
+// Whether the window's thread is inside a menu loop.
+bool InMenuMode(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+           (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE));
+}
+
 HWND FocusOf(HWND window)
 {
     GUITHREADINFO info{};
@@ -291,6 +300,9 @@ TEST_F(GlimmerpatchTest, TheRevertButtonDropsDownTheRevertMenuUnderIt)
     // as Revert to Default, which asks first.
     PressKeys({VK_ESCAPE});
     EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(menu); }));
+    ASSERT_TRUE(WaitFor([&] {
+        return !InMenuMode(frame_) && !SendMessageW(parts.toolbar, TB_ISBUTTONPRESSED, kRevertButton, 0);
+    }));
     ClickAt(POINT{button.right - 4, (button.top + button.bottom) / 2});
     ASSERT_TRUE(WaitFor([&] {
         menu = program_.WaitForWindow(L"#32768", 10000);
