@@ -427,13 +427,22 @@ inline int CountProcessUserObjects(HANDLE process, DWORD processId)
     return reported ? static_cast<int>(reported) : CountProcessWindows(processId);
 }
 
+// Private bytes; where the system leaves them out for another process
+// (Wine), its page-file usage, which counts the same committed memory.
 inline SIZE_T PrivateBytes(HANDLE process)
 {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof(counters);
     if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters)))
         return 0;
-    return counters.PrivateUsage;
+    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+}
+
+inline SIZE_T WorkingSetBytes(HANDLE process)
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    return GetProcessMemoryInfo(process, &counters, sizeof(counters)) ? counters.WorkingSetSize : 0;
 }
 
 } // namespace program_driver
