@@ -101,12 +101,13 @@ struct Counts {
     int user;
     int gdi;
     SIZE_T privateBytes;
+    SIZE_T workingSet;
 };
 
 Counts CountObjects(const Program& program)
 {
     return Counts{CountProcessUserObjects(program.Process(), program.Id()), CountProcessGdiObjects(program.Process()),
-                  PrivateBytes(program.Process())};
+                  PrivateBytes(program.Process()), WorkingSetBytes(program.Process())};
 }
 
 void BenchmarkChanges(int changes)
@@ -174,9 +175,10 @@ void BenchmarkChanges(int changes)
                 "slowest %.3f ms, %.1f s in all%s\n",
                 changes, Median(times), Percentile(times, 0.9), *std::max_element(times.begin(), times.end()),
                 total / 1000.0, pageChanged ? "" : " (the page ended as it began)");
-    std::printf("  window-manager objects %d -> %d, GDI objects %d -> %d, private bytes %.1f MB -> %.1f MB\n",
+    std::printf("  window-manager objects %d -> %d, GDI objects %d -> %d, private bytes %.2f MB -> %.2f MB, "
+                "working set %.2f MB -> %.2f MB\n",
                 before.user, after.user, before.gdi, after.gdi, before.privateBytes / 1048576.0,
-                after.privateBytes / 1048576.0);
+                after.privateBytes / 1048576.0, before.workingSet / 1048576.0, after.workingSet / 1048576.0);
     PostMessageW(frame, WM_CLOSE, 0, 0);
     // The changes cleared the saved flag: the exit prompt is answered No.
     if (HWND box = program.WaitForMessageBox(10000)) PostMessageW(box, WM_COMMAND, IDNO, 0);
