@@ -55,7 +55,8 @@ async function main() {
         args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
                '--disable-component-update', '--disable-sync', '--disable-quic',
                '--window-position=' + (process.env.GLIMMER_PREVIEW_POSITION || '980,0'),
-               '--window-size=' + (process.env.GLIMMER_PREVIEW_SIZE || '940,1040')],
+               '--window-size=' + (process.env.GLIMMER_PREVIEW_SIZE || '940,1040'),
+               '--force-device-scale-factor=' + (process.env.GLIMMER_PREVIEW_SCALE || '1')],
     });
     const page = context.pages()[0] || (await context.newPage());
     const address = 'file://' + options.page;
