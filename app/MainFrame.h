@@ -54,7 +54,6 @@ public:
     HACCEL Accelerators() const { return accelerators_; }
     // Menu 128 as the command bar shows it.
     HMENU Menu() const { return commandBar_.Menu(); }
-    int SplitPosition() const { return split_.SplitPosition(); }
     PreviewView& Preview() { return preview_; }
     TabContainer& Tabs() { return tabs_; }
 
