@@ -259,7 +259,11 @@ LRESULT MainFrame::OnStoreFailedNotice(Message&)
 
 LRESULT MainFrame::OnClose(Message&)
 {
-    // The exit prompt never stops the close.
+    // The exit prompt never stops the close. A second close request while
+    // the prompt is open (the close box again, a message from outside)
+    // waits for the first.
+    if (closing_) return 0;
+    closing_ = true;
     commands_.PromptBeforeExit();
     Destroy();
     return 0;

@@ -100,6 +100,7 @@ private:
     sections::SectionPageSet pages_;
     StyleFileCommands commands_;
     bool toolbarVisible_ = true;
+    bool closing_ = false;
     bool storeFailureShown_ = false;
     bool storeFailureNoticePending_ = false;
 };

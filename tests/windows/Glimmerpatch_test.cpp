@@ -420,7 +420,17 @@ TEST_F(GlimmerpatchTest, MessagesFromOutsideDoNoHarm)
     EXPECT_EQ(Page(), page);
     EXPECT_TRUE(TopLevelWindows(program_.Id(), L"#32768").empty());
 
-    // Refresh messages clear the saved flag as a change would.
+    // Refresh messages clear the saved flag as a change would: closing asks,
+    // and more close requests meanwhile bring no second prompt.
+    PostMessageW(frame_, WM_CLOSE, 0, 0);
+    HWND box = program_.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    for (int i = 0; i < 5; ++i) PostMessageW(frame_, WM_CLOSE, 0, 0);
+    PostMessageW(frame_, WM_COMMAND, kExit, 0);
+    // Handled in order: once the status bar has gone, so have they.
+    PostMessageW(frame_, WM_COMMAND, kViewStatusBar, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(parts.statusBar); }));
+    EXPECT_EQ(TopLevelWindows(program_.Id(), L"#32770").size(), 1u);
     DWORD exitCode = 0;
     EXPECT_EQ(CloseAnsweringNo(exitCode), StyleFileCommands::kExitPrompt);
     EXPECT_EQ(exitCode, 1u);
