@@ -13,6 +13,7 @@
 #include "framework/MessageLoop.h"
 #include "framework/Owned.h"
 #include "framework/SplitWindow.h"
+#include "framework/SystemLibraries.h"
 
 namespace {
 
@@ -30,6 +31,9 @@ int RunMainFrame(int show)
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
 {
+    // Libraries from the system folder only, before anything loads one.
+    UseSystemFolderForLibraries();
+
     // 1. The component runtime for this thread, the bar controls.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof(controls),
