@@ -272,9 +272,15 @@ LRESULT SectionPage::OnGetMinMaxInfo(Message& message)
     return 0;
 }
 
+// The page size is the width the page shows: its own client width once the
+// tab strip has placed it. (The container's width would be wider by the
+// page's frame, and the last pixels of the content could never be scrolled
+// into view.)
 LRESULT SectionPage::OnPlaced(Message&)
 {
-    SetScrollPage(Handle(), ParentClientSize(Handle()).cx);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    SetScrollPage(Handle(), client.right - client.left);
     FollowScrollPosition();
     return 0;
 }

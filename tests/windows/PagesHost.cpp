@@ -72,6 +72,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     CountingHost host;
     if (!host.Create(width, height, true)) return 1;
     host.container.Strip().SelectTab(page);
+    RedrawWindow(host.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (sections::SectionPage* shown = host.pages.Page(page); shown && position >= 0) {
         // Let the page take its place first (WM_APP+2 sets the page size).
         MSG pending;

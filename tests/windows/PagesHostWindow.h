@@ -17,7 +17,8 @@ public:
 
     ~PagesHostWindow() override { Destroy(); }
 
-    // Creates the window (hidden unless visible) and the pages in it.
+    // Creates the window and the pages in it; shows it once the pages are
+    // made when visible.
     bool Create(int width, int height, bool visible)
     {
         WNDCLASSEXW windowClass{};
@@ -27,13 +28,15 @@ public:
         if (!RegisterWindowClass(windowClass)) return false;
         const RECT rect{20, 20, 20 + width, 20 + height};
         if (!Window::Create(L"GlimmerpatchPagesHost", 0, L"Glimmerpatch pages host",
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0), rect, nullptr, 0))
+                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, rect, nullptr, 0))
             return false;
         RECT client{};
         GetClientRect(Handle(), &client);
         container.SetStripStyle(kMainFrameStripStyle);
         if (!container.Create(Handle(), client, WS_CHILD | WS_VISIBLE, 1)) return false;
-        return pages.Create(container, Handle());
+        if (!pages.Create(container, Handle())) return false;
+        if (visible) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+        return true;
     }
 
     int refreshes = 0;

@@ -178,12 +178,12 @@ TEST_F(SectionPages, InitialisingAllPagesWritesNothing)
     EXPECT_EQ(host_.refreshes, 0);
 }
 
-TEST_F(SectionPages, ScrollRangeIsTheTemplateWidthAndThePageTheContainersWidth)
+TEST_F(SectionPages, ScrollRangeIsTheTemplateWidthAndThePageTheVisibleWidth)
 {
-    RECT area{};
-    GetClientRect(host_.container.Handle(), &area);
     for (const CataloguePage& entry : SectionCatalogue()) {
         HWND window = Page(entry.page).Handle();
+        RECT area{};
+        GetClientRect(window, &area);
         const SCROLLINFO info = ScrollState(window);
         const RECT template_ = DialogUnitsToPixels(window, 0, 0, entry.width, entry.height);
         EXPECT_EQ(info.nMin, 0) << entry.title;
