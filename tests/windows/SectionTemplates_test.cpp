@@ -100,10 +100,13 @@ TEST(SectionTemplates, NoOtherDialogResourcesInTheSectionRange)
 {
     std::set<int> catalogued;
     for (const CataloguePage& page : SectionCatalogue()) catalogued.insert(page.dialogId);
-    for (int id = *catalogued.begin(); id <= *catalogued.rbegin(); ++id)
+    for (int id = *catalogued.begin(); id <= *catalogued.rbegin(); ++id) {
+        // Dialog 116 in the middle of the range is the code view.
+        if (id == IDD_GP_CODE_VIEW) continue;
         EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5)) != nullptr,
                   catalogued.count(id) == 1)
             << "dialog " << id;
+    }
 }
 
 TEST(SectionTemplates, PictureIsA24BitImageOfTheGivenSizeAndNotAPlainBlock)
