@@ -71,11 +71,6 @@ bool SectionPage::ProcessMessage(Message& message, LRESULT& result)
 
 SectionPage::SectionPage(SectionPageId page) : page_(page) {}
 
-SectionPage::~SectionPage()
-{
-    Destroy();
-}
-
 HWND SectionPage::Create(HWND parent)
 {
     return CreateModeless(parent, static_cast<UINT>(CataloguePageOf(page_).dialogId));
@@ -125,7 +120,7 @@ void SectionPage::BindControls()
         child = GetWindow(child, GW_HWNDNEXT);
         if (control.kind == ControlKind::Bitmap) continue;
         if (control.kind == ControlKind::ColorButton) {
-            auto button = std::make_unique<ColorPickerButton>();
+            auto button = std::make_unique<Owned<ColorPickerButton>>();
             if (button->Attach(window)) {
                 controls_.BindColorButton(control.id, button.get());
                 buttons_.push_back(std::move(button));

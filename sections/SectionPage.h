@@ -3,12 +3,14 @@
 // its read-only number fields, routes control changes to the property
 // handlers and reflects everything else to the controls. All sixteen pages
 // are this class; they differ only in the catalogue entry they are made from.
+// Create pages as Owned<SectionPage> (framework/Owned.h).
 #pragma once
 
 #include <windows.h>
 
 #include "controls/ColorPickerButton.h"
 #include "framework/Dialog.h"
+#include "framework/Owned.h"
 #include "sections/SectionCatalogue.h"
 #include "sections/WindowPageControls.h"
 
@@ -23,7 +25,6 @@ constexpr UINT kPagePlacedMessage = WM_APP + 2;
 class SectionPage : public Dialog {
 public:
     explicit SectionPage(SectionPageId page);
-    ~SectionPage() override;
 
     // Creates the page hidden, as a child of parent, from its template.
     HWND Create(HWND parent);
@@ -64,7 +65,7 @@ private:
 
     SectionPageId page_;
     WindowPageControls controls_;
-    std::vector<std::unique_ptr<ColorPickerButton>> buttons_;
+    std::vector<std::unique_ptr<Owned<ColorPickerButton>>> buttons_;
     std::vector<HWND> bound_;       // every bound control, in template order
     int contentOffset_ = 0;         // how far the content is scrolled left, in pixels
 };

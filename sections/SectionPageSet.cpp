@@ -11,7 +11,7 @@ bool SectionPageSet::Create(TabContainer& container, HWND mainFrame)
 {
     if (!container.Handle() || !pages_.empty()) return false;
     for (const CataloguePage& entry : SectionCatalogue()) {
-        auto page = std::make_unique<SectionPage>(entry.page);
+        auto page = std::make_unique<Owned<SectionPage>>(entry.page);
         if (!page->Create(container.Handle())) return false;
         page->SetMainFrame(mainFrame);
         container.AddPage(page->Handle());

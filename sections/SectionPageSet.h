@@ -38,7 +38,7 @@ public:
     SectionPage* Page(SectionPageId page) const;
 
 private:
-    std::vector<std::unique_ptr<SectionPage>> pages_;
+    std::vector<std::unique_ptr<Owned<SectionPage>>> pages_;
 };
 
 } // namespace sections

@@ -12,6 +12,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "framework/MessageLoop.h"
 #include "framework/TextConversion.h"
 #include "page/WorkingPage.h"
 #include "style/StyleDocument.h"
@@ -69,7 +70,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     SetStartupDirectory(OwnFolder());
     WriteWorkingPage();
 
-    CountingHost host;
+    MessageLoop loop;
+    Owned<CountingHost> host;
     if (!host.Create(width, height, true)) return 1;
     host.container.Strip().SelectTab(page);
     RedrawWindow(host.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -80,12 +82,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         SendMessageW(shown->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
     }
 
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(host.container.ActivePage(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return 0;
+    return loop.Run();
 }

@@ -2,20 +2,19 @@
 // host program: a top-level window with the tab container filling it and
 // the sixteen pages made by the same code the main frame uses
 // (sections/SectionPageSet.h). It counts the WM_APP+1 that the property
-// handlers send it. Header-only.
+// handlers send it. Create it as Owned<PagesHostWindow>. Header-only.
 #pragma once
 
 #include <windows.h>
 
 #include "controls/TabContainer.h"
+#include "framework/Owned.h"
 #include "framework/Window.h"
 #include "sections/SectionPageSet.h"
 
 class PagesHostWindow : public Window {
 public:
     static constexpr DWORD kMainFrameStripStyle = 0x2143;
-
-    ~PagesHostWindow() override { Destroy(); }
 
     // Creates the window and the pages in it; shows it once the pages are
     // made when visible.
@@ -40,7 +39,7 @@ public:
     }
 
     int refreshes = 0;
-    TabContainer container;
+    Owned<TabContainer> container;
     sections::SectionPageSet pages;
 
 protected:

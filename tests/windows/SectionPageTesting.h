@@ -113,7 +113,7 @@ protected:
     void SetWorkingPage(const std::string& text) const { folder_->SetPage(text); }
 
     std::unique_ptr<testing_support::WorkingFolder> folder_;
-    PagesHostWindow host_;
+    Owned<PagesHostWindow> host_;
 };
 
 } // namespace page_testing

@@ -72,7 +72,7 @@ int main()
     SetStartupDirectory(NarrowToUtf8(folder));
     WriteWorkingPage();
 
-    PagesHostWindow container;   // a parent for the baseline dialogs
+    Owned<PagesHostWindow> container;   // a parent for the baseline dialogs
     if (!container.Create(1000, 260, true)) return 1;
     DispatchPending();
 
@@ -90,14 +90,14 @@ int main()
 
     Report("16 section pages made, initialised, added as tabs", 5, [&] {
         const double start = Now();
-        PagesHostWindow host;
+        Owned<PagesHostWindow> host;
         host.Create(1000, 260, true);
         DispatchPending();
         const double elapsed = Now() - start;
         return elapsed;
     });
 
-    PagesHostWindow host;
+    Owned<PagesHostWindow> host;
     host.Create(1000, 260, true);
     DispatchPending();
     sections::SectionPage* page = host.pages.Page(sections::SectionPageId::Copyright);

@@ -107,7 +107,7 @@ std::string ExpectedLine(const CataloguePage& page, const std::vector<TemplateCo
     if (control.className == std::string("Edit")) line << ((control.style & styles::kBorder) ? " edged" : " flat");
     if (control.kind == ControlKind::CheckBox) line << (control.checked ? " ticked" : " clear");
     if (control.kind == ControlKind::ColorButton)
-        line << " colour " << Hex(kAutomaticColor) << " default " << Hex(control.defaultColor) << " \""
+        line << " colour " << Hex(sections::kAutomaticColor) << " default " << Hex(control.defaultColor) << " \""
              << page.colorDefaultText << "\"";
     return line.str();
 }
@@ -533,7 +533,7 @@ TEST(SectionPageSetLifetime, CreatingAndDestroyingThePagesLeavesNothingBehind)
     DispatchPending();
     const int before = CountThreadWindows();
     {
-        PagesHostWindow host;
+        Owned<PagesHostWindow> host;
         ASSERT_TRUE(host.Create(800, 240, true));
         DispatchPending();
         EXPECT_GT(CountThreadWindows(), before + 600);
@@ -544,7 +544,7 @@ TEST(SectionPageSetLifetime, CreatingAndDestroyingThePagesLeavesNothingBehind)
     DispatchPending();
     EXPECT_EQ(CountThreadWindows(), before);
     {
-        PagesHostWindow host;
+        Owned<PagesHostWindow> host;
         ASSERT_TRUE(host.Create(800, 240, true));
         DispatchPending();
         host.Destroy();         // the container and its pages' windows before the page objects
