@@ -41,6 +41,8 @@
 //                      SelectedObject; FillSolid and the other one-colour
 //                      drawing helpers
 //   TextConversion.h   UTF-8 <-> UTF-16 texts
+//   SystemLibraries.h  UseSystemFolderForLibraries(), the first call of
+//                      every entry routine; LoadSystemLibrary
 //
 // A window class in full:
 //
@@ -75,5 +77,6 @@
 #include "framework/Owned.h"
 #include "framework/Reflection.h"
 #include "framework/SubclassedWindow.h"
+#include "framework/SystemLibraries.h"
 #include "framework/TextConversion.h"
 #include "framework/Window.h"
