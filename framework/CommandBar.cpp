@@ -21,11 +21,6 @@ thread_local HHOOK getMessageHook = nullptr;
 thread_local HHOOK menuFilterHook = nullptr;
 thread_local CommandBar* trackingBar = nullptr;
 
-bool KeyIsDown(int key)
-{
-    return (GetKeyState(key) & 0x8000) != 0;
-}
-
 } // namespace
 
 CommandBar::~CommandBar()
@@ -254,6 +249,8 @@ void CommandBar::Track(HMENU popup, int x, int y, const RECT* exclude, bool byKe
     selectedMenu_ = nullptr;
     selectedFlags_ = 0;
     trackingBar = this;
+    GetCursorPos(&lastMouse_);
+    trackStart_ = GetTickCount();
     menuFilterHook = SetWindowsHookExW(WH_MSGFILTER, &CommandBar::MenuFilterHook, nullptr, GetCurrentThreadId());
     // The menu loop reads this key first: opened by the keyboard, the first
     // item is highlighted.
@@ -304,7 +301,15 @@ bool CommandBar::FilterMenuMessage(const MSG& message)
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN: {
         if (!ownMenu) return false;
-        const int over = ButtonAt(message.pt);
+        // Menus appearing and going make the window manager repeat moves
+        // from before this menu opened; only a move to a new place counts.
+        const POINT at = message.pt;
+        if (message.message == WM_MOUSEMOVE) {
+            if (static_cast<LONG>(message.time - trackStart_) < 0) return false;
+            if (at.x == lastMouse_.x && at.y == lastMouse_.y) return false;
+            lastMouse_ = at;
+        }
+        const int over = ButtonAt(at);
         if (over < 0) return false;
         if (over != openIndex_) {
             nextIndex_ = over;
@@ -341,57 +346,43 @@ LRESULT CALLBACK CommandBar::GetMessageHook(int code, WPARAM wParam, LPARAM lPar
 
 bool CommandBar::FilterThreadMessage(MSG& message)
 {
-    if (!menu_ || !IsWindowVisible(Handle())) return false;
-    switch (message.message) {
-    case WM_SYSKEYDOWN:
-        if (message.wParam == VK_MENU) {
-            // Alt alone, released with no other key between, enters the bar.
-            if (!(message.lParam & (1 << 30))) altArmed_ = true;
-            if (keyboardMode_) {
-                LeaveKeyboardMode(true);
-                altArmed_ = false;
-                return true;
-            }
-            return false;
-        }
-        altArmed_ = false;
-        if (message.wParam == VK_F10 && !KeyIsDown(VK_SHIFT)) {
-            swallowF10Up_ = true;
-            if (keyboardMode_)
-                LeaveKeyboardMode(true);
+    // Alt+letter in any window of the frame: the window manager would look
+    // for the letter in a menu the frame no longer has.
+    if (message.message != WM_SYSCHAR || !menu_ || !IsWindowVisible(Handle())) return false;
+    const int index = MnemonicIndex(static_cast<wchar_t>(message.wParam));
+    if (index < 0) return false;
+    PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
+    return true;
+}
+
+LRESULT CALLBACK CommandBar::FrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR id, DWORD_PTR)
+{
+    CommandBar* bar = reinterpret_cast<CommandBar*>(id);
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU && bar->menu_ && IsWindowVisible(bar->Handle())) {
+        // The window manager asks for the menu: Alt alone or F10 (no
+        // letter) enters or leaves the bar; a letter opens its menu.
+        if (lParam == 0) {
+            if (bar->keyboardMode_)
+                bar->LeaveKeyboardMode(true);
             else
-                EnterKeyboardMode();
-            return true;
+                bar->EnterKeyboardMode();
+            return 0;
         }
-        return false;
-    case WM_SYSKEYUP:
-    case WM_KEYUP:
-        if (message.wParam == VK_MENU && altArmed_) {
-            altArmed_ = false;
-            EnterKeyboardMode();
-            return true;
+        if (lParam != L' ') {
+            const int index = bar->MnemonicIndex(static_cast<wchar_t>(lParam));
+            if (index >= 0)
+                PostMessageW(bar->Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
+            else
+                MessageBeep(0);
+            return 0;
         }
-        if (message.wParam == VK_F10 && swallowF10Up_) {
-            swallowF10Up_ = false;
-            return true;
-        }
-        return false;
-    case WM_KEYDOWN:
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        altArmed_ = false;
-        return false;
-    case WM_SYSCHAR: {
-        altArmed_ = false;
-        const int index = MnemonicIndex(static_cast<wchar_t>(message.wParam));
-        if (index < 0) return false;
-        PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
-        return true;
     }
-    default:
-        return false;
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &CommandBar::FrameProcedure, id);
+        if (bar->frame_ == window) bar->frame_ = nullptr;
     }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 bool CommandBar::ProcessMessage(Message& message, LRESULT& result)
@@ -413,10 +404,18 @@ bool CommandBar::ProcessMessage(Message& message, LRESULT& result)
             getMessageHook =
                 SetWindowsHookExW(WH_GETMESSAGE, &CommandBar::GetMessageHook, nullptr, GetCurrentThreadId());
         threadBars.push_back(this);
+        frame_ = GetAncestor(Handle(), GA_ROOT);
+        if (frame_ == Handle() ||
+            !SetWindowSubclass(frame_, &CommandBar::FrameProcedure, reinterpret_cast<UINT_PTR>(this), 0))
+            frame_ = nullptr;
         result = 0;
         return true;
     }
     case WM_DESTROY:
+        if (frame_) {
+            RemoveWindowSubclass(frame_, &CommandBar::FrameProcedure, reinterpret_cast<UINT_PTR>(this));
+            frame_ = nullptr;
+        }
         threadBars.erase(std::remove(threadBars.begin(), threadBars.end(), this), threadBars.end());
         if (threadBars.empty() && getMessageHook) {
             UnhookWindowsHookEx(getMessageHook);

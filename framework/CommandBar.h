@@ -70,6 +70,8 @@ protected:
 private:
     static LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR data);
 
     bool FilterThreadMessage(MSG& message);
     bool FilterMenuMessage(const MSG& message);
@@ -95,8 +97,9 @@ private:
     std::atomic<bool> keyboardMode_{false};
     std::atomic<bool> mnemonicsShown_{false};
     HWND focusBefore_ = nullptr;
-    bool altArmed_ = false;
-    bool swallowF10Up_ = false;
+    HWND frame_ = nullptr;  // the top-level window whose menu keys we take
+    POINT lastMouse_{};
+    DWORD trackStart_ = 0;
 
     // While a menu is open.
     HMENU trackedPopup_ = nullptr;

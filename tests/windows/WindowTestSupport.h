@@ -123,7 +123,6 @@ inline void PressKeys(std::initializer_list<WORD> keys)
 // Moves the mouse to the screen point and clicks the left button there.
 inline void ClickAt(POINT screen)
 {
-    SetCursorPos(screen.x, screen.y);
     INPUT inputs[3]{};
     const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN) > 0 ? GetSystemMetrics(SM_CXVIRTUALSCREEN) : 1280;
     const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN) > 0 ? GetSystemMetrics(SM_CYVIRTUALSCREEN) : 1024;
@@ -140,7 +139,6 @@ inline void ClickAt(POINT screen)
 
 inline void MoveMouseTo(POINT screen)
 {
-    SetCursorPos(screen.x, screen.y);
     INPUT input{};
     const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN) > 0 ? GetSystemMetrics(SM_CXVIRTUALSCREEN) : 1280;
     const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN) > 0 ? GetSystemMetrics(SM_CYVIRTUALSCREEN) : 1024;
@@ -149,6 +147,26 @@ inline void MoveMouseTo(POINT screen)
     input.mi.dy = static_cast<LONG>((screen.y * 65535LL) / (height - 1));
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
     SendInput(1, &input, sizeof(input));
+}
+
+inline void MouseButton(bool down)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof(input));
+}
+
+// Polls a condition from a thread that does not own the windows (the
+// windows' thread keeps pumping meanwhile). Returns its last answer.
+inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 5000)
+{
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (!done()) {
+        if (GetTickCount64() >= deadline) return done();
+        Sleep(10);
+    }
+    return true;
 }
 
 // The centre of a window's rectangle (or of a rectangle in its client
