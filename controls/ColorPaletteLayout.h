@@ -3,6 +3,8 @@
 // and the placement of the window inside a work area. All sizes in pixels.
 #pragma once
 
+#include "controls/PaletteColors.h"
+
 namespace palette {
 
 struct Rect {
@@ -26,7 +28,7 @@ constexpr int kNoEntry = -1;
 constexpr int kCustomEntry = -2;
 constexpr int kAutomaticEntry = -3;
 
-constexpr int kColorCount = 40;
+constexpr int kColorCount = kPaletteColorCount;
 constexpr int kColumns = 8;
 constexpr int kRows = (kColorCount + kColumns - 1) / kColumns;
 constexpr int kBoxSize = 18;     // a 14 x 14 core inside a highlight border of 2

@@ -32,20 +32,6 @@ palette::Rect FromRect(const RECT& rect)
     return palette::Rect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF color)
-{
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
-void FrameSolid(HDC dc, const RECT& rect, COLORREF color)
-{
-    HBRUSH brush = CreateSolidBrush(color);
-    FrameRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
 // per channel (menu x 207 + highlight x 48) / 256, truncated
 COLORREF MixSelectedFill(COLORREF menu, COLORREF highlight)
 {
@@ -64,9 +50,7 @@ ColorPaletteWindow::ColorPaletteWindow(PaletteOwner& owner, HWND button, std::ws
 
 ColorPaletteWindow::~ColorPaletteWindow()
 {
-    if (tooltip_) DestroyWindow(tooltip_);
-    Destroy();
-    ReleaseResources();
+    if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
 }
 
 bool ColorPaletteWindow::EntryColor(int entry, COLORREF& color)
@@ -105,7 +89,7 @@ void ColorPaletteWindow::CreateResources()
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+        font_.Reset(CreateFontIndirectW(&metrics.lfMessageFont));
 
     // A logical palette of the 40 colours, for displays of 256 colours or fewer.
     std::vector<BYTE> storage(sizeof(LOGPALETTE) + (kPaletteColorCount - 1) * sizeof(PALETTEENTRY));
@@ -119,15 +103,13 @@ void ColorPaletteWindow::CreateResources()
         entries[i].peBlue = GetBValue(kPaletteColors[i].color);
         entries[i].peFlags = 0;
     }
-    palette_ = CreatePalette(table);
+    palette_.Reset(CreatePalette(table));
 }
 
 void ColorPaletteWindow::ReleaseResources()
 {
-    if (font_) DeleteObject(font_);
-    if (palette_) DeleteObject(palette_);
-    font_ = nullptr;
-    palette_ = nullptr;
+    font_.Reset();
+    palette_.Reset();
 }
 
 bool ColorPaletteWindow::CreatePaletteWindow()
@@ -140,14 +122,16 @@ bool ColorPaletteWindow::CreatePaletteWindow()
     if (!RegisterWindowClass(windowClass)) return false;
 
     // Lay out with the palette font.
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ oldFont = SelectObject(screen, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
     SIZE defaultExtent{0, 0};
     SIZE customExtent{0, 0};
-    GetTextExtentPoint32W(screen, defaultText_.c_str(), static_cast<int>(defaultText_.size()), &defaultExtent);
-    GetTextExtentPoint32W(screen, customText_.c_str(), static_cast<int>(customText_.size()), &customExtent);
-    SelectObject(screen, oldFont);
-    ReleaseDC(nullptr, screen);
+    {
+        WindowDC screen(nullptr);
+        SelectedObject font(screen.Get(), font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+        GetTextExtentPoint32W(screen.Get(), defaultText_.c_str(), static_cast<int>(defaultText_.size()),
+                              &defaultExtent);
+        GetTextExtentPoint32W(screen.Get(), customText_.c_str(), static_cast<int>(customText_.size()),
+                              &customExtent);
+    }
     const palette::Size textExtent{std::max(defaultExtent.cx, customExtent.cx),
                                    std::max(defaultExtent.cy, customExtent.cy)};
     const palette::Size edge{GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE)};
@@ -216,7 +200,8 @@ ColorPaletteWindow::Outcome ColorPaletteWindow::Run()
     outcome.hotEntry = hotEntry_;
     outcome.chosenColor = chosenColor_;
 
-    if (tooltip_) DestroyWindow(tooltip_);
+    // (Gone already when the owner was destroyed meanwhile.)
+    if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
     Destroy();
     ReleaseResources();
@@ -342,10 +327,10 @@ LRESULT ColorPaletteWindow::OnPaint(Message&)
     HDC dc = BeginPaint(Handle(), &paint);
     HPALETTE oldPalette = nullptr;
     if (palette_ && (GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE)) {
-        oldPalette = SelectPalette(dc, palette_, FALSE);
+        oldPalette = SelectPalette(dc, palette_.Get(), FALSE);
         RealizePalette(dc);
     }
-    HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ oldFont = SelectObject(dc, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
 
     RECT client;
     GetClientRect(Handle(), &client);

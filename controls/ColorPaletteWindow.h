@@ -2,6 +2,8 @@
 // the automatic entry, the 40 colour boxes with tooltips and the custom
 // entry. It exists only while it runs its modal loop: Run creates it, takes
 // the mouse capture, runs until the capture is lost and cleans up again.
+// The loop also ends when the window is destroyed from outside (its owner,
+// the button's parent, was closed) and on WM_QUIT, which it posts again.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "controls/ColorPaletteLayout.h"
+#include "framework/GdiHandles.h"
 #include "framework/Window.h"
 
 // What the palette needs of the button that opened it.
@@ -83,8 +86,8 @@ private:
     std::wstring customText_;
 
     Colors colors_;
-    HFONT font_ = nullptr;
-    HPALETTE palette_ = nullptr;
+    GdiObject<HFONT> font_;
+    GdiObject<HPALETTE> palette_;
     HWND tooltip_ = nullptr;
     palette::Layout layout_;
     int hotEntry_ = palette::kNoEntry;

@@ -3,7 +3,8 @@
 #include <commdlg.h>
 
 #include "controls/PaletteColors.h"
-#include "controls/VisualStyles.h"
+#include "framework/GdiHandles.h"
+#include "framework/Owned.h"
 
 namespace {
 
@@ -25,16 +26,12 @@ COLORREF* SharedCustomColors()
     return colors;
 }
 
-UINT_PTR CALLBACK ColorDialogHook(HWND, UINT, WPARAM, LPARAM)
+UINT_PTR CALLBACK ColorDialogHook(HWND, UINT message, WPARAM, LPARAM)
 {
-    return 0; // the dialog's own handling
-}
-
-void FillSolid(HDC dc, const RECT& rect, COLORREF color)
-{
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    // The dialog's own handling for everything. For WM_INITDIALOG that takes
+    // TRUE: with FALSE the dialog would not give its first control the
+    // keyboard focus, and the user could not work it by keys.
+    return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
 } // namespace
@@ -49,7 +46,7 @@ ColorPickerButton::ColorPickerButton()
 
 ColorPickerButton::~ColorPickerButton()
 {
-    CloseTheme();
+    if (alive_) *alive_ = false;
 }
 
 bool ColorPickerButton::Attach(HWND button)
@@ -57,7 +54,7 @@ bool ColorPickerButton::Attach(HWND button)
     if (!Subclass(button)) return false;
     const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
     SetWindowLongPtrW(button, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
-    OpenTheme();
+    theme_.Open(Handle(), L"Button");
     Redraw();
     return true;
 }
@@ -72,18 +69,6 @@ void ColorPickerButton::SetDefaultColor(COLORREF color)
 {
     defaultColor_ = color;
     Redraw();
-}
-
-void ColorPickerButton::OpenTheme()
-{
-    CloseTheme();
-    theme_ = VisualStyles::Get().Open(Handle(), L"Button");
-}
-
-void ColorPickerButton::CloseTheme()
-{
-    if (theme_) VisualStyles::Get().Close(theme_);
-    theme_ = nullptr;
 }
 
 void ColorPickerButton::Redraw()
@@ -143,7 +128,7 @@ LRESULT ColorPickerButton::OnMouseLeave(Message& message)
 
 LRESULT ColorPickerButton::OnThemeChanged(Message& message)
 {
-    OpenTheme();
+    theme_.Open(Handle(), L"Button");
     Redraw();
     message.handled = false;
     return 0;
@@ -151,7 +136,7 @@ LRESULT ColorPickerButton::OnThemeChanged(Message& message)
 
 LRESULT ColorPickerButton::OnDestroy(Message& message)
 {
-    CloseTheme();
+    theme_.Reset();
     message.handled = false;
     return 0;
 }
@@ -169,8 +154,8 @@ LRESULT ColorPickerButton::OnDrawItem(Message& message)
     RECT content;
     if (theme_) {
         const int state = disabled ? kStateDisabled : selected ? kStatePressed : hot_ ? kStateHot : kStateNormal;
-        VisualStyles::Get().DrawBackground(theme_, Handle(), dc, kPushButtonPart, state, rect);
-        content = VisualStyles::Get().ContentRect(theme_, dc, kPushButtonPart, state, rect);
+        VisualStyles::Get().DrawBackground(theme_.Get(), Handle(), dc, kPushButtonPart, state, rect);
+        content = VisualStyles::Get().ContentRect(theme_.Get(), dc, kPushButtonPart, state, rect);
     } else {
         UINT frame = DFCS_BUTTONPUSH;
         if (selected) frame |= DFCS_PUSHED;
@@ -195,16 +180,7 @@ LRESULT ColorPickerButton::OnDrawItem(Message& message)
     const int middle = (content.top + content.bottom) / 2;
     const POINT arrow[3] = {{arrowLeft, middle - 2}, {arrowLeft + arrowWidth - 1, middle - 2},
                             {arrowLeft + arrowWidth / 2, middle + 1}};
-    const COLORREF arrowColor = disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0);
-    HBRUSH arrowBrush = CreateSolidBrush(arrowColor);
-    HPEN arrowPen = CreatePen(PS_SOLID, 1, arrowColor);
-    HGDIOBJ oldBrush = SelectObject(dc, arrowBrush);
-    HGDIOBJ oldPen = SelectObject(dc, arrowPen);
-    Polygon(dc, arrow, 3);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(arrowBrush);
-    DeleteObject(arrowPen);
+    FillSolidPolygon(dc, arrow, 3, disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0));
 
     // The etched line between the swatch and the arrow.
     RECT separator{arrowLeft - 4, content.top, arrowLeft - 2, content.bottom};
@@ -234,19 +210,39 @@ void ColorPickerButton::OnHotEntryChanged(int entry)
 
 LRESULT ColorPickerButton::OnClicked(Message&)
 {
-    if (paletteOpen_) return 0;
-    paletteOpen_ = true;
+    if (alive_) return 0; // the palette is open already
+    // The palette's loop and the colour dialog dispatch every message of the
+    // thread: the owner of this object may close its window and let the
+    // object go meanwhile. Then nothing more is done or sent.
+    bool alive = true;
+    alive_ = &alive;
+    struct Closing {
+        bool& alive;
+        bool*& flag;
+        ~Closing()
+        {
+            if (alive) flag = nullptr;
+        }
+    } closing{alive, alive_};
 
     Notify(kColorPickerDropDown, currentColor_, true);
+    if (!alive || !Handle()) return 0;
     const COLORREF saved = currentColor_;
 
-    ColorPaletteWindow palette(*this, Handle(), defaultText_, customText_);
-    const ColorPaletteWindow::Outcome outcome = palette.Run();
+    ColorPaletteWindow::Outcome outcome;
+    {
+        Owned<ColorPaletteWindow> palette(*this, Handle(), defaultText_, customText_);
+        outcome = palette.Run();
+    }
+    if (!alive) return 0;
+    if (!Handle()) outcome.chosen = false; // the button went while the palette was open
 
     bool chosen = outcome.chosen;
     if (chosen && outcome.hotEntry == palette::kCustomEntry) {
         COLORREF color = currentColor_;
-        if (RunColorDialog(color))
+        const bool accepted = RunColorDialog(color);
+        if (!alive) return 0;
+        if (accepted && Handle())
             currentColor_ = color;
         else
             chosen = false;
@@ -254,21 +250,24 @@ LRESULT ColorPickerButton::OnClicked(Message&)
         currentColor_ = outcome.chosenColor;
     }
 
-    UINT closing;
+    // Each notification may end the object too.
+    UINT closingCode;
     if (chosen) {
         if (currentColor_ != saved) Notify(kColorPickerColorChanged, currentColor_, true);
-        closing = kColorPickerChosen;
+        closingCode = kColorPickerChosen;
     } else {
         if (trackSelection_ && currentColor_ != saved) {
             currentColor_ = saved;
             Notify(kColorPickerColorChanged, currentColor_, true);
         }
-        closing = kColorPickerCancelled;
+        closingCode = kColorPickerCancelled;
     }
+    if (!alive) return 0;
     Notify(kColorPickerCloseUp, currentColor_, true);
-    Notify(closing, currentColor_, true);
+    if (!alive) return 0;
+    Notify(closingCode, currentColor_, true);
+    if (!alive) return 0;
     Redraw();
-    paletteOpen_ = false;
     return 0;
 }
 

@@ -4,8 +4,9 @@
 // system colour dialog. The parent learns the outcome through WM_NOTIFY
 // (controls/ColorPickerNotification.h).
 //
-// The parent must reflect WM_DRAWITEM and WM_COMMAND to the button
-// (framework/Dialog.h does so for every message it does not answer).
+// The parent must reflect WM_DRAWITEM and WM_COMMAND to the button (our
+// windows and dialogs do so for every message they do not answer). Create
+// it as Owned<ColorPickerButton> (framework/Owned.h).
 #pragma once
 
 #include <windows.h>
@@ -14,12 +15,14 @@
 
 #include "controls/ColorPaletteWindow.h"
 #include "controls/ColorPickerNotification.h"
+#include "controls/VisualStyles.h"
 #include "framework/SubclassedWindow.h"
 
 class ColorPickerButton : public SubclassedWindow, private PaletteOwner {
 public:
     ColorPickerButton();
     ~ColorPickerButton() override;
+
 
     // Takes over an existing push button and makes it owner-drawn.
     bool Attach(HWND button);
@@ -35,7 +38,7 @@ public:
     bool GetTrackSelection() const { return trackSelection_; }
     void SetTrackSelection(bool track) { trackSelection_ = track; }
 
-    bool IsDrawnWithVisualStyles() const { return theme_ != nullptr; }
+    bool IsDrawnWithVisualStyles() const { return static_cast<bool>(theme_); }
 
 protected:
     bool ProcessMessage(Message& message, LRESULT& result) override;
@@ -52,8 +55,6 @@ private:
     LRESULT OnThemeChanged(Message& message);
     LRESULT OnDestroy(Message& message);
 
-    void OpenTheme();
-    void CloseTheme();
     void Redraw();
     void Notify(UINT code, COLORREF color, bool valid);
     bool RunColorDialog(COLORREF& color);
@@ -66,6 +67,7 @@ private:
     std::wstring customText_;
     bool trackSelection_ = false;
     bool hot_ = false;
-    bool paletteOpen_ = false;
-    HANDLE theme_ = nullptr;
+    ThemeHandle theme_;
+    // While the palette is open: set to false when the object goes.
+    bool* alive_ = nullptr;
 };

@@ -17,19 +17,23 @@ HICON PageIcon(HWND page)
 
 } // namespace
 
-TabContainer::~TabContainer()
+bool GetTabPageArea(HWND container, RECT& area)
 {
-    Destroy();
+    RECT answer{};
+    if (!container || SendMessageW(container, kTabContainerGetPageArea, 0, reinterpret_cast<LPARAM>(&answer)) != TRUE)
+        return false;
+    area = answer;
+    return true;
 }
 
-HWND TabContainer::Create(HWND parent, const RECT& rect, DWORD style, UINT id)
+HWND TabContainer::Create(HWND parent, const RECT& rect, DWORD style, UINT id, DWORD exStyle)
 {
     WNDCLASSEXW windowClass{};
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = kClassName;
     if (!RegisterWindowClass(windowClass)) return nullptr;
-    return Window::Create(kClassName, 0, L"", style | WS_CLIPCHILDREN, rect, parent, id);
+    return Window::Create(kClassName, exStyle, L"", style | WS_CLIPCHILDREN, rect, parent, id);
 }
 
 int TabContainer::AddPage(HWND page, bool withIcon)
@@ -47,11 +51,20 @@ int TabContainer::AddPage(HWND page, bool withIcon)
 
     int image = -1;
     if (withIcon) {
-        if (HICON icon = PageIcon(page)) image = ImageList_AddIcon(strip_.ImageList(), icon);
+        if (HICON icon = PageIcon(page)) image = ImageList_AddIcon(strip_.Images(), icon);
     }
     const int index = strip_.AppendTab(title, image, page);
     strip_.SelectTab(index);
     return index;
+}
+
+RECT TabContainer::PageArea() const
+{
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const int height = std::min<int>(strip_.StripHeight(), client.bottom);
+    if (stripStyle_ & kTabStripBottom) return RECT{0, 0, client.right, client.bottom - height};
+    return RECT{0, height, client.right, client.bottom};
 }
 
 void TabContainer::LayOut()
@@ -59,12 +72,9 @@ void TabContainer::LayOut()
     if (!Handle() || !strip_.Handle()) return;
     RECT client{};
     GetClientRect(Handle(), &client);
-    const int height = std::min<int>(strip_.StripHeight(), client.bottom);
-    const bool bottom = (stripStyle_ & kTabStripBottom) != 0;
-    const RECT stripRect = bottom ? RECT{0, client.bottom - height, client.right, client.bottom}
-                                  : RECT{0, 0, client.right, height};
-    const RECT pageRect = bottom ? RECT{0, 0, client.right, client.bottom - height}
-                                 : RECT{0, height, client.right, client.bottom};
+    const RECT pageRect = PageArea();
+    const RECT stripRect = (stripStyle_ & kTabStripBottom) ? RECT{0, pageRect.bottom, client.right, client.bottom}
+                                                           : RECT{0, 0, client.right, pageRect.top};
 
     HDWP batch = BeginDeferWindowPos(activePage_ ? 2 : 1);
     if (batch)
@@ -84,6 +94,8 @@ const MessageEntry<TabContainer> TabContainer::kMessageMap[] = {
     OnNotify(kStripId, static_cast<UINT>(TCN_SELCHANGE), &TabContainer::OnSelectionChanged),
     OnNotify(kStripId, static_cast<UINT>(NM_CLICK), &TabContainer::OnStripClick),
     OnMessage(WM_SETFOCUS, &TabContainer::OnSetFocus),
+    OnMessage(WM_SETTINGCHANGE, &TabContainer::OnSettingChange),
+    OnMessage(kTabContainerGetPageArea, &TabContainer::OnGetPageArea),
     OnMessage(WM_KEYDOWN, &TabContainer::ForwardToActivePage),
     OnMessage(WM_KEYUP, &TabContainer::ForwardToActivePage),
     OnMessage(WM_CHAR, &TabContainer::ForwardToActivePage),
@@ -138,6 +150,27 @@ LRESULT TabContainer::OnSetFocus(Message&)
 {
     if (activePage_ && GetCapture() != strip_.Handle()) SetFocus(activePage_);
     return 0;
+}
+
+LRESULT TabContainer::OnSettingChange(Message& message)
+{
+    // Only top-level windows hear of it: the strip remakes its fonts, the
+    // layout follows its new height, and the pages hear of it as well.
+    if (strip_.Handle()) SendMessageW(strip_.Handle(), message.message, message.wParam, message.lParam);
+    LayOut();
+    for (int i = 0; i < strip_.TabCount(); ++i) {
+        HWND page = strip_.TabPage(i);
+        if (IsWindow(page)) SendMessageW(page, message.message, message.wParam, message.lParam);
+    }
+    message.handled = false;
+    return 0;
+}
+
+LRESULT TabContainer::OnGetPageArea(Message& message)
+{
+    if (!message.lParam) return FALSE;
+    *reinterpret_cast<RECT*>(message.lParam) = PageArea();
+    return TRUE;
 }
 
 LRESULT TabContainer::ForwardToActivePage(Message& message)

@@ -1,13 +1,25 @@
 // The tab container: holds the strip (controls/TabStrip.h) along one edge
 // and the active page in the rest of its area, and switches pages when the
 // strip's selection changes. Keys, characters and commands that reach the
-// container go on to the active page.
+// container go on to the active page, and so do changes of the system
+// settings (which only top-level windows receive), after the strip.
 #pragma once
 
 #include <windows.h>
 
 #include "controls/TabStrip.h"
+#include "framework/Owned.h"
 #include "framework/Window.h"
+
+// Asks a tab container for the page area, the part of its client area that
+// the active page fills: lParam is a RECT* filled in client coordinates;
+// the answer is TRUE. A page fixes its size to it (the strip's height
+// depends on its font, so it is not a constant).
+constexpr UINT kTabContainerGetPageArea = WM_USER + 0x0150;
+
+// The page area of the tab container `container`; false when the window
+// is no tab container.
+bool GetTabPageArea(HWND container, RECT& area);
 
 class TabContainer : public Window {
 public:
@@ -15,13 +27,13 @@ public:
     static constexpr UINT kStripId = 1;
 
     TabContainer() = default;
-    ~TabContainer() override;
 
     // Replaces the strip style; takes effect when the container is created.
     void SetStripStyle(DWORD style) { stripStyle_ = style & kTabStripStyleMask; }
     DWORD GetStripStyle() const { return stripStyle_; }
 
-    HWND Create(HWND parent, const RECT& rect, DWORD style, UINT id);
+    // exStyle: for example WS_EX_CLIENTEDGE for a sunken edge.
+    HWND Create(HWND parent, const RECT& rect, DWORD style, UINT id, DWORD exStyle = 0);
 
     // Adds a page window as a tab titled with its window text ("Untitled"
     // without one) and selects it; a page that already has a tab only gets
@@ -36,6 +48,7 @@ protected:
     bool ProcessMessage(Message& message, LRESULT& result) override;
 
 private:
+    RECT PageArea() const;
     void LayOut();
 
     LRESULT OnCreate(Message& message);
@@ -43,11 +56,13 @@ private:
     LRESULT OnSelectionChanged(Message& message);
     LRESULT OnStripClick(Message& message);
     LRESULT OnSetFocus(Message& message);
+    LRESULT OnSettingChange(Message& message);
+    LRESULT OnGetPageArea(Message& message);
     LRESULT ForwardToActivePage(Message& message);
 
     static const MessageEntry<TabContainer> kMessageMap[];
 
     DWORD stripStyle_ = kDefaultStripStyle;
-    TabStrip strip_;
+    Owned<TabStrip> strip_;
     HWND activePage_ = nullptr;
 };

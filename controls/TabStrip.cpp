@@ -16,39 +16,15 @@ constexpr int kImageSize = 16;
 constexpr UINT_PTR kScrollLeftTool = 1;
 constexpr UINT_PTR kScrollRightTool = 2;
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF color)
-{
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
-void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color)
-{
-    HPEN pen = CreatePen(PS_SOLID, 1, color);
-    HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
-    SelectObject(dc, old);
-    DeleteObject(pen);
-}
-
 bool PaletteDisplay()
 {
-    HDC screen = GetDC(nullptr);
-    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    ReleaseDC(nullptr, screen);
-    return bits <= 8;
+    WindowDC screen(nullptr);
+    return GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES) <= 8;
 }
 
 } // namespace
 
 TabStrip::TabStrip() : stripHeight_(tabstrip::kDefaultStripHeight) {}
-
-TabStrip::~TabStrip()
-{
-    Destroy();
-}
 
 HWND TabStrip::Create(HWND parent, const RECT& rect, DWORD style, UINT id)
 {
@@ -151,45 +127,33 @@ int TabStrip::HitTestTab(POINT point) const
 
 void TabStrip::MakeFonts()
 {
-    if (ownsFonts_) {
-        DeleteObject(font_);
-        DeleteObject(boldFont_);
-    }
-    font_ = nullptr;
-    boldFont_ = nullptr;
-    ownsFonts_ = false;
-
+    font_.Reset();
+    boldFont_.Reset();
     LOGFONTW logFont{};
     if (SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(logFont), &logFont, 0)) {
-        font_ = CreateFontIndirectW(&logFont);
+        font_.Reset(CreateFontIndirectW(&logFont));
         logFont.lfWeight = FW_BOLD;
-        boldFont_ = CreateFontIndirectW(&logFont);
+        boldFont_.Reset(CreateFontIndirectW(&logFont));
     }
-    if (font_ && boldFont_) {
-        ownsFonts_ = true;
-    } else {
-        if (font_) DeleteObject(font_);
-        if (boldFont_) DeleteObject(boldFont_);
-        font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-        boldFont_ = font_;
+    if (!font_ || !boldFont_) {
+        // Deleting a stock object does nothing, so the owners may hold it.
+        font_.Reset(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+        boldFont_.Reset(font_.Get());
     }
 
-    HDC dc = GetDC(Handle());
-    HGDIOBJ old = SelectObject(dc, font_);
+    WindowDC dc(Handle());
+    SelectedObject font(dc.Get(), font_.Get());
     TEXTMETRICW metrics{};
-    if (GetTextMetricsW(dc, &metrics)) stripHeight_ = tabstrip::StripHeight(metrics.tmAscent);
-    SelectObject(dc, old);
-    ReleaseDC(Handle(), dc);
+    if (GetTextMetricsW(dc.Get(), &metrics)) stripHeight_ = tabstrip::StripHeight(metrics.tmAscent);
 }
 
 void TabStrip::MakeColors()
 {
-    if (background_) DeleteObject(background_);
     if (PaletteDisplay()) {
-        background_ = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
+        background_.Reset(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
         glyphColor_ = GetSysColor(COLOR_GRAYTEXT);
     } else {
-        background_ = CreateSolidBrush(tabstrip::LightenedBackground(GetSysColor(COLOR_BTNFACE)));
+        background_.Reset(CreateSolidBrush(tabstrip::LightenedBackground(GetSysColor(COLOR_BTNFACE))));
         glyphColor_ = tabstrip::DarkenedGlyphs(GetSysColor(COLOR_GRAYTEXT));
     }
 }
@@ -197,18 +161,16 @@ void TabStrip::MakeColors()
 void TabStrip::MeasureTabs()
 {
     if (!Handle()) return;
-    HDC dc = GetDC(Handle());
+    WindowDC dc(Handle());
     // The selected title may be bold: measure every title as it would be drawn
     // selected, so that tabs keep their places when the selection moves.
     const bool bold = (StripStyle() & kTabStripBoldSelected) != 0;
-    HGDIOBJ old = SelectObject(dc, bold ? boldFont_ : font_);
+    SelectedObject font(dc.Get(), bold ? boldFont_.Get() : font_.Get());
     for (Tab& tab : tabs_) {
         SIZE extent{0, 0};
-        GetTextExtentPoint32W(dc, tab.title.c_str(), static_cast<int>(tab.title.size()), &extent);
+        GetTextExtentPoint32W(dc.Get(), tab.title.c_str(), static_cast<int>(tab.title.size()), &extent);
         tab.width = extent.cx + 2 * kTitlePadding + (tab.image >= 0 ? kImageSize + 4 : 0);
     }
-    SelectObject(dc, old);
-    ReleaseDC(Handle(), dc);
 }
 
 void TabStrip::LayOut()
@@ -225,6 +187,7 @@ void TabStrip::LayOut()
         scrollRightButton_ = RECT{width - kButtonWidth, 0, width, client.bottom};
         scrollLeftButton_ = RECT{width - 2 * kButtonWidth, 0, width - kButtonWidth, client.bottom};
         visibleWidth_ = std::max(0, width - 2 * kButtonWidth - 2);
+        offset_ = tabstrip::ClampOffset(offset_, tabsEnd, visibleWidth_);
     } else {
         scrollLeftButton_ = RECT{};
         scrollRightButton_ = RECT{};
@@ -286,7 +249,7 @@ bool TabStrip::ProcessMessage(Message& message, LRESULT& result)
 
 LRESULT TabStrip::OnCreate(Message&)
 {
-    images_ = ImageList_Create(kImageSize, kImageSize, ILC_COLOR32 | ILC_MASK, 4, 4);
+    images_.Reset(ImageList_Create(kImageSize, kImageSize, ILC_COLOR32 | ILC_MASK, 4, 4));
     MakeFonts();
     MakeColors();
 
@@ -317,16 +280,10 @@ LRESULT TabStrip::OnDestroy(Message&)
     KillTimer(Handle(), kRepeatTimer);
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
-    if (images_) ImageList_Destroy(images_);
-    images_ = nullptr;
-    if (ownsFonts_) {
-        DeleteObject(font_);
-        DeleteObject(boldFont_);
-    }
-    font_ = boldFont_ = nullptr;
-    ownsFonts_ = false;
-    if (background_) DeleteObject(background_);
-    background_ = nullptr;
+    images_.Reset();
+    font_.Reset();
+    boldFont_.Reset();
+    background_.Reset();
     return 0;
 }
 
@@ -467,15 +424,15 @@ LRESULT TabStrip::OnPaint(Message&)
     HDC target = BeginPaint(Handle(), &paint);
     RECT client{};
     GetClientRect(Handle(), &client);
-    // Drawn off screen first so that scrolling does not flicker.
-    HDC dc = CreateCompatibleDC(target);
-    HBITMAP bitmap = CreateCompatibleBitmap(target, std::max<LONG>(1, client.right), std::max<LONG>(1, client.bottom));
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    Paint(dc, client);
-    BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    {
+        // Drawn off screen first so that scrolling does not flicker.
+        MemoryDC dc(target);
+        GdiObject<HBITMAP> bitmap(
+            CreateCompatibleBitmap(target, std::max<LONG>(1, client.right), std::max<LONG>(1, client.bottom)));
+        SelectedObject selected(dc.Get(), bitmap.Get());
+        Paint(dc.Get(), client);
+        BitBlt(target, 0, 0, client.right, client.bottom, dc.Get(), 0, 0, SRCCOPY);
+    }
     EndPaint(Handle(), &paint);
     return 0;
 }
@@ -488,14 +445,14 @@ void TabStrip::Paint(HDC dc, const RECT& client)
     draw.hdc = dc;
     draw.rc = client;
     const LRESULT answer = SendNotify(draw.hdr);
-    if (!(answer & CDRF_SKIPDEFAULT)) FillRect(dc, &client, background_);
+    if (!(answer & CDRF_SKIPDEFAULT)) FillRect(dc, &client, background_.Get());
 
     const bool bottom = (StripStyle() & kTabStripBottom) != 0;
     // The line along the side that faces the page.
     const int edgeY = bottom ? 0 : client.bottom - 1;
-    Line(dc, 0, edgeY, client.right, edgeY, GetSysColor(COLOR_3DDKSHADOW));
+    DrawSolidLine(dc, 0, edgeY, client.right, edgeY, GetSysColor(COLOR_3DDKSHADOW));
 
-    HGDIOBJ oldFont = SelectObject(dc, font_);
+    HGDIOBJ oldFont = SelectObject(dc, font_.Get());
     SetBkMode(dc, TRANSPARENT);
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, 0, 0, visibleWidth_, client.bottom);
@@ -534,28 +491,28 @@ void TabStrip::PaintTab(HDC dc, int index, const RECT& rect)
         FillSolid(dc, body, GetSysColor(COLOR_BTNFACE));
         const int outer = bottom ? body.bottom : body.top;
         const int inner = bottom ? body.top : body.bottom - 1;
-        Line(dc, body.left, inner, body.left, outer, shadow);
-        Line(dc, body.right - 1, inner, body.right - 1, outer, dark);
-        Line(dc, body.left, outer, body.right, outer, dark);
+        DrawSolidLine(dc, body.left, inner, body.left, outer, shadow);
+        DrawSolidLine(dc, body.right - 1, inner, body.right - 1, outer, dark);
+        DrawSolidLine(dc, body.left, outer, body.right, outer, dark);
         if (StripStyle() & kTabStripEdgeVariant) {
             // The variant: a highlight line inside the left edge.
-            Line(dc, body.left + 1, inner, body.left + 1, outer, GetSysColor(COLOR_BTNHIGHLIGHT));
+            DrawSolidLine(dc, body.left + 1, inner, body.left + 1, outer, GetSysColor(COLOR_BTNHIGHLIGHT));
         }
     } else {
         // Flat: only a short separator at the right.
-        Line(dc, rect.right - 1, rect.top + 4, rect.right - 1, rect.bottom - 4, shadow);
+        DrawSolidLine(dc, rect.right - 1, rect.top + 4, rect.right - 1, rect.bottom - 4, shadow);
     }
 
     RECT title = body;
     title.left += kTitlePadding;
     title.right -= kTitlePadding;
-    if (tab.image >= 0 && images_) {
-        ImageList_Draw(images_, tab.image, dc, title.left, (title.top + title.bottom - kImageSize) / 2,
+    if (tab.image >= 0 && images_.Get()) {
+        ImageList_Draw(images_.Get(), tab.image, dc, title.left, (title.top + title.bottom - kImageSize) / 2,
                        ILD_TRANSPARENT);
         title.left += kImageSize + 4;
     }
     const bool bold = selected && (StripStyle() & kTabStripBoldSelected) != 0;
-    HGDIOBJ oldFont = SelectObject(dc, bold ? boldFont_ : font_);
+    HGDIOBJ oldFont = SelectObject(dc, bold ? boldFont_.Get() : font_.Get());
     SetTextColor(dc, hot && !selected ? GetSysColor(COLOR_HOTLIGHT) : GetSysColor(COLOR_BTNTEXT));
     DrawTextW(dc, tab.title.c_str(), static_cast<int>(tab.title.size()), &title,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -564,19 +521,11 @@ void TabStrip::PaintTab(HDC dc, int index, const RECT& rect)
 
 void TabStrip::PaintScrollButton(HDC dc, const RECT& rect, bool pointsLeft, bool enabled)
 {
-    FillRect(dc, &rect, background_);
+    FillRect(dc, &rect, background_.Get());
     const COLORREF color = enabled ? glyphColor_ : GetSysColor(COLOR_BTNSHADOW);
     const int middleX = (rect.left + rect.right) / 2;
     const int middleY = (rect.top + rect.bottom) / 2;
     const POINT left[3] = {{middleX + 2, middleY - 4}, {middleX + 2, middleY + 4}, {middleX - 2, middleY}};
     const POINT right[3] = {{middleX - 2, middleY - 4}, {middleX - 2, middleY + 4}, {middleX + 2, middleY}};
-    HBRUSH brush = CreateSolidBrush(color);
-    HPEN pen = CreatePen(PS_SOLID, 1, color);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    Polygon(dc, pointsLeft ? left : right, 3);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(brush);
-    DeleteObject(pen);
+    FillSolidPolygon(dc, pointsLeft ? left : right, 3, color);
 }

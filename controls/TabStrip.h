@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/GdiHandles.h"
 #include "framework/Window.h"
 
 // Strip styles: the low bits of the strip's window style.
@@ -45,7 +46,6 @@ enum class TabScrollSpeed : UINT { Slow = 100, Normal = 25, Fast = 10 };
 class TabStrip : public Window {
 public:
     TabStrip();
-    ~TabStrip() override;
 
     // style: WS_ flags together with the strip styles above.
     HWND Create(HWND parent, const RECT& rect, DWORD style, UINT id);
@@ -61,7 +61,7 @@ public:
     // Selects with the notifications; an index past the end keeps the selection.
     bool SelectTab(int index);
 
-    HIMAGELIST ImageList() const { return images_; }
+    HIMAGELIST Images() const { return images_.Get(); }
     // The height the strip wants, from its font.
     int StripHeight() const { return stripHeight_; }
     void SetScrollSpeed(TabScrollSpeed speed) { repeatMilliseconds_ = static_cast<UINT>(speed); }
@@ -124,11 +124,10 @@ private:
     int hot_ = -1;
     int offset_ = 0;
     int stripHeight_;
-    HIMAGELIST images_ = nullptr;
-    HFONT font_ = nullptr;
-    HFONT boldFont_ = nullptr;
-    bool ownsFonts_ = false;
-    HBRUSH background_ = nullptr;
+    ImageList images_;
+    GdiObject<HFONT> font_;     // the stock GUI font when no font could be made
+    GdiObject<HFONT> boldFont_;
+    GdiObject<HBRUSH> background_;
     COLORREF glyphColor_ = 0;
     HWND tooltip_ = nullptr;
 

@@ -97,6 +97,12 @@ int ScrollRightOnce(int offset)
     return offset - kScrollStep;
 }
 
+int ClampOffset(int offset, int tabsEnd, int visibleWidth)
+{
+    const int lowest = std::min(0, visibleWidth - tabsEnd - kScrollMargin);
+    return std::min(0, std::max(offset, lowest));
+}
+
 int ScrollIntoView(int offset, int tabLeft, int tabRight, int visibleWidth)
 {
     if (tabLeft + offset < 0) return std::min(0, kScrollMargin - tabLeft);

@@ -36,6 +36,12 @@ bool CanScrollRight(int offset, int tabsEnd, int visibleWidth);
 int ScrollLeftOnce(int offset);
 int ScrollRightOnce(int offset);
 
+// The offset kept within its range: never above 0 (no blank before the first
+// tab) and never so low that more than kScrollMargin pixels stay blank after
+// the last tab, while tabs are hidden on the left. Applied after every
+// layout and every scroll.
+int ClampOffset(int offset, int tabsEnd, int visibleWidth);
+
 // The offset that brings [tabLeft, tabRight) into the visible width with
 // kScrollMargin to spare; the offset unchanged when it is already in view.
 int ScrollIntoView(int offset, int tabLeft, int tabRight, int visibleWidth);

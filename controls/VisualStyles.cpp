@@ -18,7 +18,9 @@ const VisualStyles& VisualStyles::Get()
 
 VisualStyles::VisualStyles()
 {
-    HMODULE module = LoadLibraryW(L"uxtheme.dll");
+    // From the system folder only: a library of that name beside the
+    // program is never loaded.
+    HMODULE module = LoadLibraryExW(L"uxtheme.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!module) return;
     openThemeData_ = Lookup<OpenThemeDataFn>(module, "OpenThemeData");
     closeThemeData_ = Lookup<CloseThemeDataFn>(module, "CloseThemeData");
@@ -52,4 +54,16 @@ RECT VisualStyles::ContentRect(HANDLE theme, HDC dc, int part, int state, const 
     RECT content = rect;
     if (theme && getContentRect_) getContentRect_(theme, dc, part, state, &rect, &content);
     return content;
+}
+
+void ThemeHandle::Open(HWND window, const wchar_t* classList)
+{
+    Reset();
+    theme_ = VisualStyles::Get().Open(window, classList);
+}
+
+void ThemeHandle::Reset()
+{
+    if (theme_) VisualStyles::Get().Close(theme_);
+    theme_ = nullptr;
 }

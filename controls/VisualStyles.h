@@ -4,6 +4,27 @@
 
 #include <windows.h>
 
+class VisualStyles;
+
+// The theme data of one window, closed when replaced and at the end.
+class ThemeHandle {
+public:
+    ThemeHandle() = default;
+    ThemeHandle(const ThemeHandle&) = delete;
+    ThemeHandle& operator=(const ThemeHandle&) = delete;
+    ~ThemeHandle() { Reset(); }
+
+    HANDLE Get() const { return theme_; }
+    explicit operator bool() const { return theme_ != nullptr; }
+    // Opens the theme of a window class list for a window (nothing without
+    // the library or an active theme); closes the one held before.
+    void Open(HWND window, const wchar_t* classList);
+    void Reset();
+
+private:
+    HANDLE theme_ = nullptr;
+};
+
 class VisualStyles {
 public:
     // The library of the process, loaded on first use and kept until exit.

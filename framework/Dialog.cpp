@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 
+#include "framework/MessageLoop.h"
 #include "framework/Reflection.h"
 
 namespace {
@@ -8,15 +9,9 @@ namespace {
 // through DWLP_MSGRESULT.
 bool ReturnsAnswerDirectly(UINT message)
 {
+    if (IsControlColorMessage(message)) return true;
     switch (message) {
     case WM_INITDIALOG:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
@@ -36,17 +31,22 @@ HINSTANCE OrModule(HINSTANCE instance)
 
 Dialog::~Dialog()
 {
-    // The derived parts are gone: the dialog's last messages go to the
-    // dialog manager alone.
+    // Owned<T> has destroyed the window already. Should a window still be
+    // here, its last messages must not reach the parts already destroyed.
     if (window_ && IsWindow(window_)) {
         SetWindowLongPtrW(window_, DWLP_USER, 0);
         HWND window = window_;
         window_ = nullptr;
-        if (modal_)
-            EndDialog(window, IDCANCEL);
-        else
-            DestroyWindow(window);
+        if (MessageLoop* loop = MessageLoop::Current()) loop->RemoveDialog(window);
+        DestroyWindow(window);
     }
+}
+
+void Dialog::EndWindow()
+{
+    // Also a modal dialog is destroyed at once: its object is going away,
+    // and the dialog manager's loop ends when the window is gone.
+    if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
 HWND Dialog::CreateModeless(HWND parent, UINT templateId, HINSTANCE instance)
@@ -106,16 +106,22 @@ INT_PTR CALLBACK Dialog::DialogProcedure(HWND handle, UINT message, WPARAM wPara
         }
     }
     if (!self) return FALSE;
+    if (message == WM_INITDIALOG && !self->modal_) {
+        if (MessageLoop* loop = MessageLoop::Current()) loop->AddDialog(handle);
+    }
 
+    // Nothing below may touch `self` after the handlers ran, except on
+    // WM_NCDESTROY: a handler may have ended the object's owner.
     Message current{message, wParam, lParam, false};
     LRESULT result = 0;
     bool answered = self->ProcessMessage(current, result);
     if (!answered) answered = ReflectToChild(handle, message, wParam, lParam, result);
 
     if (message == WM_NCDESTROY) {
+        if (MessageLoop* loop = MessageLoop::Current()) loop->RemoveDialog(handle);
         SetWindowLongPtrW(handle, DWLP_USER, 0);
         self->window_ = nullptr;
-        self->OnFinalMessage();
+        self->OnWindowDetached();
         return FALSE;
     }
     if (!answered) return FALSE;

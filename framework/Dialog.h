@@ -2,11 +2,21 @@
 // or modal. The dialog procedure hands every message to ProcessMessage;
 // what that does not answer is reflected to the child control it came from
 // (framework/Reflection.h) and otherwise left to the dialog manager.
+//
+// A modeless dialog is registered with the thread's message loop
+// (framework/MessageLoop.h), if there is one, for keyboard navigation
+// (IsDialogMessage) until its window is destroyed.
+//
+// Create objects as Owned<T> (framework/Owned.h): the window ends before
+// the object does.
 #pragma once
 
 #include <windows.h>
 
 #include "framework/MessageMap.h"
+
+template <class T>
+class Owned;
 
 class Dialog {
 public:
@@ -23,15 +33,24 @@ public:
     INT_PTR RunModal(HWND parent, UINT templateId, HINSTANCE instance = nullptr);
     INT_PTR RunModal(HWND parent, const DLGTEMPLATE* dialogTemplate, HINSTANCE instance = nullptr);
     void EndModal(INT_PTR result);
+    // A modeless dialog is destroyed now; a modal one ends with IDCANCEL.
     void Destroy();
 
 protected:
-    // Returns true with result set when the message is answered.
+    // Returns true with result set when the message is answered. For
+    // WM_INITDIALOG, the colour messages and the others whose answer a
+    // dialog procedure returns directly, result is that answer.
     virtual bool ProcessMessage(Message& message, LRESULT& result) = 0;
-    // Called after WM_NCDESTROY, when the handle is no longer valid.
-    virtual void OnFinalMessage() {}
+    // The window has had its last message (WM_NCDESTROY): Handle() is
+    // nullptr again and the object may create another dialog.
+    virtual void OnWindowDetached() {}
 
 private:
+    template <class T>
+    friend class Owned;
+    virtual void OwnedByMostDerivedClass() = 0;
+    void EndWindow();
+
     static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window_ = nullptr;

@@ -1,24 +1,78 @@
-// Glimmerpatch's small window framework (Windows only).
+// Glimmerpatch's small window framework (Windows only): the whole API.
 //
-// What it offers, one idea per header:
-//   MessageMap.h       message maps: tables from message (and control id and
-//                      notification code) to a handler of the window class;
-//                      the reflection constants (kReflectBase = 0x2000)
+// Lifetime, the one rule (Owned.h):
+//   The object outlives its window. Window, Dialog and SubclassedWindow
+//   classes are created only as Owned<T> (a member, a local or on the heap);
+//   its destructor ends the window while the whole object still exists, so
+//   WM_DESTROY and WM_NCDESTROY reach the derived class and its cleanup
+//   needs no help from its destructor. OnWindowDetached() follows the last
+//   message (or, for a subclassed control, the moment the object lets go).
+//   GDI objects, image lists and device contexts are held by the owners of
+//   GdiHandles.h, theme data by ThemeHandle (controls/VisualStyles.h).
+//
+// Message handling, the same for every kind:
+//   bool ProcessMessage(Message& message, LRESULT& result) - true with
+//   result set when answered; usually RouteMessage over a message map
+//   (MessageMap.h). A handler running inside ProcessMessage may cause its
+//   own object to be destroyed (a nested modal loop); the framework touches
+//   the object no more after the handler returns, and handlers that run
+//   nested loops check for it (controls/ColorPickerButton.cpp).
+//
+// The headers:
+//   Owned.h            Owned<T>: the most derived class, which ends the window
 //   Window.h           Window: a window of our own registered class
-//   SubclassedWindow.h SubclassedWindow: takes over an existing control by
-//                      replacing its window procedure
 //   Dialog.h           Dialog: modeless and modal dialogs from templates
-//                      (resource or memory); unanswered messages are reflected
-//   Reflection.h       message reflection: a child's message that its parent
-//                      does not answer goes back to the child as 0x2000 + message
+//                      (resource or memory); modeless ones register with
+//                      the thread's MessageLoop for keyboard navigation
+//   SubclassedWindow.h SubclassedWindow: takes over an existing control
+//                      through SetWindowSubclass; other subclasses in the
+//                      chain, before or after ours, keep working
+//   Reflection.h       message reflection for windows and dialogs alike: a
+//                      child's message that its parent does not answer goes
+//                      back to the child as kReflectionOffset (0x2000) +
+//                      message (kReflectedCommand, kReflectedNotify,
+//                      kReflectedDrawItem); the list of colour messages
+//   MessageMap.h       message maps: tables from message (and control id and
+//                      notification code) to a handler of the class
+//   MessageLoop.h      the thread's loop: accelerators of one window first,
+//                      then IsDialogMessage for registered modeless dialogs,
+//                      then dispatch; an idle step when the queue empties
+//   GdiHandles.h       GdiObject<H>, ImageList, WindowDC, MemoryDC,
+//                      SelectedObject; FillSolid and the other one-colour
+//                      drawing helpers
 //   TextConversion.h   UTF-8 <-> UTF-16 texts
 //
-// Every class keeps its object alive at least as long as its window; the
-// framework never deletes an object on its own.
+// A window class in full:
+//
+//   class Swatch : public Window {
+//   public:
+//       HWND Create(HWND parent, const RECT& rect);
+//   protected:
+//       bool ProcessMessage(Message& message, LRESULT& result) override;
+//   private:
+//       LRESULT OnPaint(Message& message);
+//       LRESULT OnDestroy(Message& message);   // runs: Owned<Swatch> ends the window
+//       static const MessageEntry<Swatch> kMessageMap[];
+//       GdiObject<HBRUSH> brush_;
+//   };
+//   // Swatch.cpp: the map, then ProcessMessage (RouteMessage needs its length)
+//   const MessageEntry<Swatch> Swatch::kMessageMap[] = {
+//       OnMessage(WM_PAINT, &Swatch::OnPaint),
+//       OnMessage(WM_DESTROY, &Swatch::OnDestroy),
+//   };
+//   bool Swatch::ProcessMessage(Message& message, LRESULT& result)
+//   {
+//       return RouteMessage(this, kMessageMap, message, result);
+//   }
+//
+//   Owned<Swatch> swatch;   // never a plain Swatch: that does not compile
 #pragma once
 
 #include "framework/Dialog.h"
+#include "framework/GdiHandles.h"
+#include "framework/MessageLoop.h"
 #include "framework/MessageMap.h"
+#include "framework/Owned.h"
 #include "framework/Reflection.h"
 #include "framework/SubclassedWindow.h"
 #include "framework/TextConversion.h"

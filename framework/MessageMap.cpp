@@ -2,7 +2,7 @@
 
 bool ReadControlIdAndCode(const Message& message, UINT& id, UINT& code)
 {
-    const UINT plain = message.message >= kReflectBase ? message.message - kReflectBase : message.message;
+    const UINT plain = message.message >= kReflectionOffset ? message.message - kReflectionOffset : message.message;
     if (plain == WM_COMMAND) {
         id = LOWORD(message.wParam);
         code = HIWORD(message.wParam);

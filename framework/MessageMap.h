@@ -6,23 +6,22 @@
 //       OnCommand(IDOK, BN_CLICKED, &MyWindow::OnOk),
 //       OnNotifyCode(NM_CLICK, &MyWindow::OnClick),
 //   };
-//   bool MyWindow::ProcessMessage(Message& message) { return RouteMessage(this, kMessageMap, message); }
+//   bool MyWindow::ProcessMessage(Message& message, LRESULT& result)
+//   {
+//       return RouteMessage(this, kMessageMap, message, result);
+//   }
 //
 // Define ProcessMessage after the map itself: RouteMessage needs the map's
-// length. Reflected messages (message + kReflectBase) match their entries in the
-// same way as the originals, so a control can map OCM_COMMAND by code.
+// length. Reflected messages (framework/Reflection.h) match their entries in
+// the same way as the originals, so a control maps kReflectedCommand by
+// notification code just as its parent would map WM_COMMAND.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
 
-// Added to the number of a message that a parent passes back to the child
-// that sent it (message reflection).
-constexpr UINT kReflectBase = 0x2000;
-constexpr UINT kReflectedCommand = kReflectBase + WM_COMMAND;   // 0x2111
-constexpr UINT kReflectedNotify = kReflectBase + WM_NOTIFY;     // 0x204E
-constexpr UINT kReflectedDrawItem = kReflectBase + WM_DRAWITEM; // 0x202B
+#include "framework/Reflection.h"
 
 // One message as a handler sees it. A handler that leaves the message to
 // the default handling clears `handled`.

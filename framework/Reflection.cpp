@@ -1,6 +1,5 @@
 #include "framework/Reflection.h"
 
-#include "framework/MessageMap.h"
 
 namespace {
 
@@ -34,26 +33,21 @@ HWND FindReflectionTarget(HWND parent, UINT message, WPARAM wParam, LPARAM lPara
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
     case WM_VSCROLL:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
         return reinterpret_cast<HWND>(lParam);
     case WM_PARENTNOTIFY:
         if (LOWORD(wParam) == WM_CREATE || LOWORD(wParam) == WM_DESTROY) return reinterpret_cast<HWND>(lParam);
         return ChildWithId(parent, HIWORD(wParam));
     default:
-        return nullptr;
+        return IsControlColorMessage(message) ? reinterpret_cast<HWND>(lParam) : nullptr;
     }
 }
 
 bool ReflectToChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     HWND child = FindReflectionTarget(parent, message, wParam, lParam);
-    if (!child || !IsWindow(child)) return false;
-    result = SendMessageW(child, kReflectBase + message, wParam, lParam);
+    if (!child || !IsWindow(child) || child == parent) return false;
+    const LRESULT answer = SendMessageW(child, Reflected(message), wParam, lParam);
+    if (IsControlColorMessage(message) && answer == 0) return false;
+    result = answer;
     return true;
 }

@@ -1,58 +1,71 @@
 #include "framework/SubclassedWindow.h"
 
+#include <commctrl.h>
+
 namespace {
-const wchar_t kObjectProperty[] = L"Glimmerpatch.SubclassedWindow";
-}
+// One id for all our subclasses: a window is held by one object at a time,
+// which the property marks.
+constexpr UINT_PTR kSubclassId = 0x476C6D72;
+const wchar_t kHeldProperty[] = L"Glimmerpatch.SubclassedWindow";
+} // namespace
 
 SubclassedWindow::~SubclassedWindow()
 {
-    Unsubclass();
+    // Owned<T> has detached already; this only covers a stray window.
+    if (window_ && IsWindow(window_)) {
+        RemoveWindowSubclass(window_, &SubclassedWindow::SubclassProcedure, kSubclassId);
+        RemovePropW(window_, kHeldProperty);
+    }
+    window_ = nullptr;
 }
 
 bool SubclassedWindow::Subclass(HWND window)
 {
-    if (window_ || !IsWindow(window) || GetPropW(window, kObjectProperty)) return false;
-    if (!SetPropW(window, kObjectProperty, this)) return false;
-    window_ = window;
-    original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassedWindow::SubclassProcedure)));
-    if (!original_) {
-        RemovePropW(window, kObjectProperty);
-        window_ = nullptr;
+    if (window_ || !IsWindow(window) || GetPropW(window, kHeldProperty)) return false;
+    if (!SetPropW(window, kHeldProperty, this)) return false;
+    if (!SetWindowSubclass(window, &SubclassedWindow::SubclassProcedure, kSubclassId,
+                           reinterpret_cast<DWORD_PTR>(this))) {
+        RemovePropW(window, kHeldProperty);
         return false;
     }
+    window_ = window;
     return true;
 }
 
-void SubclassedWindow::Unsubclass()
+void SubclassedWindow::Detach()
 {
     if (!window_) return;
-    if (IsWindow(window_)) {
-        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-        RemovePropW(window_, kObjectProperty);
-    }
+    HWND window = window_;
     window_ = nullptr;
-    original_ = nullptr;
+    if (IsWindow(window)) {
+        RemoveWindowSubclass(window, &SubclassedWindow::SubclassProcedure, kSubclassId);
+        RemovePropW(window, kHeldProperty);
+    }
+    OnWindowDetached();
 }
 
 LRESULT SubclassedWindow::CallOriginalProcedure(const Message& message)
 {
-    return CallWindowProcW(original_, window_, message.message, message.wParam, message.lParam);
+    return DefSubclassProc(window_, message.message, message.wParam, message.lParam);
 }
 
-LRESULT CALLBACK SubclassedWindow::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK SubclassedWindow::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                     UINT_PTR, DWORD_PTR data)
 {
-    SubclassedWindow* self = static_cast<SubclassedWindow*>(GetPropW(window, kObjectProperty));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    SubclassedWindow* self = reinterpret_cast<SubclassedWindow*>(data);
+    if (!self || self->window_ != window) return DefSubclassProc(window, message, wParam, lParam);
 
     Message current{message, wParam, lParam, false};
     LRESULT result = 0;
     if (message == WM_NCDESTROY) {
-        // The control's last message: hand the window back before it goes.
-        WNDPROC original = self->original_;
-        self->Unsubclass();
-        return CallWindowProcW(original, window, message, wParam, lParam);
+        // The control's last message: the object sees it and lets go of the
+        // control, then the rest of the chain sees it too.
+        self->ProcessMessage(current, result);
+        self->Detach();
+        return DefSubclassProc(window, message, wParam, lParam);
     }
+    // Nothing below may touch `self` after the handler ran: it may have
+    // ended the object's owner.
     if (self->ProcessMessage(current, result)) return result;
-    return self->CallOriginalProcedure(current);
+    return DefSubclassProc(window, message, wParam, lParam);
 }

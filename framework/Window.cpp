@@ -1,10 +1,11 @@
 #include "framework/Window.h"
 
+#include "framework/Reflection.h"
+
 Window::~Window()
 {
-    // The derived parts are gone: the window's last messages go to the
-    // default procedure. Classes that clean up on WM_DESTROY destroy their
-    // window in their own destructor.
+    // Owned<T> has destroyed the window already. Should a window still be
+    // here, its last messages must not reach the parts already destroyed.
     if (window_ && IsWindow(window_)) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         HWND window = window_;
@@ -48,14 +49,17 @@ LRESULT CALLBACK Window::WindowProcedure(HWND handle, UINT message, WPARAM wPara
     }
     if (!self) return DefWindowProcW(handle, message, wParam, lParam);
 
+    // Nothing below may touch `self` after the handlers ran, except on
+    // WM_NCDESTROY: a handler may have ended the object's owner.
     Message current{message, wParam, lParam, false};
     LRESULT result = 0;
-    const bool answered = self->ProcessMessage(current, result);
+    bool answered = self->ProcessMessage(current, result);
+    if (!answered) answered = ReflectToChild(handle, message, wParam, lParam, result);
     if (!answered) result = DefWindowProcW(handle, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(handle, GWLP_USERDATA, 0);
         self->window_ = nullptr;
-        self->OnFinalMessage();
+        self->OnWindowDetached();
     }
     return result;
 }

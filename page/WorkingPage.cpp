@@ -43,8 +43,7 @@ std::string WorkingPageText()
     return page;
 }
 
-void WriteWorkingPage()
+bool WriteWorkingPage()
 {
-    const std::string page = WorkingPageText();
-    WriteWholeFile(WorkingPagePath(), page);
+    return StyleDocument::StorePage(WorkingPageText());
 }

@@ -9,7 +9,9 @@
 // empty lines, the marker comment and default style block, then the body.
 std::string WorkingPageText();
 
-// Writes WorkingPageText() to WorkingPagePath() in one binary write,
-// truncating the file. Reports nothing; a file that cannot be opened is left
-// as it is.
-void WriteWorkingPage();
+// Writes WorkingPageText() to WorkingPagePath() whole, through the safe
+// write: the file ends up holding the whole page, or what it held before
+// (disk full, folder or file refusing the write, a path that is not a
+// regular file). Returns whether the page was written; StyleDocument's
+// LastStoreFailed answers the same afterwards.
+bool WriteWorkingPage();

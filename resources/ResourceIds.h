@@ -36,3 +36,22 @@
 // Resource type of a toolbar layout: WORD version 1, button width, button
 // height, button count, then one WORD command per button (0: separator).
 #define RT_GP_TOOLBAR 241
+
+// Section pages. Their dialog templates 101-115 and 117 are written from the
+// page catalogue (sections/SectionCatalogueData.cpp) into SectionPages.rc.
+#define IDB_GP_PAGE_PICTURE 211
+
+// ---- Style files, code view (dialog 116) and About dialog (dialog 100, its
+// donation button drawn from bitmap 221). Dialogs.rc holds them.
+#define IDD_GP_ABOUT 100
+#define IDC_GP_ABOUT_DONATE 1659
+#define IDC_GP_ABOUT_DONATE_GROUP 1660
+#define IDC_GP_ABOUT_DONATION_TEXT 1661
+#define IDC_GP_ABOUT_OK 1662
+#define IDC_GP_ABOUT_TITLE_TEXT 1663
+#define IDB_GP_DONATE 221
+#define IDD_GP_CODE_VIEW 116
+#define IDC_GP_CODE_OK 1566
+#define IDC_GP_CODE_COPY 1567
+#define IDC_GP_CODE_BOX 1568
+#define IDC_GP_CODE_INSTRUCTIONS 1569

@@ -1,16 +1,13 @@
 #include "sections/SectionPageIds.h"
 
+#include "sections/SectionCatalogue.h"
+
 namespace sections {
 
 const char* SectionPageTitle(SectionPageId page)
 {
-    static const char* const kTitles[kSectionPageCount] = {
-        " Background ", " Borders ", " Size ", " Top of Page ", " Navbar ", " Name/Info ",
-        " Contact ", " MySpace Url ", " Profile ", " Extended Network ", " Blog ", " Blurb ",
-        " FriendSpace ", " FriendsComments ", " Bottom Navbar ", " Copyright ",
-    };
     const int index = PageIndex(page);
-    return index >= 0 && index < kSectionPageCount ? kTitles[index] : "";
+    return index >= 0 && index < kSectionPageCount ? CataloguePageOf(page).title : "";
 }
 
 } // namespace sections

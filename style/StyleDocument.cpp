@@ -21,14 +21,12 @@ std::string& WorkingPagePathValue()
     return value;
 }
 
-bool LoadPage(std::string& page)
+bool lastStoreFailed = false;
+
+// The reading operations load without touching the store result.
+bool ReadPage(std::string& page)
 {
     return ReadWholeFile(WorkingPagePath(), page);
-}
-
-void StorePage(const std::string& page)
-{
-    WriteWholeFile(WorkingPagePath(), page);
 }
 
 // Removes the first declaration line with the key inside the block that
@@ -73,6 +71,23 @@ const std::string& WorkingPagePath()
 }
 
 namespace StyleDocument {
+
+bool LastStoreFailed()
+{
+    return lastStoreFailed;
+}
+
+bool LoadPage(std::string& page)
+{
+    lastStoreFailed = !ReadWholeFile(WorkingPagePath(), page);
+    return !lastStoreFailed;
+}
+
+bool StorePage(const std::string& page)
+{
+    lastStoreFailed = !WriteWholeFile(WorkingPagePath(), page);
+    return !lastStoreFailed;
+}
 
 void SetProperty(const std::string& selector, const std::string& property, const std::string& value)
 {
@@ -135,7 +150,7 @@ void RemoveProperties(const std::string& selector, const std::vector<std::string
 std::string GetPropertyValue(const std::string& selector, std::string& property)
 {
     std::string page;
-    if (!LoadPage(page)) return std::string();
+    if (!ReadPage(page)) return std::string();
     const TextPosition m = Find(page, kMarkerWord, 0);
     const TextPosition s = Find(page, selector, m);
     if (s == -1) return std::string();
@@ -152,7 +167,7 @@ std::string GetPropertyValue(const std::string& selector, std::string& property)
 std::string GetStyleCode()
 {
     std::string page;
-    if (!LoadPage(page)) return std::string();
+    if (!ReadPage(page)) return std::string();
     const TextPosition m = Find(page, kMarkerWord, 0);
     const TextPosition b = Find(page, "<style type=", m);
     const TextPosition c = Find(page, "</style>", b);

@@ -9,9 +9,12 @@
 // the default style block orders shorter selectors before longer ones that
 // contain them.
 //
-// When the working page cannot be read (missing, locked, a folder, too big)
-// every operation changes nothing and writes nothing, and the reading
-// operations return an empty text: a half page is never made.
+// When the working page cannot be read (missing, locked, a folder, a FIFO,
+// too big) every operation changes nothing and writes nothing, and the
+// reading operations return an empty text. Every store is a safe write
+// (WriteWholeFile): a failed store leaves the page exactly as it was, never
+// half written. The operations' results stay as they are; whether the last
+// change reached the page is asked of LastStoreFailed.
 #pragma once
 
 #include <string>
@@ -55,5 +58,22 @@ std::string GetPropertyValue(const std::string& selector, std::string& property)
 // The style code: from "<style type=" after the marker through "</style>",
 // without the marker comment and without the final CR LF.
 std::string GetStyleCode();
+
+// True when the last change did not reach the working page: the last edit
+// operation above, StorePage or WriteWorkingPage could not read the page it
+// was to edit or could not write it (disk full, file refused, not a regular
+// file). The page then holds what it held before. False after a change that
+// was written, and after an edit that had nothing to change (a remove whose
+// selector or declaration is missing). The reading operations leave it alone.
+bool LastStoreFailed();
+
+// The load and store steps of the operations, for the other editors of the
+// working page (style files, the page template). LoadPage reads every byte of
+// the working page; false when it cannot (missing, not a regular file) and it
+// counts as a failed store then. StorePage writes the page text whole and
+// safely; false, with the file unchanged, when it cannot. Both set what
+// LastStoreFailed answers.
+bool LoadPage(std::string& page);
+bool StorePage(const std::string& page);
 
 } // namespace StyleDocument

@@ -74,3 +74,21 @@ TEST(TabStripMetrics, ScrollIntoViewLeavesTwentyPixels)
     // The first tab goes back to offset 0, never beyond.
     EXPECT_EQ(ScrollIntoView(-400, 0, 60, 300), 0);
 }
+
+TEST(TabStripMetrics, TheOffsetStaysWithinTheTabs)
+{
+    // 1000 pixels of tabs in 300 visible: from 0 down to 300 - 1000 - 20.
+    EXPECT_EQ(ClampOffset(0, 1000, 300), 0);
+    EXPECT_EQ(ClampOffset(25, 1000, 300), 0);
+    EXPECT_EQ(ClampOffset(-500, 1000, 300), -500);
+    EXPECT_EQ(ClampOffset(-719, 1000, 300), -719);
+    EXPECT_EQ(ClampOffset(-760, 1000, 300), -720);
+    // Scrolling right by steps stops where selecting the last tab stops.
+    int offset = 0;
+    while (CanScrollRight(offset, 1000, 300)) offset = ClampOffset(ScrollRightOnce(offset), 1000, 300);
+    EXPECT_EQ(offset, ScrollIntoView(0, 900, 1000, 300));
+    // Wider than the tabs: nothing to scroll.
+    EXPECT_EQ(ClampOffset(-200, 1000, 1100), 0);
+    // Widened while scrolled to the end: no blank beyond the margin.
+    EXPECT_EQ(ClampOffset(-720, 1000, 800), -220);
+}

@@ -13,6 +13,7 @@
 #include "controls/ColorPickerButton.h"
 #include "controls/PaletteColors.h"
 #include "framework/Dialog.h"
+#include "framework/Owned.h"
 #include "tests/windows/DialogTemplateBuilder.h"
 
 namespace {
@@ -31,7 +32,7 @@ struct Received {
 
 class PickerDialog : public Dialog {
 public:
-    ColorPickerButton picker;
+    Owned<ColorPickerButton> picker;
     std::vector<Received> received;
 
 protected:
@@ -251,7 +252,7 @@ protected:
         return pixel;
     }
 
-    PickerDialog dialog_;
+    Owned<PickerDialog> dialog_;
 };
 
 } // namespace

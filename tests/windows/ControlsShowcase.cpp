@@ -13,6 +13,7 @@
 #include "controls/ColorPickerButton.h"
 #include "controls/TabContainer.h"
 #include "framework/Dialog.h"
+#include "framework/Owned.h"
 #include "tests/windows/DialogTemplateBuilder.h"
 
 namespace {
@@ -120,7 +121,7 @@ private:
             const std::wstring text = L"This is page" + title;
             DialogTemplateBuilder builder(WS_CHILD, 0, 0, 300, 60, title.c_str());
             builder.AddControl(L"STATIC", SS_LEFT, 10, 10, 200, 10, 100, text.c_str());
-            pages_.push_back(std::make_unique<Page>());
+            pages_.push_back(std::make_unique<Owned<Page>>());
             pages_.back()->CreateModeless(container_.Handle(), builder.Get());
             container_.AddPage(pages_.back()->Handle());
         }
@@ -131,9 +132,9 @@ private:
         if (openPalette) SetTimer(Handle(), kOpenTimer, 500, nullptr);
     }
 
-    ColorPickerButton buttons_[2 * kButtons];
-    TabContainer container_;
-    std::vector<std::unique_ptr<Page>> pages_;
+    Owned<ColorPickerButton> buttons_[2 * kButtons];
+    Owned<TabContainer> container_;
+    std::vector<std::unique_ptr<Owned<Page>>> pages_;
 };
 
 } // namespace
@@ -152,7 +153,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
         builder.AddControl(L"STATIC", SS_LEFT, x, static_cast<short>(y + 30), 66, 10, 0xFFFF, kLabels[i % kButtons]);
     }
 
-    Showcase showcase;
+    Owned<Showcase> showcase;
     showcase.openPalette = commandLine && std::wstring(commandLine).find(L"palette") != std::wstring::npos;
     if (!showcase.CreateModeless(nullptr, builder.Get())) return 1;
     MSG message;

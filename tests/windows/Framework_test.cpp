@@ -9,8 +9,12 @@
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "framework/Owned.h"
 #include "framework/Reflection.h"
 #include "framework/SubclassedWindow.h"
+#include "framework/Window.h"
+
+#include <commctrl.h>
 #include "tests/windows/DialogTemplateBuilder.h"
 
 namespace {
@@ -47,9 +51,9 @@ bool ReflectedControl::ProcessMessage(Message& message, LRESULT& result)
 {
     if (message.message == WM_DESTROY) destroyed = true;
     if (RouteMessage(this, kMap, message, result)) return true;
-    if (message.message >= kReflectBase && message.message < kReflectBase + WM_USER) {
+    if (message.message >= kReflectionOffset && message.message < kReflectionOffset + WM_USER) {
         reflected.push_back(message.message);
-        result = message.message == kReflectBase + WM_CTLCOLORSTATIC
+        result = message.message == Reflected(WM_CTLCOLORSTATIC)
                      ? reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH))
                      : 0;
         return true;
@@ -59,8 +63,8 @@ bool ReflectedControl::ProcessMessage(Message& message, LRESULT& result)
 
 class HostDialog : public Dialog {
 public:
-    ReflectedControl button;
-    ReflectedControl label;
+    Owned<ReflectedControl> button;
+    Owned<ReflectedControl> label;
     std::vector<WPARAM> answeredCommands;
 
 protected:
@@ -103,7 +107,7 @@ protected:
     }
     void TearDown() override { dialog_.Destroy(); }
 
-    HostDialog dialog_;
+    Owned<HostDialog> dialog_;
 };
 
 } // namespace
@@ -171,7 +175,7 @@ TEST(FrameworkLifetime, DeletingADialogObjectDestroysItsWindowSafely)
     DialogTemplateBuilder builder(WS_POPUP | WS_VISIBLE, 10, 10, 100, 40, L"Short-lived");
     builder.AddControl(L"BUTTON", BS_PUSHBUTTON, 5, 5, 50, 14, kButtonId, L"Reflect");
     builder.AddControl(L"STATIC", SS_LEFT, 5, 25, 50, 10, kStaticId, L"Label");
-    auto dialog = std::make_unique<HostDialog>();
+    auto dialog = std::make_unique<Owned<HostDialog>>();
     HWND window = dialog->CreateModeless(nullptr, builder.Get());
     ASSERT_NE(window, nullptr);
     HWND button = dialog->button.Handle();
@@ -199,7 +203,215 @@ protected:
 TEST(FrameworkLifetime, ModalDialogRunsUntilEndModal)
 {
     DialogTemplateBuilder builder(WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 100, 40, L"Modal");
-    TimedModalDialog dialog;
+    Owned<TimedModalDialog> dialog;
     EXPECT_EQ(dialog.RunModal(nullptr, builder.Get()), 77);
     EXPECT_EQ(dialog.Handle(), nullptr);
+}
+
+namespace {
+
+// Counts the last messages of its window as a derived class sees them. Its
+// destructor does nothing for them: Owned<T> must bring them.
+struct LastMessages {
+    int destroy = 0;
+    int ncDestroy = 0;
+    int detached = 0;
+};
+
+class CountingWindow : public Window {
+public:
+    explicit CountingWindow(LastMessages& seen) : seen_(seen) {}
+    HWND Create(HWND parent)
+    {
+        WNDCLASSEXW windowClass{};
+        windowClass.lpszClassName = L"GlimmerpatchCountingWindow";
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        if (!RegisterWindowClass(windowClass)) return nullptr;
+        return Window::Create(L"GlimmerpatchCountingWindow", 0, L"Counting", parent ? WS_CHILD : WS_POPUP,
+                              RECT{0, 0, 100, 50}, parent, parent ? 7 : 0);
+    }
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT&) override
+    {
+        if (message.message == WM_DESTROY) ++seen_.destroy;
+        if (message.message == WM_NCDESTROY) ++seen_.ncDestroy;
+        return false;
+    }
+    void OnWindowDetached() override { ++seen_.detached; }
+
+private:
+    LastMessages& seen_;
+};
+
+class CountingDialog : public Dialog {
+public:
+    explicit CountingDialog(LastMessages& seen) : seen_(seen) {}
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override
+    {
+        if (message.message == WM_DESTROY) ++seen_.destroy;
+        if (message.message == WM_NCDESTROY) ++seen_.ncDestroy;
+        result = 0;
+        return false;
+    }
+    void OnWindowDetached() override { ++seen_.detached; }
+
+private:
+    LastMessages& seen_;
+};
+
+class CountingControl : public SubclassedWindow {
+public:
+    explicit CountingControl(LastMessages& seen) : seen_(seen) {}
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT&) override
+    {
+        if (message.message == WM_DESTROY) ++seen_.destroy;
+        if (message.message == WM_NCDESTROY) ++seen_.ncDestroy;
+        return false;
+    }
+    void OnWindowDetached() override { ++seen_.detached; }
+
+private:
+    LastMessages& seen_;
+};
+
+void ExpectOnce(const LastMessages& seen, const char* what)
+{
+    EXPECT_EQ(seen.destroy, 1) << what;
+    EXPECT_EQ(seen.ncDestroy, 1) << what;
+    EXPECT_EQ(seen.detached, 1) << what;
+}
+
+} // namespace
+
+TEST(FrameworkLifetime, LettingTheObjectGoBringsTheLastMessagesToTheDerivedClass)
+{
+    LastMessages window, dialog;
+    {
+        Owned<CountingWindow> counting(window);
+        ASSERT_NE(counting.Create(nullptr), nullptr);
+    }
+    ExpectOnce(window, "window");
+    {
+        DialogTemplateBuilder builder(WS_POPUP, 0, 0, 60, 30, L"Counting");
+        auto counting = std::make_unique<Owned<CountingDialog>>(dialog);
+        ASSERT_NE(counting->CreateModeless(nullptr, builder.Get()), nullptr);
+    }
+    ExpectOnce(dialog, "dialog");
+}
+
+TEST(FrameworkLifetime, AWindowEndedFromOutsideReachesItsObjectOnceAndItCanBeMadeAgain)
+{
+    LastMessages parentSeen, childSeen, controlSeen;
+    Owned<CountingWindow> parent(parentSeen);
+    Owned<CountingWindow> child(childSeen);
+    Owned<CountingControl> control(controlSeen);
+    ASSERT_NE(parent.Create(nullptr), nullptr);
+    ASSERT_NE(child.Create(parent.Handle()), nullptr);
+    HWND button = CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD, 0, 0, 20, 20, parent.Handle(), nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(control.Subclass(button));
+
+    DestroyWindow(parent.Handle()); // the children go with their parent
+    ExpectOnce(parentSeen, "parent");
+    ExpectOnce(childSeen, "child");
+    ExpectOnce(controlSeen, "subclassed control");
+    EXPECT_EQ(child.Handle(), nullptr);
+    EXPECT_EQ(control.Handle(), nullptr);
+
+    // The object outlived its window and may make another.
+    EXPECT_NE(parent.Create(nullptr), nullptr);
+}
+
+TEST(FrameworkLifetime, ASubclassedControlOutlivesItsObjectAndTheChainAfterOursKeepsWorking)
+{
+    LastMessages seen;
+    HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    HWND button = CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD | BS_PUSHBUTTON, 0, 0, 20, 20, host, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(button, nullptr);
+    static int foreignMessages = 0;
+    const SUBCLASSPROC foreign = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR) -> LRESULT {
+        if (message == WM_USER + 5) ++foreignMessages;
+        return DefSubclassProc(window, message, wParam, lParam);
+    };
+    {
+        Owned<CountingControl> ours(seen);
+        ASSERT_TRUE(ours.Subclass(button));
+        ASSERT_TRUE(SetWindowSubclass(button, foreign, 99, 0)); // installed after ours
+        SendMessageW(button, WM_USER + 5, 0, 0);
+        EXPECT_EQ(foreignMessages, 1);
+    }
+    // Ours is gone; the control lives on, and so does the subclass after ours.
+    EXPECT_EQ(seen.detached, 1);
+    EXPECT_EQ(seen.destroy, 0);
+    ASSERT_TRUE(IsWindow(button));
+    SendMessageW(button, WM_USER + 5, 0, 0);
+    EXPECT_EQ(foreignMessages, 2);
+    wchar_t text[8] = {};
+    GetWindowTextW(button, text, 8);
+    EXPECT_STREQ(text, L"b");
+    RemoveWindowSubclass(button, foreign, 99);
+    DestroyWindow(host);
+}
+
+namespace {
+
+// A plain window (no dialog) as the parent of a reflected control.
+class PlainParent : public Window {
+public:
+    HWND Create()
+    {
+        WNDCLASSEXW windowClass{};
+        windowClass.lpszClassName = L"GlimmerpatchPlainParent";
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+        if (!RegisterWindowClass(windowClass)) return nullptr;
+        return Window::Create(L"GlimmerpatchPlainParent", 0, L"Plain", WS_POPUP | WS_VISIBLE,
+                              RECT{30, 30, 230, 130}, nullptr, 0);
+    }
+
+protected:
+    bool ProcessMessage(Message&, LRESULT&) override { return false; }
+};
+
+} // namespace
+
+TEST(FrameworkReflection, APlainWindowReflectsLikeADialog)
+{
+    Owned<PlainParent> parent;
+    ASSERT_NE(parent.Create(), nullptr);
+    HWND button = CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 5, 5, 50, 20,
+                                  parent.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)),
+                                  GetModuleHandleW(nullptr), nullptr);
+    HWND label = CreateWindowExW(0, L"STATIC", L"l", WS_CHILD | WS_VISIBLE, 5, 30, 50, 20, parent.Handle(),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStaticId)),
+                                 GetModuleHandleW(nullptr), nullptr);
+    Owned<ReflectedControl> reflectedButton, reflectedLabel;
+    ASSERT_TRUE(reflectedButton.Subclass(button));
+    ASSERT_TRUE(reflectedLabel.Subclass(label));
+
+    SendMessageW(button, BM_CLICK, 0, 0);
+    EXPECT_EQ(reflectedButton.clickCodes, std::vector<UINT>{BN_CLICKED});
+
+    HDC dc = GetDC(label);
+    const LRESULT brush = SendMessageW(parent.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(label));
+    ReleaseDC(label, dc);
+    EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_EQ(reflectedLabel.reflected.back(), Reflected(WM_CTLCOLORSTATIC));
+
+    // A colour message that the child leaves unanswered gets the default
+    // answer (a brush), not 0.
+    reflectedLabel.Detach();
+    dc = GetDC(label);
+    EXPECT_NE(SendMessageW(parent.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(label)),
+              0);
+    ReleaseDC(label, dc);
 }

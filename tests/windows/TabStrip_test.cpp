@@ -12,6 +12,7 @@
 #include "controls/TabContainer.h"
 #include "controls/TabStripMetrics.h"
 #include "framework/Dialog.h"
+#include "framework/Owned.h"
 #include "tests/windows/DialogTemplateBuilder.h"
 
 namespace {
@@ -80,7 +81,7 @@ protected:
     {
         DialogTemplateBuilder builder(WS_CHILD, 0, 0, 300, 60, title);
         builder.AddControl(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 10, 10, 50, 14, 100, L"Inside");
-        pages_.push_back(std::make_unique<RecordingPage>());
+        pages_.push_back(std::make_unique<Owned<RecordingPage>>());
         HWND page = pages_.back()->CreateModeless(container_.Handle(), builder.Get());
         EXPECT_NE(page, nullptr);
         return page;
@@ -119,8 +120,8 @@ protected:
         PumpMessages(20);
     }
 
-    RecordingContainer container_;
-    std::vector<std::unique_ptr<RecordingPage>> pages_;
+    Owned<RecordingContainer> container_;
+    std::vector<std::unique_ptr<Owned<RecordingPage>>> pages_;
 };
 
 } // namespace
@@ -131,7 +132,7 @@ TEST_F(TabStripTest, StripWindowAndDefaultStyle)
     GetClassNameW(container_.Strip().Handle(), name, 64);
     EXPECT_STREQ(name, L"GlimmerpatchTabStrip");
     EXPECT_EQ(GetWindowLongPtrW(container_.Strip().Handle(), GWL_STYLE) & 0xFFFF, kMainFrameStripStyle);
-    EXPECT_EQ(TabContainer().GetStripStyle(), 0x4002u);
+    EXPECT_EQ(Owned<TabContainer>().GetStripStyle(), 0x4002u);
 
     // The strip height follows the ascent of the icon-title font.
     LOGFONTW logFont{};

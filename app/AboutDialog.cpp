@@ -1,0 +1,103 @@
+#include "app/AboutDialog.h"
+
+#include "framework/Owned.h"
+#include "app/ShellOpen.h"
+#include "resources/ResourceIds.h"
+#include "style/DialogHelpers.h"
+
+// The account is a placeholder on a reserved domain, not anybody's account.
+const wchar_t AboutDialog::kDonationAddress[] =
+    L"https://www.paypal.com/cgi-bin/webscr?cmd=_xclick&business=donations%40glimmerpatch.example.com"
+    L"&item_name=Glimmerpatch&no_shipping=2&no_note=1&tax=0&currency_code=USD&lc=US&bn=PP%2dDonationsBF"
+    L"&charset=UTF%2d8";
+
+const MessageEntry<AboutDialog> AboutDialog::kMessageMap[] = {
+    OnMessage(WM_INITDIALOG, &AboutDialog::OnInitDialog),
+    OnMessage(WM_DRAWITEM, &AboutDialog::OnDrawItem),
+    OnCommand(IDC_GP_ABOUT_DONATE, BN_CLICKED, &AboutDialog::OnDonate),
+    OnCommand(IDC_GP_ABOUT_OK, BN_CLICKED, &AboutDialog::OnOk),
+    OnMessage(WM_DESTROY, &AboutDialog::OnDestroy),
+};
+
+bool AboutDialog::ProcessMessage(Message& message, LRESULT& result)
+{
+    return RouteMessage(this, kMessageMap, message, result);
+}
+
+AboutDialog::~AboutDialog()
+{
+    ReleaseImages();
+}
+
+INT_PTR AboutDialog::Show(HWND owner)
+{
+    return RunModal(owner, IDD_GP_ABOUT);
+}
+
+void AboutDialog::ReleaseImages()
+{
+    if (images_) ImageList_Destroy(images_);
+    images_ = nullptr;
+}
+
+LRESULT AboutDialog::OnInitDialog(Message&)
+{
+    CenterOverOwner(Handle());
+    const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    for (int id : {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT, IDC_GP_ABOUT_OK})
+        SendDlgItemMessageW(Handle(), id, WM_SETFONT, font, TRUE);
+
+    // Two images side by side; the mask colour is transparent.
+    ReleaseImages();
+    images_ = ImageList_Create(kImageWidth, kImageHeight, ILC_COLOR24 | ILC_MASK, 2, 0);
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_GP_DONATE), IMAGE_BITMAP, 0, 0, 0));
+    if (images_ && bitmap) ImageList_AddMasked(images_, bitmap, RGB(192, 192, 192));
+    if (bitmap) DeleteObject(bitmap);
+
+    // The button draws itself from the images and takes their size.
+    HWND button = GetDlgItem(Handle(), IDC_GP_ABOUT_DONATE);
+    const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+    SetWindowLongPtrW(button, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+    SetWindowPos(button, nullptr, 0, 0, kImageWidth, kImageHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(button, nullptr, TRUE);
+    return TRUE;
+}
+
+LRESULT AboutDialog::OnDrawItem(Message& message)
+{
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.lParam);
+    if (item->CtlID != IDC_GP_ABOUT_DONATE) {
+        message.handled = false;
+        return FALSE;
+    }
+    FillRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    const int image = (item->itemState & ODS_SELECTED) ? 1 : 0;
+    if (images_) ImageList_Draw(images_, image, item->hDC, item->rcItem.left, item->rcItem.top, ILD_NORMAL);
+    return TRUE;
+}
+
+LRESULT AboutDialog::OnDonate(Message&)
+{
+    ShellOpenAddress(Handle(), kDonationAddress);
+    return 0;
+}
+
+LRESULT AboutDialog::OnOk(Message&)
+{
+    EndModal(IDC_GP_ABOUT_OK);
+    return 0;
+}
+
+LRESULT AboutDialog::OnDestroy(Message& message)
+{
+    ReleaseImages();
+    message.handled = false;
+    return 0;
+}
+
+void ShowAboutDialog()
+{
+    Owned<AboutDialog> dialog;
+    dialog.Show(GetActiveWindow());
+}

@@ -1,0 +1,73 @@
+// The commands that the main frame routes here: Open (300), Save (302),
+// Revert to Saved (32778), Revert to Default (32779), Show Code (303),
+// Donate (304), About (57664), the exit prompt of the close request, and
+// WM_APP+1 after a change; together with the saved flag that decides the
+// exit prompt.
+//
+// Wiring, in the main frame:
+//   - a member StyleFileCommands commands_;
+//   - once the preview view exists: commands_.SetWindows(mainFrame, preview,
+//     [this] { preview_.Refresh(); });
+//   - at the end of creation: commands_.SetSaved(true);
+//   - WM_COMMAND: if (commands_.HandleCommand(LOWORD(wParam))) return 0;
+//   - WM_APP+1: commands_.OnPageChanged();
+//   - close request (WM_CLOSE): commands_.PromptBeforeExit(); then close.
+//
+// Prompts are owned by the main frame; "File format incorrect!" and the
+// other messages about a style file by the preview view's window; the file
+// dialogs, the code view and the About dialog by the window active then.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+class StyleFileCommands {
+public:
+    // The prompts' texts.
+    static const wchar_t kLoadPrompt[];
+    static const wchar_t kRevertToSavedPrompt[];
+    static const wchar_t kRevertToDefaultPrompt[];
+    static const wchar_t kExitPrompt[];
+
+    // mainFrame owns the prompts, preview the messages about style files;
+    // refresh makes the preview read the working page again.
+    void SetWindows(HWND mainFrame, HWND preview, std::function<void()> refresh);
+
+    // Runs the command; false for an id that is not one of the above.
+    bool HandleCommand(UINT id);
+
+    // " Load saved page?  All current changes will be lost! "; on Yes asks
+    // for a style file and loads it, refreshing the preview when it was
+    // loaded. The saved flag becomes whether it was. No changes nothing.
+    void Open();
+    // The same with " Revert to saved page?  ... ".
+    void RevertToSaved();
+    // " Revert to default page?  ... "; on Yes writes the working page from
+    // the template again and refreshes the preview; the flag becomes yes.
+    // When the page cannot be written a message says so and nothing changes.
+    void RevertToDefault();
+    // No prompt: asks for a file name and writes the style; the flag becomes
+    // whether it was written.
+    void Save();
+    // The close request: when the flag is no asks " Save page before exit? "
+    // and on Yes saves. Never stops the closing. When the save was refused
+    // (the message said why) the question comes again, so that work is not
+    // lost unseen; a cancelled save dialog ends it.
+    void PromptBeforeExit();
+    // WM_APP+1: the page changed; the flag becomes no and the preview is
+    // refreshed.
+    void OnPageChanged();
+
+    bool Saved() const { return saved_; }
+    void SetSaved(bool saved) { saved_ = saved; }
+
+private:
+    void LoadAfterPrompt(const wchar_t* prompt);
+    void RefreshPreview();
+
+    HWND mainFrame_ = nullptr;
+    HWND preview_ = nullptr;
+    std::function<void()> refresh_;
+    bool saved_ = true;
+};

@@ -1,0 +1,79 @@
+#include "framework/MessageLoop.h"
+
+#include <algorithm>
+
+namespace {
+thread_local MessageLoop* currentLoop = nullptr;
+}
+
+MessageLoop::MessageLoop() : previous_(currentLoop)
+{
+    currentLoop = this;
+}
+
+MessageLoop::~MessageLoop()
+{
+    currentLoop = previous_;
+}
+
+MessageLoop* MessageLoop::Current()
+{
+    return currentLoop;
+}
+
+void MessageLoop::SetAccelerators(HWND window, HACCEL table)
+{
+    acceleratorWindow_ = window;
+    accelerators_ = table;
+}
+
+void MessageLoop::AddDialog(HWND dialog)
+{
+    if (dialog && std::find(dialogs_.begin(), dialogs_.end(), dialog) == dialogs_.end()) dialogs_.push_back(dialog);
+}
+
+void MessageLoop::RemoveDialog(HWND dialog)
+{
+    dialogs_.erase(std::remove(dialogs_.begin(), dialogs_.end(), dialog), dialogs_.end());
+}
+
+void MessageLoop::SetIdleStep(std::function<void()> step)
+{
+    idleStep_ = std::move(step);
+}
+
+bool MessageLoop::PreTranslate(MSG& message)
+{
+    if (accelerators_ && acceleratorWindow_ && IsWindow(acceleratorWindow_) &&
+        TranslateAcceleratorW(acceleratorWindow_, accelerators_, &message))
+        return true;
+    if (!message.hwnd) return false;
+    // The innermost registered dialog that holds the window: a page inside
+    // another registered dialog handles its own controls.
+    HWND holder = nullptr;
+    for (HWND dialog : dialogs_) {
+        if (dialog != message.hwnd && !IsChild(dialog, message.hwnd)) continue;
+        if (!holder || IsChild(holder, dialog)) holder = dialog;
+    }
+    return holder && IsDialogMessageW(holder, &message);
+}
+
+int MessageLoop::Run()
+{
+    bool idle = true;
+    for (;;) {
+        MSG message;
+        if (idle && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            idle = false;
+            if (idleStep_) idleStep_();
+        }
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(message.wParam);
+        if (got < 0) return -1;
+        if (!PreTranslate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        idle = true;
+    }
+}

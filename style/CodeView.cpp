@@ -1,0 +1,94 @@
+#include "style/CodeView.h"
+
+#include "framework/Owned.h"
+#include "resources/ResourceIds.h"
+#include "style/StyleDocument.h"
+#include "style/DialogHelpers.h"
+
+#include <string>
+
+namespace {
+
+// The page is 8-bit ANSI text.
+std::wstring FromAnsi(const std::string& text)
+{
+    if (text.empty()) return std::wstring();
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    return wide;
+}
+
+} // namespace
+
+const wchar_t CodeView::kInstructions[] =
+    L"\n  Instructions:\t1) Copy code\n\n\t\t2) Log into MySpace\n\n"
+    L"\t\t3) Paste into the \"About Me\" section of your Myspace profile";
+
+const MessageEntry<CodeView> CodeView::kMessageMap[] = {
+    OnMessage(WM_INITDIALOG, &CodeView::OnInitDialog),
+    OnMessage(WM_CTLCOLORSTATIC, &CodeView::OnControlColorStatic),
+    OnCommand(IDC_GP_CODE_COPY, BN_CLICKED, &CodeView::OnCopy),
+    OnCommand(IDC_GP_CODE_OK, BN_CLICKED, &CodeView::OnOk),
+};
+
+bool CodeView::ProcessMessage(Message& message, LRESULT& result)
+{
+    return RouteMessage(this, kMessageMap, message, result);
+}
+
+INT_PTR CodeView::Show(HWND owner)
+{
+    return RunModal(owner, IDD_GP_CODE_VIEW);
+}
+
+LRESULT CodeView::OnInitDialog(Message&)
+{
+    CenterOverOwner(Handle());
+    const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    for (int id : {IDC_GP_CODE_INSTRUCTIONS, IDC_GP_CODE_BOX, IDC_GP_CODE_COPY, IDC_GP_CODE_OK})
+        SendDlgItemMessageW(Handle(), id, WM_SETFONT, font, TRUE);
+    SetDlgItemTextW(Handle(), IDC_GP_CODE_BOX, FromAnsi(StyleDocument::GetStyleCode()).c_str());
+    SetDlgItemTextW(Handle(), IDC_GP_CODE_INSTRUCTIONS, kInstructions);
+    // The dialog manager would select the whole code and scroll to its end;
+    // the caret at the start shows the code from its first line.
+    HWND box = GetDlgItem(Handle(), IDC_GP_CODE_BOX);
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 0, 0);
+    SendMessageW(box, EM_SCROLLCARET, 0, 0);
+    return FALSE;
+}
+
+LRESULT CodeView::OnControlColorStatic(Message& message)
+{
+    // The read-only code box asks as a static would; it alone gets white.
+    wchar_t className[16] = {};
+    GetClassNameW(reinterpret_cast<HWND>(message.lParam), className, 16);
+    if (lstrcmpiW(className, L"EDIT") != 0) {
+        message.handled = false;
+        return 0;
+    }
+    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
+LRESULT CodeView::OnCopy(Message&)
+{
+    HWND box = GetDlgItem(Handle(), IDC_GP_CODE_BOX);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    SendMessageW(box, WM_COPY, 0, 0);
+    SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+    ShowUserMessage(Handle(), L" Code successfully copied to clipboard! ", MB_OK | MB_ICONINFORMATION);
+    return 0;
+}
+
+LRESULT CodeView::OnOk(Message&)
+{
+    EndModal(IDC_GP_CODE_OK);
+    return 0;
+}
+
+void ShowCodeView()
+{
+    Owned<CodeView> view;
+    view.Show(GetActiveWindow());
+}

@@ -1,0 +1,21 @@
+// Small helpers of the system's dialogs: message boxes, always titled with
+// string 128 ("Glimmerpatch"), and centring a dialog over its owner.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The application's title, string resource 128.
+std::wstring ApplicationTitle();
+
+// Shows a message box titled ApplicationTitle() and returns its answer.
+// type holds the buttons and icon (MB_OK | MB_ICONEXCLAMATION, ...).
+int ShowUserMessage(HWND owner, const std::wstring& text, UINT type);
+
+// A question with Yes and No buttons and a question icon; true for Yes.
+bool AskUser(HWND owner, const std::wstring& question);
+
+// Centres the window over its owner (over the work area when it has none or
+// the owner is hidden), kept inside the work area of that monitor.
+void CenterOverOwner(HWND window);

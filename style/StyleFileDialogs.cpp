@@ -1,0 +1,107 @@
+#include "style/StyleFileDialogs.h"
+
+#include "framework/TextConversion.h"
+#include "resources/ResourceIds.h"
+#include "style/StyleDocument.h"
+#include "style/StyleFile.h"
+#include "style/DialogHelpers.h"
+
+#include <commdlg.h>
+
+// The filter string's id, until the frame's string table defines it.
+#ifndef IDS_GP_STYLE_FILE_FILTER
+#define IDS_GP_STYLE_FILE_FILTER 134
+#endif
+
+namespace {
+
+// The longest name the dialogs take, terminating NUL included.
+constexpr DWORD kFileNameLength = 260;
+
+enum class DialogKind { Open, Save };
+
+// Shows the open or save dialog; false when the user cancels (or the dialog
+// cannot be shown), with path left empty.
+bool AskForFileName(DialogKind kind, std::wstring& path)
+{
+    path.clear();
+    const std::wstring filter = StyleFileFilter();
+    const std::wstring initialFolder = WidenUtf8(StartupDirectory());
+    wchar_t file[kFileNameLength] = {};
+
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.hInstance = GetModuleHandleW(nullptr);
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = kFileNameLength;
+    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
+    BOOL chosen = FALSE;
+    if (kind == DialogKind::Open) {
+        // The named file need not exist: a typed name that does not is
+        // answered by the read.
+        dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
+        chosen = GetOpenFileNameW(&dialog);
+    } else {
+        dialog.lpstrDefExt = L"css";
+        dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_ENABLESIZING;
+        chosen = GetSaveFileNameW(&dialog);
+    }
+    if (!chosen) return false;
+    path = file;
+    return !path.empty();
+}
+
+StyleFileResult Report(StyleFile::Outcome outcome, StyleFile::Operation operation, HWND messageOwner,
+                       const std::string& path)
+{
+    if (outcome == StyleFile::Outcome::Done) return StyleFileResult::Done;
+    ShowUserMessage(messageOwner, WidenUtf8(StyleFile::OutcomeMessage(outcome, operation, path)),
+                    MB_OK | MB_ICONEXCLAMATION);
+    return StyleFileResult::Refused;
+}
+
+} // namespace
+
+std::wstring StyleFileFilter()
+{
+    const wchar_t* text = nullptr;
+    const int length =
+        LoadStringW(GetModuleHandleW(nullptr), IDS_GP_STYLE_FILE_FILTER, reinterpret_cast<wchar_t*>(&text), 0);
+    std::wstring filter;
+    if (length > 0 && text) filter.assign(text, static_cast<std::size_t>(length));
+    for (wchar_t& c : filter)
+        if (c == L'|') c = L'\0';
+    // The last bar ends the list; the second NUL makes sure it is ended even
+    // when the string lacks it.
+    filter.push_back(L'\0');
+    return filter;
+}
+
+StyleFileResult OpenStyleFileWithResult(HWND messageOwner)
+{
+    std::wstring path;
+    if (!AskForFileName(DialogKind::Open, path)) return StyleFileResult::Cancelled;
+    const std::string utf8 = NarrowToUtf8(path);
+    return Report(StyleFile::LoadStyleFileIntoPage(utf8), StyleFile::Operation::Load, messageOwner, utf8);
+}
+
+StyleFileResult SaveStyleFileWithResult(HWND messageOwner)
+{
+    std::wstring path;
+    if (!AskForFileName(DialogKind::Save, path)) return StyleFileResult::Cancelled;
+    const std::string utf8 = NarrowToUtf8(path);
+    return Report(StyleFile::WriteStyleFileFromPage(utf8), StyleFile::Operation::Save, messageOwner, utf8);
+}
+
+bool OpenStyleFile(HWND messageOwner)
+{
+    return OpenStyleFileWithResult(messageOwner) == StyleFileResult::Done;
+}
+
+bool SaveStyleFile(HWND messageOwner)
+{
+    return SaveStyleFileWithResult(messageOwner) == StyleFileResult::Done;
+}

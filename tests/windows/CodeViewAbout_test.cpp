@@ -1,0 +1,321 @@
+// The code view and the About dialog as real modal dialogs under Wine,
+// driven by clicks and keys from a thread timer (ModalDriver.h).
+#include "framework/Owned.h"
+#include "app/AboutDialog.h"
+#include "app/ShellOpen.h"
+#include "app/StyleFileCommands.h"
+#include "page/WorkingPage.h"
+#include "resources/ResourceIds.h"
+#include "style/CodeView.h"
+#include "style/StyleDocument.h"
+#include "tests/native/TestSupport.h"
+#include "tests/windows/ModalDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+using modal_driver::Click;
+using modal_driver::FindDialog;
+using modal_driver::MessageText;
+using modal_driver::PressKey;
+using modal_driver::Script;
+using modal_driver::TextOf;
+
+namespace {
+
+std::wstring Widen(const std::string& ansi)
+{
+    return std::wstring(ansi.begin(), ansi.end());
+}
+
+std::wstring ClipboardText()
+{
+    std::wstring text = L"<no text>";
+    if (!OpenClipboard(nullptr)) return L"<clipboard busy>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void PutOnClipboard(const std::wstring& text)
+{
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+// A visible top-level window standing in for the main frame, so that the
+// dialogs have an active owner as in the program.
+class OwnerWindow {
+public:
+    OwnerWindow()
+    {
+        window_ = CreateWindowExW(0, L"Static", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 900, 700,
+                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetActiveWindow(window_);
+    }
+    ~OwnerWindow() { DestroyWindow(window_); }
+    HWND Handle() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+std::vector<std::wstring> shellCalls;
+
+void CountShellOpen(HWND, const std::wstring& address)
+{
+    shellCalls.push_back(address);
+}
+
+class ShellSeam {
+public:
+    ShellSeam() : previous_(ReplaceShellOpen(&CountShellOpen)) { shellCalls.clear(); }
+    ~ShellSeam() { ReplaceShellOpen(previous_); }
+
+private:
+    ShellOpenFunction previous_;
+};
+
+} // namespace
+
+TEST(CodeView, ShowsTheStyleCodeUnderTheInstructionsAndCopiesIt)
+{
+    testing_support::WorkingFolder folder;
+    ASSERT_TRUE(WriteWorkingPage());
+    OwnerWindow owner;
+    ASSERT_TRUE(owner.Handle());
+    PutOnClipboard(L"something else");
+
+    const std::wstring code = Widen(StyleDocument::GetStyleCode());
+    std::wstring shownCode, shownInstructions, notice;
+    LRESULT whiteForBox = 0, answerForStatic = 1;
+    DWORD selectionStart = 1, selectionEnd = 0;
+    std::wstring clipboard;
+    HWND view = nullptr;
+
+    Script script;
+    script.Then("code view opens", [&] { return (view = FindDialog(L"Glimmerpatch Code")) != nullptr; })
+        .Then("read it", [&] {
+            shownCode = TextOf(GetDlgItem(view, IDC_GP_CODE_BOX));
+            shownInstructions = TextOf(GetDlgItem(view, IDC_GP_CODE_INSTRUCTIONS));
+            whiteForBox = SendMessageW(view, WM_CTLCOLORSTATIC, 0, (LPARAM)GetDlgItem(view, IDC_GP_CODE_BOX));
+            answerForStatic =
+                SendMessageW(view, WM_CTLCOLORSTATIC, 0, (LPARAM)GetDlgItem(view, IDC_GP_CODE_INSTRUCTIONS));
+            PressKey(view, VK_ESCAPE);
+            return true;
+        })
+        .Then("escape leaves it open, copy", [&] {
+            if (!IsWindow(view) || !IsWindowVisible(view)) return true; // checked below
+            Click(view, IDC_GP_CODE_COPY);
+            return true;
+        })
+        .Then("notice", [&] {
+            HWND box = FindDialog(L"Glimmerpatch");
+            if (!box) return false;
+            notice = MessageText(box);
+            clipboard = ClipboardText();
+            SendMessageW(GetDlgItem(view, IDC_GP_CODE_BOX), EM_GETSEL, (WPARAM)&selectionStart,
+                         (LPARAM)&selectionEnd);
+            Click(box, IDOK);
+            return true;
+        })
+        .Then("ok", [&] {
+            if (FindDialog(L"Glimmerpatch")) return false;
+            Click(view, IDC_GP_CODE_OK);
+            return true;
+        });
+    script.Start();
+    Owned<CodeView> dialog;
+    const INT_PTR result = dialog.Show(owner.Handle());
+    script.Stop();
+
+    ASSERT_EQ(script.Failure(), "");
+    EXPECT_TRUE(script.Done()) << script.Pending();
+    EXPECT_EQ(result, IDC_GP_CODE_OK);
+    EXPECT_EQ(shownCode, code);
+    EXPECT_EQ(shownCode.rfind(L"<style type=\"text/css\">\r\n", 0), 0u);
+    EXPECT_EQ(shownCode.substr(shownCode.size() - 8), L"</style>");
+    EXPECT_EQ(shownCode.find(L"<!-- Glimmerpatch -->"), std::wstring::npos);
+    EXPECT_EQ(shownInstructions, CodeView::kInstructions);
+    EXPECT_EQ(wcslen(CodeView::kInstructions), 116u);
+    EXPECT_EQ(whiteForBox, reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_NE(answerForStatic, reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_EQ(notice, L" Code successfully copied to clipboard! ");
+    EXPECT_EQ(clipboard, shownCode);
+    EXPECT_EQ(selectionStart, selectionEnd) << "the selection stays after the copy";
+}
+
+TEST(CodeView, OnlyItsOwnOkEndsIt)
+{
+    testing_support::WorkingFolder folder;
+    ASSERT_TRUE(WriteWorkingPage());
+    OwnerWindow owner;
+    HWND view = nullptr;
+    bool openAfterKeys = false;
+    Script script;
+    script.Then("opens", [&] { return (view = FindDialog(L"Glimmerpatch Code")) != nullptr; })
+        .Then("escape and enter", [&] {
+            PressKey(view, VK_ESCAPE);
+            SendMessageW(view, WM_COMMAND, IDCANCEL, 0);
+            SendMessageW(view, WM_COMMAND, IDOK, 0);
+            return true;
+        })
+        .Then("still there", [&] {
+            openAfterKeys = IsWindow(view) && FindDialog(L"Glimmerpatch Code") == view;
+            Click(view, IDC_GP_CODE_OK);
+            return true;
+        });
+    script.Start();
+    Owned<CodeView> dialog;
+    EXPECT_EQ(dialog.Show(owner.Handle()), IDC_GP_CODE_OK);
+    script.Stop();
+    EXPECT_EQ(script.Failure(), "");
+    EXPECT_TRUE(openAfterKeys);
+}
+
+TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
+{
+    ShellSeam seam;
+    OwnerWindow owner;
+    HWND about = nullptr;
+    RECT buttonRect = {};
+    LONG_PTR buttonType = 0;
+    std::wstring title;
+    std::size_t callsAfterOpening = 99, callsAfterFirst = 99;
+    bool openAfterPresses = false, openAfterEscape = false;
+
+    Script script;
+    script.Then("opens", [&] { return (about = FindDialog(L"About")) != nullptr; })
+        .Then("look, press once", [&] {
+            HWND button = GetDlgItem(about, IDC_GP_ABOUT_DONATE);
+            GetClientRect(button, &buttonRect);
+            buttonType = GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK;
+            title = TextOf(GetDlgItem(about, IDC_GP_ABOUT_TITLE_TEXT));
+            callsAfterOpening = shellCalls.size();
+            PostMessageW(button, BM_CLICK, 0, 0);
+            return true;
+        })
+        .Then("press again", [&] {
+            callsAfterFirst = shellCalls.size();
+            PostMessageW(GetDlgItem(about, IDC_GP_ABOUT_DONATE), BM_CLICK, 0, 0);
+            return true;
+        })
+        .Then("escape", [&] {
+            openAfterPresses = FindDialog(L"About") == about;
+            PressKey(about, VK_ESCAPE);
+            return true;
+        })
+        .Then("ok", [&] {
+            openAfterEscape = FindDialog(L"About") == about;
+            Click(about, IDC_GP_ABOUT_OK);
+            return true;
+        });
+    script.Start();
+    Owned<AboutDialog> dialog;
+    const INT_PTR result = dialog.Show(owner.Handle());
+    script.Stop();
+
+    ASSERT_EQ(script.Failure(), "");
+    EXPECT_EQ(result, IDC_GP_ABOUT_OK);
+    EXPECT_EQ(buttonRect.right, AboutDialog::kImageWidth);
+    EXPECT_EQ(buttonRect.bottom, AboutDialog::kImageHeight);
+    EXPECT_EQ(buttonType, BS_OWNERDRAW);
+    EXPECT_EQ(title.rfind(L"Glimmerpatch Application v1.0\n", 0), 0u);
+    EXPECT_EQ(callsAfterOpening, 0u);
+    EXPECT_EQ(callsAfterFirst, 1u);
+    ASSERT_EQ(shellCalls.size(), 2u);
+    EXPECT_TRUE(openAfterPresses);
+    EXPECT_TRUE(openAfterEscape);
+    // The address: the payment service's page with the donation query.
+    const std::wstring address = AboutDialog::kDonationAddress;
+    EXPECT_EQ(shellCalls[0], address);
+    EXPECT_EQ(shellCalls[1], address);
+    EXPECT_EQ(address.rfind(L"https://", 0), 0u);
+    const std::wstring query = L"/cgi-bin/webscr?cmd=_xclick&business=";
+    const auto at = address.find(query);
+    ASSERT_NE(at, std::wstring::npos);
+    const std::wstring account = address.substr(at + query.size(), address.find(L'&', at + query.size()) -
+                                                                        at - query.size());
+    EXPECT_NE(account.find(L"%40"), std::wstring::npos) << "the account is URL-encoded";
+    EXPECT_EQ(account.find(L'@'), std::wstring::npos);
+    EXPECT_EQ(address.substr(at + query.size() + account.size()),
+              L"&item_name=Glimmerpatch&no_shipping=2&no_note=1&tax=0&currency_code=USD&lc=US"
+              L"&bn=PP%2dDonationsBF&charset=UTF%2d8");
+}
+
+TEST(AboutDialog, DonationButtonDrawsItsTwoImagesOnTheDialogBackground)
+{
+    OwnerWindow owner;
+    HWND about = nullptr;
+    COLORREF restCorner = 0, restInside = 0, pressedInside = 0;
+    Script script;
+    auto pixel = [&](int x, int y) {
+        HWND button = GetDlgItem(about, IDC_GP_ABOUT_DONATE);
+        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC dc = GetDC(button);
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(button, dc);
+        return colour;
+    };
+    script.Then("opens", [&] { return (about = FindDialog(L"About")) != nullptr; })
+        .Then("at rest", [&] {
+            restCorner = pixel(0, 0);
+            restInside = pixel(20, 30);
+            SendMessageW(GetDlgItem(about, IDC_GP_ABOUT_DONATE), BM_SETSTATE, TRUE, 0);
+            pressedInside = pixel(20, 30);
+            SendMessageW(GetDlgItem(about, IDC_GP_ABOUT_DONATE), BM_SETSTATE, FALSE, 0);
+            Click(about, IDC_GP_ABOUT_OK);
+            return true;
+        });
+    script.Start();
+    Owned<AboutDialog> dialog;
+    dialog.Show(owner.Handle());
+    script.Stop();
+    ASSERT_EQ(script.Failure(), "");
+    // The mask colour is transparent: the corner shows the button face.
+    EXPECT_EQ(restCorner, GetSysColor(COLOR_BTNFACE));
+    // Inside the plate the two images differ (the pressed one is darker).
+    EXPECT_NE(restInside, GetSysColor(COLOR_BTNFACE));
+    EXPECT_NE(pressedInside, restInside);
+}
+
+TEST(AboutDialog, AboutAndDonateOpenTheSameDialogWithoutTheShell)
+{
+    ShellSeam seam;
+    OwnerWindow owner;
+    StyleFileCommands commands;
+    commands.SetWindows(owner.Handle(), owner.Handle(), nullptr);
+    std::vector<std::wstring> seen;
+    for (const UINT command : {304u, 57664u}) {
+        Script script;
+        script.Then("opens", [&] {
+            HWND about = FindDialog(L"About");
+            if (!about) return false;
+            seen.push_back(TextOf(GetDlgItem(about, IDC_GP_ABOUT_DONATION_TEXT)));
+            Click(about, IDC_GP_ABOUT_OK);
+            return true;
+        });
+        script.Start();
+        EXPECT_TRUE(commands.HandleCommand(command));
+        script.Stop();
+        EXPECT_EQ(script.Failure(), "") << command;
+    }
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], seen[1]);
+    EXPECT_FALSE(seen[0].empty());
+    EXPECT_TRUE(shellCalls.empty());
+}
