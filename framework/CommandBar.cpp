@@ -25,8 +25,8 @@ thread_local CommandBar* trackingBar = nullptr;
 
 CommandBar::~CommandBar()
 {
-    Destroy();
-    ClearButtons();
+    // The window, and with it the menu, ended before (Owned<CommandBar>).
+    if (menu_) DestroyMenu(menu_);
 }
 
 bool CommandBar::RegisterWindowClass()

@@ -17,7 +17,8 @@
 // TrackPopupMenu shows any pop-up menu in the same way as the bar's own
 // (vertical, top-left at a point, left-to-right and top-to-bottom animation).
 //
-// Call CommandBar::RegisterWindowClass() once before creating one.
+// Create it as Owned<CommandBar>; call CommandBar::RegisterWindowClass()
+// once before creating one.
 #pragma once
 
 #include <windows.h>

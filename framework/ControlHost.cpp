@@ -263,9 +263,8 @@ const DWORD ControlHost::kDownloadControl = DLCTL_DLIMAGES | DLCTL_VIDEOS | DLCT
 
 ControlHost::~ControlHost()
 {
-    // The control and the site go with the window; a host destroyed as an
-    // object first takes its window down while this class still exists.
-    Destroy();
+    // The control and the site went with the window (WM_DESTROY); nothing
+    // is left to release unless the window never got that far.
     DestroyControl();
     FreeFonts();
 }

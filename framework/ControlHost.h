@@ -16,7 +16,8 @@
 // Where no control can be created, or the caller finds that it cannot draw,
 // the window shows a notice (a heading and a text) instead of a blank area.
 //
-// Call ControlHost::RegisterWindowClass() once (after CoInitializeEx with a
+// Create it as Owned<ControlHost> (or Owned<PreviewView>, ...). Call
+// ControlHost::RegisterWindowClass() once (after CoInitializeEx with a
 // single-threaded apartment) before creating hosts.
 #pragma once
 

@@ -5,7 +5,8 @@
 // WM_COMMAND and WM_NOTIFY from the panes go on to the split window's parent
 // (the frame), whose answer is returned.
 //
-// Call SplitWindow::RegisterWindowClass() once before creating one.
+// Create it as Owned<SplitWindow>; call SplitWindow::RegisterWindowClass()
+// once before creating one.
 #pragma once
 
 #include <windows.h>

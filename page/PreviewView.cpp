@@ -86,9 +86,8 @@ private:
 
 PreviewView::~PreviewView()
 {
-    // Destroy while the whole object exists, so the view cancels its
-    // subscription before the host releases the control.
-    Destroy();
+    // The subscription ended with the window (before the host released the
+    // control); this only covers a window that never got that far.
     Unsubscribe();
 }
 

@@ -18,7 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
     CreateDirectoryW(folder.c_str(), nullptr);
     SetStartupDirectory(NarrowToUtf8(folder));
     BarsTestFrame::RegisterClasses();
-    BarsTestFrame frame;
+    Owned<BarsTestFrame> frame;
     if (!frame.Create(900, 700)) return 1;
     SetForegroundWindow(frame.Handle());
     if (wcsstr(commandLine, L"menu")) SetTimer(frame.Handle(), 1, 1500, nullptr);

@@ -15,6 +15,7 @@
 #include "app/FrameBars.h"
 #include "framework/CommandBar.h"
 #include "framework/ControlHost.h"
+#include "framework/Owned.h"
 #include "framework/SplitWindow.h"
 #include "framework/Window.h"
 #include "page/PreviewView.h"
@@ -25,12 +26,12 @@ public:
     static constexpr const wchar_t* kClassName = L"GlimmerBarsTestFrame";
     static constexpr int kBottomPaneHeight = 247;
 
-    CommandBar commandBar;
+    Owned<CommandBar> commandBar;
     FrameToolBar toolBar;
     FrameRebar rebar;
     FrameStatusBar statusBar;
-    SplitWindow split;
-    PreviewView preview;
+    Owned<SplitWindow> split;
+    Owned<PreviewView> preview;
     HWND bottomPane = nullptr;
     bool withPreview = true;
 
@@ -38,8 +39,6 @@ public:
     std::vector<UINT> commands;
     std::vector<int> dropDowns;
     std::atomic<bool> showDropDownMenu{true};
-
-    ~BarsTestFrame() override { Destroy(); }
 
     static bool RegisterClasses()
     {

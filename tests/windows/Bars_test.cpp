@@ -66,7 +66,7 @@ protected:
     {
         folder_ = std::make_unique<TemporaryFolder>(L"glimmer-bars");
         SetStartupDirectory(NarrowToUtf8(folder_->Path()));
-        frame_ = std::make_unique<BarsTestFrame>();
+        frame_ = std::make_unique<Owned<BarsTestFrame>>();
         frame_->withPreview = false;
         ASSERT_NE(frame_->Create(), nullptr);
         ASSERT_NE(frame_->rebar.Handle(), nullptr);
@@ -130,7 +130,7 @@ protected:
     }
 
     std::unique_ptr<TemporaryFolder> folder_;
-    std::unique_ptr<BarsTestFrame> frame_;
+    std::unique_ptr<Owned<BarsTestFrame>> frame_;
 };
 
 TEST_F(BarsTest, CommandBarShowsTheMenuAsButtons)

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "framework/ControlHost.h"
+#include "framework/Owned.h"
 #include "framework/TextConversion.h"
 #include "page/PreviewView.h"
 #include "style/StyleDocument.h"
@@ -64,7 +65,7 @@ bool FileExists(const std::string& utf8Path)
 
 TEST_F(PreviewTest, ContainerAnswersAmbientDownloadControlAndUrlActions)
 {
-    ControlHost host;
+    Owned<ControlHost> host;
     const std::wstring page = WidenUtf8(WorkingPagePath());
     ASSERT_NE(host.Create(host_->Handle(), page, HostClient(), 1), nullptr);
     ASSERT_NE(host.Control(), nullptr) << "the browser control could not be created";
@@ -149,7 +150,7 @@ TEST_F(PreviewTest, ContainerAnswersAmbientDownloadControlAndUrlActions)
 
 TEST_F(PreviewTest, ControlFillsTheHostAndFollowsItsSize)
 {
-    ControlHost host;
+    Owned<ControlHost> host;
     ASSERT_NE(host.Create(host_->Handle(), L"C:\\nowhere\\page.html", RECT{10, 10, 410, 310}, 1), nullptr);
     HWND control = host.ControlWindow();
     ASSERT_NE(control, nullptr);
@@ -166,7 +167,7 @@ TEST_F(PreviewTest, ControlFillsTheHostAndFollowsItsSize)
         EXPECT_EQ(filled.bottom, client.bottom);
     }
     // A creation text without a colon hosts nothing.
-    ControlHost empty;
+    Owned<ControlHost> empty;
     ASSERT_NE(empty.Create(host_->Handle(), L"no address here", RECT{0, 0, 100, 100}, 2), nullptr);
     EXPECT_EQ(empty.Control(), nullptr);
     EXPECT_EQ(empty.ControlWindow(), nullptr);
@@ -175,7 +176,7 @@ TEST_F(PreviewTest, ControlFillsTheHostAndFollowsItsSize)
 TEST_F(PreviewTest, ViewWritesThePageSubscribesAndShowsTheNoticeWhereNothingDraws)
 {
     ASSERT_FALSE(FileExists(WorkingPagePath()));
-    PreviewView view;
+    Owned<PreviewView> view;
     ASSERT_NE(view.Create(host_->Handle(), HostClient()), nullptr);
     EXPECT_TRUE(FileExists(WorkingPagePath())) << "the view writes the working page first";
     ASSERT_NE(view.Browser(), nullptr);
@@ -215,7 +216,7 @@ TEST_F(PreviewTest, NoControlWithoutAColonShowsTheNoticeAndRefreshDoesNothing)
 {
     // A start-up directory on a network path without a drive letter.
     SetStartupDirectory("\\\\nohost\\share");
-    PreviewView view;
+    Owned<PreviewView> view;
     ASSERT_NE(view.Create(host_->Handle(), HostClient()), nullptr);
     EXPECT_EQ(view.Browser(), nullptr);
     EXPECT_FALSE(view.Subscribed());
@@ -228,7 +229,7 @@ TEST_F(PreviewTest, NoControlWithoutAColonShowsTheNoticeAndRefreshDoesNothing)
 TEST_F(PreviewTest, HundredCreateRefreshDestroyCyclesLeaveNothingBehind)
 {
     auto cycle = [&](int i) {
-        auto view = std::make_unique<PreviewView>();
+        auto view = std::make_unique<Owned<PreviewView>>();
         ASSERT_NE(view->Create(host_->Handle(), HostClient()), nullptr);
         PumpUntil([&] { return view->PageShown() || view->NoticeShown(); }, 5000);
         view->Refresh();
