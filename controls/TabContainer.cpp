@@ -17,10 +17,22 @@ HICON PageIcon(HWND page)
 
 } // namespace
 
+namespace {
+
+// lParam: the RECT to fill; the answer is TRUE.
+UINT PageAreaMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"Glimmerpatch.TabContainer.PageArea");
+    return message;
+}
+
+} // namespace
+
 bool GetTabPageArea(HWND container, RECT& area)
 {
     RECT answer{};
-    if (!container || SendMessageW(container, kTabContainerGetPageArea, 0, reinterpret_cast<LPARAM>(&answer)) != TRUE)
+    if (!container || !PageAreaMessage() ||
+        SendMessageW(container, PageAreaMessage(), 0, reinterpret_cast<LPARAM>(&answer)) != TRUE)
         return false;
     area = answer;
     return true;
@@ -95,7 +107,6 @@ const MessageEntry<TabContainer> TabContainer::kMessageMap[] = {
     OnNotify(kStripId, static_cast<UINT>(NM_CLICK), &TabContainer::OnStripClick),
     OnMessage(WM_SETFOCUS, &TabContainer::OnSetFocus),
     OnMessage(WM_SETTINGCHANGE, &TabContainer::OnSettingChange),
-    OnMessage(kTabContainerGetPageArea, &TabContainer::OnGetPageArea),
     OnMessage(WM_KEYDOWN, &TabContainer::ForwardToActivePage),
     OnMessage(WM_KEYUP, &TabContainer::ForwardToActivePage),
     OnMessage(WM_CHAR, &TabContainer::ForwardToActivePage),
@@ -109,6 +120,10 @@ const MessageEntry<TabContainer> TabContainer::kMessageMap[] = {
 
 bool TabContainer::ProcessMessage(Message& message, LRESULT& result)
 {
+    if (message.message == PageAreaMessage() && message.message != 0) {
+        result = OnGetPageArea(message);
+        return true;
+    }
     return RouteMessage(this, kMessageMap, message, result);
 }
 

@@ -11,14 +11,11 @@
 #include "framework/Owned.h"
 #include "framework/Window.h"
 
-// Asks a tab container for the page area, the part of its client area that
-// the active page fills: lParam is a RECT* filled in client coordinates;
-// the answer is TRUE. A page fixes its size to it (the strip's height
-// depends on its font, so it is not a constant).
-constexpr UINT kTabContainerGetPageArea = WM_USER + 0x0150;
-
-// The page area of the tab container `container`; false when the window
-// is no tab container.
+// The page area of a tab container: the part of its client area that the
+// active page fills, in client coordinates. A page fixes its size to it (the
+// strip's height depends on its font, so it is no constant). False when the
+// window is no tab container. (The question is a registered message, so no
+// other window class can take it for one of its own.)
 bool GetTabPageArea(HWND container, RECT& area);
 
 class TabContainer : public Window {

@@ -1,5 +1,7 @@
 #include "controls/VisualStyles.h"
 
+#include "framework/SystemLibraries.h"
+
 namespace {
 
 template <class F>
@@ -20,7 +22,7 @@ VisualStyles::VisualStyles()
 {
     // From the system folder only: a library of that name beside the
     // program is never loaded.
-    HMODULE module = LoadLibraryExW(L"uxtheme.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    HMODULE module = LoadSystemLibrary(L"uxtheme.dll");
     if (!module) return;
     openThemeData_ = Lookup<OpenThemeDataFn>(module, "OpenThemeData");
     closeThemeData_ = Lookup<CloseThemeDataFn>(module, "CloseThemeData");

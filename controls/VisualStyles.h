@@ -1,5 +1,6 @@
-// The visual-styles library, loaded where it exists ("uxtheme.dll"); where
-// it does not, every call reports no theme and the caller draws classic.
+// The visual-styles library, loaded where it exists ("uxtheme.dll", from the
+// system folder only); where it does not, every call reports no theme and
+// the caller draws classic. Nothing imports uxtheme.dll directly.
 #pragma once
 
 #include <windows.h>

@@ -95,7 +95,7 @@ void Dialog::Destroy()
         DestroyWindow(window_);
 }
 
-INT_PTR CALLBACK Dialog::DialogProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK Dialog::DialogProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
     Dialog* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(handle, DWLP_USER));
     if (!self && message == WM_INITDIALOG) {

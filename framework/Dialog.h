@@ -51,7 +51,9 @@ private:
     virtual void OwnedByMostDerivedClass() = 0;
     void EndWindow();
 
-    static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // noexcept: an exception never unwinds through the system's frames; one
+    // that would leave a handler stops the program at once (std::terminate).
+    static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     HWND window_ = nullptr;
     bool modal_ = false;

@@ -41,6 +41,8 @@
 //                      SelectedObject; FillSolid and the other one-colour
 //                      drawing helpers
 //   TextConversion.h   UTF-8 <-> UTF-16 texts
+//   SystemLibraries.h  UseSystemFolderForLibraries(), the first call of
+//                      every entry routine; LoadSystemLibrary
 //   CommandBar.h       CommandBar: a menu drawn as flat toolbar buttons, with
 //                      the keyboard of a menu bar; shows other pop-ups alike
 //   SplitWindow.h      SplitWindow: two panes over each other, a fixed bar,
@@ -85,5 +87,6 @@
 #include "framework/Reflection.h"
 #include "framework/SplitWindow.h"
 #include "framework/SubclassedWindow.h"
+#include "framework/SystemLibraries.h"
 #include "framework/TextConversion.h"
 #include "framework/Window.h"

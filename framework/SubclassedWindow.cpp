@@ -50,7 +50,7 @@ LRESULT SubclassedWindow::CallOriginalProcedure(const Message& message)
 }
 
 LRESULT CALLBACK SubclassedWindow::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                     UINT_PTR, DWORD_PTR data)
+                                                     UINT_PTR, DWORD_PTR data) noexcept
 {
     SubclassedWindow* self = reinterpret_cast<SubclassedWindow*>(data);
     if (!self || self->window_ != window) return DefSubclassProc(window, message, wParam, lParam);

@@ -45,8 +45,10 @@ private:
     virtual void OwnedByMostDerivedClass() = 0;
     void EndWindow() { Detach(); }
 
+    // noexcept: an exception never unwinds through the system's frames; one
+    // that would leave a handler stops the program at once (std::terminate).
     static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR id, DWORD_PTR data);
+                                              UINT_PTR id, DWORD_PTR data) noexcept;
 
     HWND window_ = nullptr;
 };

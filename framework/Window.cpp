@@ -37,7 +37,7 @@ void Window::Destroy()
     if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
-LRESULT CALLBACK Window::WindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Window::WindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) noexcept
 {
     Window* self = reinterpret_cast<Window*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
     if (!self && message == WM_NCCREATE) {

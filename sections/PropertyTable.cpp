@@ -4,7 +4,6 @@
 #include "sections/PropertyTableData.h"
 
 #include <array>
-#include <stdexcept>
 
 namespace sections {
 namespace {
@@ -32,7 +31,11 @@ PropertyRow Complete(PropertyRow row, const PageLines& page, const std::string& 
     return row;
 }
 
-void AddPlainLine(std::vector<PropertyRow>& rows, const PageLines& page, const Line& line, const std::string& group)
+// A line whose rows cannot be made is left out and named in `problems`:
+// the table is first expanded inside a page's message handler, where nothing
+// may throw; the table's test requires the list to be empty.
+void AddPlainLine(std::vector<PropertyRow>& rows, std::vector<std::string>& problems, const PageLines& page,
+                  const Line& line, const std::string& group)
 {
     for (const PropertyRow& control : line.controls) {
         PropertyRow row = Complete(control, page, group, line.selector);
@@ -41,7 +44,10 @@ void AddPlainLine(std::vector<PropertyRow>& rows, const PageLines& page, const L
             const PropertyRow* button = nullptr;
             for (const PropertyRow& other : line.controls)
                 if (other.kind == HandlerKind::Color) button = &other;
-            if (!button) throw std::logic_error("\"Transparent\" without a colour button in " + group);
+            if (!button) {
+                problems.push_back("\"Transparent\" without a colour button in " + group);
+                continue;
+            }
             row.button = button->controlId;
             row.property = page.colorProperty;
             row.literal = button->literal;
@@ -50,7 +56,8 @@ void AddPlainLine(std::vector<PropertyRow>& rows, const PageLines& page, const L
     }
 }
 
-void AddLinkStateLine(std::vector<PropertyRow>& rows, const PageLines& page, const Line& line)
+void AddLinkStateLine(std::vector<PropertyRow>& rows, std::vector<std::string>& problems, const PageLines& page,
+                      const Line& line)
 {
     const Line* linkLine = nullptr;
     for (const Line& other : page.lines)
@@ -58,15 +65,19 @@ void AddLinkStateLine(std::vector<PropertyRow>& rows, const PageLines& page, con
             linkLine = &other;
             break;
         }
-    if (!linkLine || linkLine->selector.find(":link") == std::string::npos)
-        throw std::logic_error("no \":link\" group \"" + line.linkGroup + "\" for its link states");
+    if (!linkLine || linkLine->selector.find(":link") == std::string::npos) {
+        problems.push_back("no \":link\" group \"" + line.linkGroup + "\" for its link states");
+        return;
+    }
 
     std::vector<const PropertyRow*> colors, underlines;
     for (const PropertyRow& control : line.controls)
         (control.kind == HandlerKind::Underline ? underlines : colors).push_back(&control);
     const std::size_t states = line.groups.size();
-    if (states > 3 || colors.size() != states || (!underlines.empty() && underlines.size() != states))
-        throw std::logic_error("link states of \"" + line.linkGroup + "\" do not match their controls");
+    if (states > 3 || colors.size() != states || (!underlines.empty() && underlines.size() != states)) {
+        problems.push_back("link states of \"" + line.linkGroup + "\" do not match their controls");
+        return;
+    }
 
     for (std::size_t i = 0; i < states; ++i) {
         const std::string selector = ReplaceAll(linkLine->selector, ":link", kLinkStates[i]);
@@ -75,14 +86,20 @@ void AddLinkStateLine(std::vector<PropertyRow>& rows, const PageLines& page, con
     }
 }
 
-std::vector<PropertyRow> ExpandTable()
-{
+struct ExpandedTable {
     std::vector<PropertyRow> rows;
+    std::vector<std::string> problems;
+};
+
+ExpandedTable ExpandTable()
+{
+    ExpandedTable table;
+    std::vector<PropertyRow>& rows = table.rows;
     for (const PageLines& page : table_data::PageTables()) {
         std::string group;   // the caption that a continuation line inherits
         for (const Line& line : page.lines) {
             if (!line.linkGroup.empty()) {
-                AddLinkStateLine(rows, page, line);
+                AddLinkStateLine(rows, table.problems, page, line);
                 group.clear();
                 continue;
             }
@@ -91,10 +108,16 @@ std::vector<PropertyRow> ExpandTable()
                 group.clear();
             else if (!caption.empty())
                 group = caption;
-            AddPlainLine(rows, page, line, group);
+            AddPlainLine(rows, table.problems, page, line, group);
         }
     }
-    return rows;
+    return table;
+}
+
+const ExpandedTable& Expanded()
+{
+    static const ExpandedTable table = ExpandTable();
+    return table;
 }
 
 using PageRouting = std::array<std::vector<const PropertyRow*>, kSectionPageCount>;
@@ -132,8 +155,12 @@ Trigger TriggerOf(HandlerKind kind)
 
 const std::vector<PropertyRow>& PropertyTable()
 {
-    static const std::vector<PropertyRow> rows = ExpandTable();
-    return rows;
+    return Expanded().rows;
+}
+
+const std::vector<std::string>& PropertyTableProblems()
+{
+    return Expanded().problems;
 }
 
 const std::vector<const PropertyRow*>& PageRows(SectionPageId page)

@@ -72,8 +72,12 @@ struct PropertyRow {
     std::string cellSelector;
 };
 
-// All rows, page by page in tab order.
+// All rows, page by page in tab order. Made on first use, which may be
+// inside a page's message handler: it throws nothing for faults of the
+// data; a line that cannot be expanded is left out and reported by
+// PropertyTableProblems, which the table's test requires to be empty.
 const std::vector<PropertyRow>& PropertyTable();
+const std::vector<std::string>& PropertyTableProblems();
 
 // The rows of one page: its routing table.
 const std::vector<const PropertyRow*>& PageRows(SectionPageId page);

@@ -38,6 +38,13 @@ std::vector<const PropertyRow*> RowsWhere(HandlerKind kind, const std::string& p
 
 } // namespace
 
+TEST(PropertyTable, ExpandsEveryLineOfTheData)
+{
+    // A line that cannot be expanded is left out rather than thrown about
+    // (the table is first made inside a page's message handler).
+    EXPECT_EQ(PropertyTableProblems(), std::vector<std::string>{});
+}
+
 TEST(PropertyTable, CountsPerPageAndKind)
 {
     const int expectedPerPage[kSectionPageCount] = {9, 10, 4, 14, 17, 24, 8, 12, 29, 6, 22, 17, 40, 56, 13, 5};

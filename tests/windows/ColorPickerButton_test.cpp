@@ -8,12 +8,14 @@
 #include <uxtheme.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "controls/ColorPickerButton.h"
 #include "controls/PaletteColors.h"
 #include "framework/Dialog.h"
 #include "framework/Owned.h"
+#include "framework/Window.h"
 #include "tests/windows/DialogTemplateBuilder.h"
 
 namespace {
@@ -497,4 +499,212 @@ TEST_F(ColorPickerButtonTest, NearTheBottomOfTheWorkAreaThePaletteOpensAbove)
     EXPECT_EQ(paletteRect.bottom, buttonRect.top);
     EXPECT_EQ(paletteRect.left, buttonRect.left);
     EXPECT_LE(paletteRect.bottom, work.bottom);
+}
+
+namespace {
+
+// A plain window (no dialog) holding a colour picker button. What it does
+// on WM_CLOSE is up to the test.
+class PlainHost : public Window {
+public:
+    // What to do on WM_CLOSE: true when answered (no DestroyWindow). Lives
+    // outside the object, which it may let go.
+    std::function<bool()>* onClose = nullptr;
+    std::vector<Received> received;
+
+    HWND Create()
+    {
+        WNDCLASSEXW windowClass{};
+        windowClass.lpszClassName = L"GlimmerpatchPickerHost";
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        if (!RegisterWindowClass(windowClass)) return nullptr;
+        return Window::Create(L"GlimmerpatchPickerHost", 0, L"Plain host",
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, RECT{60, 60, 360, 220}, nullptr,
+                              0);
+    }
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override
+    {
+        if (message.message == WM_CLOSE && onClose) {
+            result = 0;
+            return (*onClose)();
+        }
+        if (message.message == WM_NOTIFY) {
+            const auto* record = reinterpret_cast<const ColorPickerNotification*>(message.lParam);
+            if (record->header.idFrom == kPickerId && record->header.code >= 0x8000 && record->header.code <= 0x8004) {
+                received.push_back(Received{record->header.code, record->color, record->valid});
+                result = 0;
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+struct HostedPicker {
+    Owned<PlainHost> host;
+    Owned<ColorPickerButton> picker;
+
+    bool Make()
+    {
+        if (!host.Create()) return false;
+        HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 20, 20,
+                                      57, 42, host.Handle(),
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPickerId)),
+                                      GetModuleHandleW(nullptr), nullptr);
+        return button && picker.Attach(button);
+    }
+    void Click()
+    {
+        HWND button = picker.Handle();
+        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
+};
+
+COLORREF PixelOf(HWND window, int x, int y)
+{
+    HDC dc = GetDC(window);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return pixel;
+}
+
+} // namespace
+
+TEST(ColorPickerUnderAPlainWindow, PaintsAndNotifies)
+{
+    HostedPicker hosted;
+    ASSERT_TRUE(hosted.Make());
+    hosted.picker.SetColor(kRed);
+    RedrawWindow(hosted.picker.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT client;
+    GetClientRect(hosted.picker.Handle(), &client);
+    EXPECT_EQ(PixelOf(hosted.picker.Handle(), client.right / 3, client.bottom / 2), kRed);
+
+    Script::owner_ = hosted.host.Handle();
+    Script::Run({ClickBox(9)});
+    hosted.Click();
+    Script::Stop();
+    EXPECT_TRUE(Script::Finished());
+    EXPECT_EQ(Codes(hosted.host.received), (std::vector<UINT>{0x8001, 0x8000, 0x8002, 0x8003}));
+    EXPECT_EQ(hosted.picker.GetColor(), kOrange);
+    RedrawWindow(hosted.picker.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(PixelOf(hosted.picker.Handle(), client.right / 3, client.bottom / 2), kOrange);
+}
+
+TEST(ColorPickerPaletteLoop, EndsWhenTheOwnerIsClosed)
+{
+    HostedPicker hosted;
+    ASSERT_TRUE(hosted.Make());
+    HWND host = hosted.host.Handle();
+    Script::owner_ = host;
+    Script::Run({WithPalette([&](HWND) { PostMessageW(host, WM_CLOSE, 0, 0); })});
+    hosted.Click(); // returns: the loop ended with the palette's owner
+    Script::Stop();
+    EXPECT_TRUE(Script::Finished());
+    EXPECT_FALSE(IsWindow(host));
+    EXPECT_EQ(FindPalette(), nullptr);
+    EXPECT_EQ(hosted.picker.Handle(), nullptr);
+    // Nothing was reported after the button had gone.
+    EXPECT_EQ(Codes(hosted.host.received), std::vector<UINT>{0x8001});
+}
+
+TEST(ColorPickerPaletteLoop, EndsWhenTheOwnerLetsTheObjectsGoInsideTheLoop)
+{
+    auto hosted = std::make_unique<HostedPicker>();
+    ASSERT_TRUE(hosted->Make());
+    HWND host = hosted->host.Handle();
+    HWND button = hosted->picker.Handle();
+    bool closed = false;
+    std::function<bool()> onClose = [&] {
+        closed = true;
+        hosted.reset(); // the window's object, and the button's, go right here
+        return true;
+    };
+    hosted->host.onClose = &onClose;
+    Script::owner_ = host;
+    Script::Run({WithPalette([&](HWND) { PostMessageW(host, WM_CLOSE, 0, 0); })});
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Script::Stop();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(IsWindow(host));
+    EXPECT_FALSE(IsWindow(button));
+    EXPECT_EQ(FindPalette(), nullptr);
+    PumpMessages(50); // nothing left in the queue reaches a freed object
+}
+
+TEST(ColorPickerPaletteLoop, EndsOnAltF4FromTheKeyboard)
+{
+    HostedPicker hosted;
+    ASSERT_TRUE(hosted.Make());
+    HWND host = hosted.host.Handle();
+    SetForegroundWindow(host);
+    SetFocus(hosted.picker.Handle());
+    Script::owner_ = host;
+    Script::Run({WithPalette([](HWND) {
+        INPUT keys[4] = {};
+        for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = VK_MENU;
+        keys[1].ki.wVk = VK_F4;
+        keys[2].ki.wVk = VK_F4;
+        keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
+        keys[3].ki.wVk = VK_MENU;
+        keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(4, keys, sizeof(INPUT));
+    })});
+    hosted.Click();
+    Script::Stop();
+    EXPECT_FALSE(IsWindow(host));
+    EXPECT_EQ(FindPalette(), nullptr);
+    EXPECT_EQ(hosted.picker.Handle(), nullptr);
+}
+
+TEST(ColorPickerPaletteLoop, LeavesAQuitForTheThreadsLoop)
+{
+    HostedPicker hosted;
+    ASSERT_TRUE(hosted.Make());
+    hosted.picker.SetColor(kRed);
+    Script::owner_ = hosted.host.Handle();
+    Script::Run({WithPalette([](HWND) { PostQuitMessage(3); })});
+    hosted.Click();
+    Script::Stop();
+    EXPECT_EQ(FindPalette(), nullptr);
+    EXPECT_EQ(Codes(hosted.host.received), (std::vector<UINT>{0x8001, 0x8002, 0x8004}));
+    EXPECT_EQ(hosted.picker.GetColor(), kRed);
+    MSG quit{};
+    ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 3u);
+}
+
+TEST_F(ColorPickerButtonTest, MoreColorsOpensWithTheFocusAndOkWithANewColourReportsIt)
+{
+    dialog_.picker.SetColor(kRed);
+    bool focusInside = false;
+    ClickPicker({ClickAt([](HWND palette) {
+                     RECT client;
+                     GetClientRect(palette, &client);
+                     return POINT{client.right / 2, client.bottom - GetSystemMetrics(SM_CYEDGE) - 3};
+                 }),
+                 [&] {
+                     if (FindPalette()) return false;
+                     HWND colorDialog = FindThreadWindow(L"#32770", Script::owner_);
+                     if (!colorDialog) return false;
+                     HWND focus = GetFocus();
+                     focusInside = focus && (focus == colorDialog || IsChild(colorDialog, focus));
+                     // The red, green and blue fields of the dialog.
+                     SetDlgItemInt(colorDialog, 706, 10, FALSE);
+                     SetDlgItemInt(colorDialog, 707, 20, FALSE);
+                     SetDlgItemInt(colorDialog, 708, 30, FALSE);
+                     return true;
+                 },
+                 CloseColorDialog(IDOK)});
+    EXPECT_TRUE(focusInside) << "the colour dialog opened without the keyboard focus";
+    EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8000, 0x8002, 0x8003}));
+    ASSERT_EQ(dialog_.received.size(), 4u);
+    EXPECT_EQ(dialog_.received[1].color, RGB(10, 20, 30));
+    EXPECT_EQ(dialog_.picker.GetColor(), RGB(10, 20, 30));
 }

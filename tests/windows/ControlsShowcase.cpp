@@ -1,7 +1,14 @@
 // Shows the colour picker button in each state and the tab strip with
-// sixteen tabs, scrolled, for looking at them (screenshots under Xvfb).
-// Arguments: "palette" also opens the first button's palette. The program
-// ends by itself after 30 seconds.
+// sixteen tabs, scrolled, for looking at them (screenshots under Xvfb); the
+// run script starts it until the main window exists. It stays open until it
+// is closed. Arguments (any of them):
+//   palette  also opens the first button's palette (and implies timed);
+//   timed    ends by itself after 30 seconds;
+//   widen    the tab strip starts 400 pixels wide scrolled to its last tab
+//            and is widened to 900 pixels after a second;
+//   bigfont  after a second the icon-title font is doubled and the change
+//            broadcast (put back when the program ends): the strip remakes
+//            its fonts and the container its layout.
 #include <windows.h>
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -13,7 +20,9 @@
 #include "controls/ColorPickerButton.h"
 #include "controls/TabContainer.h"
 #include "framework/Dialog.h"
+#include "framework/MessageLoop.h"
 #include "framework/Owned.h"
+#include "framework/SystemLibraries.h"
 #include "tests/windows/DialogTemplateBuilder.h"
 
 namespace {
@@ -25,6 +34,13 @@ constexpr UINT_PTR kOpenTimer = 2;
 constexpr UINT_PTR kEndPaletteTimer = 3;
 constexpr UINT_PTR kFocusTimer = 4;
 constexpr UINT_PTR kHoverTimer = 5;
+constexpr UINT_PTR kWidenTimer = 6;
+constexpr UINT_PTR kBigFontTimer = 7;
+
+bool HasArgument(const wchar_t* commandLine, const wchar_t* word)
+{
+    return commandLine && std::wstring(commandLine).find(word) != std::wstring::npos;
+}
 
 class Page : public Dialog {
 protected:
@@ -41,6 +57,11 @@ protected:
 class Showcase : public Dialog {
 public:
     bool openPalette = false;
+    bool timed = false;
+    bool widen = false;
+    bool bigFont = false;
+    LOGFONTW originalFont{};
+    bool fontChanged = false;
 
 protected:
     bool ProcessMessage(Message& message, LRESULT& result) override
@@ -75,11 +96,29 @@ protected:
             } else if (message.wParam == kEndPaletteTimer) {
                 // Inside the palette's modal loop: close it.
                 if (HWND palette = FindWindowW(L"ColorPicker", nullptr)) PostMessageW(palette, WM_KEYDOWN, VK_ESCAPE, 0);
+            } else if (message.wParam == kWidenTimer) {
+                KillTimer(Handle(), kWidenTimer);
+                SetWindowPos(container_.Handle(), nullptr, 0, 0, 900, 140, SWP_NOMOVE | SWP_NOZORDER);
+            } else if (message.wParam == kBigFontTimer) {
+                KillTimer(Handle(), kBigFontTimer);
+                if (SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(originalFont), &originalFont, 0)) {
+                    LOGFONTW big = originalFont;
+                    big.lfHeight *= 2;
+                    fontChanged = SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof(big), &big, SPIF_SENDCHANGE);
+                }
             } else if (message.wParam == kQuitTimer) {
                 PostQuitMessage(0);
             }
             result = 0;
             return true;
+        case WM_SETTINGCHANGE:
+            // Only top-level windows hear of it; the frame passes it on.
+            SendMessageW(container_.Handle(), message.message, message.wParam, message.lParam);
+            return false;
+        case WM_DESTROY:
+            if (fontChanged)
+                SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof(originalFont), &originalFont, SPIF_SENDCHANGE);
+            return false;
         case WM_CLOSE:
             PostQuitMessage(0);
             result = 0;
@@ -115,7 +154,8 @@ private:
         RECT client;
         GetClientRect(Handle(), &client);
         container_.SetStripStyle(0x2143);
-        container_.Create(Handle(), RECT{0, client.bottom - 140, 560, client.bottom}, WS_CHILD | WS_VISIBLE, 2000);
+        container_.Create(Handle(), RECT{0, client.bottom - 140, widen ? 400 : 560, client.bottom},
+                          WS_CHILD | WS_VISIBLE, 2000, WS_EX_CLIENTEDGE);
         for (int i = 1; i <= 16; ++i) {
             const std::wstring title = L" Title " + std::to_wstring(i) + L" ";
             const std::wstring text = L"This is page" + title;
@@ -126,10 +166,12 @@ private:
             container_.AddPage(pages_.back()->Handle());
         }
         container_.Strip().SelectTab(0);
-        container_.Strip().SelectTab(11); // out of view: scrolls
+        container_.Strip().SelectTab(widen ? 15 : 11); // out of view: scrolls
 
-        SetTimer(Handle(), kQuitTimer, 30000, nullptr);
+        if (timed || openPalette) SetTimer(Handle(), kQuitTimer, 30000, nullptr);
         if (openPalette) SetTimer(Handle(), kOpenTimer, 500, nullptr);
+        if (widen) SetTimer(Handle(), kWidenTimer, 1000, nullptr);
+        if (bigFont) SetTimer(Handle(), kBigFontTimer, 1000, nullptr);
     }
 
     Owned<ColorPickerButton> buttons_[2 * kButtons];
@@ -141,10 +183,12 @@ private:
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
+    UseSystemFolderForLibraries();
+    MessageLoop loop;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    DialogTemplateBuilder builder(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 10, 10, 380, 210,
+    DialogTemplateBuilder builder(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 10, 10, 620, 210,
                                   L"Glimmerpatch controls");
     for (int i = 0; i < 2 * kButtons; ++i) {
         const short x = static_cast<short>(10 + (i % kButtons) * 70);
@@ -154,14 +198,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
     }
 
     Owned<Showcase> showcase;
-    showcase.openPalette = commandLine && std::wstring(commandLine).find(L"palette") != std::wstring::npos;
+    showcase.openPalette = HasArgument(commandLine, L"palette");
+    showcase.timed = HasArgument(commandLine, L"timed");
+    showcase.widen = HasArgument(commandLine, L"widen");
+    showcase.bigFont = HasArgument(commandLine, L"bigfont");
     if (!showcase.CreateModeless(nullptr, builder.Get())) return 1;
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(showcase.Handle(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return 0;
+    return loop.Run();
 }

@@ -330,6 +330,57 @@ TEST_F(StyleFileCommandsTest, RevertToDefaultWritesTheTemplateAndRefreshes)
     EXPECT_EQ(refreshes_, 2);
 }
 
+namespace {
+
+INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+// What each control of a window shows: its text, and for buttons their check.
+std::vector<std::wstring> ControlStates(HWND page)
+{
+    std::vector<std::wstring> states;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        states.push_back(modal_driver::TextOf(child) + L"|" +
+                         std::to_wstring(SendMessageW(child, BM_GETCHECK, 0, 0)) + L"|" +
+                         std::to_wstring(SendMessageW(child, CB_GETCURSEL, 0, 0)));
+    }
+    return states;
+}
+
+} // namespace
+
+TEST_F(StyleFileCommandsTest, RevertToDefaultLeavesTheSectionPagesControlsAsTheyWere)
+{
+    // The " Background " page from its template, its fields changed as a
+    // user would have changed them.
+    HWND page = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(103), frame_, &PlainDialog, 0);
+    ASSERT_TRUE(page);
+    int changed = 0;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[32] = {};
+        GetClassNameW(child, name, 32);
+        if (lstrcmpiW(name, L"Edit") == 0) {
+            SetWindowTextW(child, L"123");
+            ++changed;
+        } else if (lstrcmpiW(name, L"Button") == 0 && (GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK) ==
+                                                          BS_AUTOCHECKBOX) {
+            SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
+            ++changed;
+        }
+    }
+    ASSERT_GT(changed, 0);
+    ChangePage("rgb(7, 7, 7)");
+    const auto before = ControlStates(page);
+    Script script;
+    Answer(script, StyleFileCommands::kRevertToDefaultPrompt, IDYES);
+    Run(script, [&] { commands_.RevertToDefault(); });
+    EXPECT_EQ(folder_.Page(), defaultPage_);
+    EXPECT_EQ(ControlStates(page), before);
+    DestroyWindow(page);
+}
+
 TEST_F(StyleFileCommandsTest, CancellingAFileDialogClearsTheFlagAndChangesNothing)
 {
     const std::string page = folder_.Page();

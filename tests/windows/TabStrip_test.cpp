@@ -333,3 +333,126 @@ TEST_F(TabStripTest, TheTabUnderTheMouseIsHotUntilTheMouseLeaves)
     PumpMessages(300);
     EXPECT_EQ(container_.Strip().HotIndex(), -1);
 }
+
+namespace {
+
+// Doubles the icon-title font for its lifetime (the strip's font comes from
+// it) and puts the old one back, without storing either.
+class BigIconTitleFont {
+public:
+    BigIconTitleFont()
+    {
+        changed_ = SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(original_), &original_, 0);
+        LOGFONTW big = original_;
+        big.lfHeight = original_.lfHeight * 2;
+        changed_ = changed_ && SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof(big), &big, 0);
+    }
+    ~BigIconTitleFont()
+    {
+        if (changed_) SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof(original_), &original_, 0);
+    }
+    bool Changed() const { return changed_; }
+
+private:
+    LOGFONTW original_{};
+    bool changed_ = false;
+};
+
+int IconTitleAscent()
+{
+    LOGFONTW logFont{};
+    SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(logFont), &logFont, 0);
+    HFONT font = CreateFontIndirectW(&logFont);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return metrics.tmAscent;
+}
+
+RECT RectIn(HWND window, HWND parent)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+} // namespace
+
+TEST_F(TabStripTest, ASettingsChangeRemakesTheFontsAndTheLayoutFollows)
+{
+    AddSixteenPages();
+    const int before = container_.Strip().StripHeight();
+    const int titleWidth = container_.Strip().TabRect(0).right - container_.Strip().TabRect(0).left;
+    {
+        BigIconTitleFont big;
+        ASSERT_TRUE(big.Changed());
+        // The frame passes the broadcast on to the container.
+        SendMessageW(container_.Handle(), WM_SETTINGCHANGE, SPI_SETICONTITLELOGFONT, 0);
+        const int after = container_.Strip().StripHeight();
+        EXPECT_EQ(after, tabstrip::StripHeight(IconTitleAscent()));
+        EXPECT_GT(after, before);
+        EXPECT_GT(container_.Strip().TabRect(0).right - container_.Strip().TabRect(0).left, titleWidth);
+
+        RECT client, area{};
+        GetClientRect(container_.Handle(), &client);
+        ASSERT_TRUE(GetTabPageArea(container_.Handle(), area));
+        EXPECT_EQ(area.bottom, client.bottom - after);
+        const RECT strip = RectIn(container_.Strip().Handle(), container_.Handle());
+        const RECT page = RectIn(pages_[0]->Handle(), container_.Handle());
+        EXPECT_EQ(strip.top, area.bottom);
+        EXPECT_EQ(strip.bottom - strip.top, after);
+        EXPECT_EQ(page.bottom, area.bottom);
+    }
+    SendMessageW(container_.Handle(), WM_SETTINGCHANGE, SPI_SETICONTITLELOGFONT, 0);
+    EXPECT_EQ(container_.Strip().StripHeight(), before);
+}
+
+TEST_F(TabStripTest, GrowingWhileScrolledToTheEndLeavesNoTabHiddenThatCouldBeShown)
+{
+    AddSixteenPages();
+    TabStrip& strip = container_.Strip();
+    ResizeContainer(400);
+    strip.SelectTab(15);
+    ASSERT_LT(strip.ScrollOffset(), 0);
+    // Scrolling right at the end goes no further than selecting the last tab did.
+    const int atEnd = strip.ScrollOffset();
+    const RECT right = strip.ScrollRightButton();
+    const LPARAM point = MAKELPARAM((right.left + right.right) / 2, (right.top + right.bottom) / 2);
+    SendMessageW(strip.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(strip.Handle(), WM_LBUTTONUP, 0, point);
+    EXPECT_EQ(strip.ScrollOffset(), atEnd);
+    EXPECT_FALSE(strip.CanScrollRight());
+
+    ResizeContainer(900);
+    const int tabsWidth = strip.TabRect(15).right - strip.TabRect(0).left;
+    if (tabsWidth > strip.VisibleWidth()) {
+        // Still scrolled: the last tab ends where selecting it would put it.
+        EXPECT_EQ(strip.TabRect(15).right, strip.VisibleWidth() - tabstrip::kScrollMargin);
+    } else {
+        EXPECT_EQ(strip.ScrollOffset(), 0);
+    }
+    EXPECT_GE(strip.ScrollOffset(), -(tabsWidth + tabstrip::kScrollMargin - strip.VisibleWidth()));
+}
+
+TEST(TabContainerWindow, TakesAnExtendedStyleAndTellsItsPageArea)
+{
+    Owned<TabContainer> container;
+    container.SetStripStyle(kMainFrameStripStyle);
+    ASSERT_NE(container.Create(nullptr, RECT{20, 20, 620, 220}, WS_POPUP | WS_VISIBLE, 0, WS_EX_CLIENTEDGE),
+              nullptr);
+    EXPECT_TRUE(GetWindowLongPtrW(container.Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    RECT client, area{};
+    GetClientRect(container.Handle(), &client);
+    ASSERT_TRUE(GetTabPageArea(container.Handle(), area));
+    EXPECT_EQ(area.left, 0);
+    EXPECT_EQ(area.top, 0);
+    EXPECT_EQ(area.right, client.right);
+    EXPECT_EQ(area.bottom, client.bottom - container.Strip().StripHeight());
+    // Any other window is no tab container.
+    EXPECT_FALSE(GetTabPageArea(container.Strip().Handle(), area));
+}
