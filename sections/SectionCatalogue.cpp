@@ -131,7 +131,8 @@ private:
         ColorButton(group, 13, kControlY);
         Label(group, 61, "Font Family", 80);
         DropDown(group, group.ids.family, 61, 80, ItemList::Family, group.family);
-        if (!group.note.empty()) Label(group, 61, group.note, group.noteWidth, -1, 44, 11);
+        // Room for a second line: the longest note wraps in the fonts the page gets.
+        if (!group.note.empty()) Label(group, 61, group.note, group.noteWidth, -1, 41, 16);
         Label(group, 149, "Font Size", 50);
         SpinBox(group, 149, 184, 10, 4, 40, group.size);
         Label(group, 203, "Font Weight", 50);

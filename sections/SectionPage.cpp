@@ -1,0 +1,318 @@
+#include "sections/SectionPage.h"
+
+#include "framework/TextConversion.h"
+#include "sections/PropertyHandlers.h"
+#include "sections/PropertyTable.h"
+
+#include <commctrl.h>
+#include <cwchar>
+
+namespace sections {
+namespace {
+
+// The tab strip's usual strip height: a page fills its container above it.
+constexpr int kStripHeight = 24;
+constexpr int kLineStep = 40;
+constexpr UINT kScrollMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;   // 0x17
+
+SCROLLINFO ReadScrollInfo(HWND window)
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = kScrollMask;
+    GetScrollInfo(window, SB_HORZ, &info);
+    return info;
+}
+
+void SetScrollPosition(HWND window, int position)
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_POS;
+    info.nPos = position;
+    SetScrollInfo(window, SB_HORZ, &info, TRUE);
+}
+
+void SetScrollPage(HWND window, int page)
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_PAGE;
+    info.nPage = static_cast<UINT>(page > 0 ? page : 0);
+    SetScrollInfo(window, SB_HORZ, &info, TRUE);
+}
+
+SIZE ParentClientSize(HWND window)
+{
+    RECT client{};
+    HWND parent = GetParent(window);
+    if (parent) GetClientRect(parent, &client);
+    return {client.right - client.left, client.bottom - client.top};
+}
+
+} // namespace
+
+const MessageEntry<SectionPage> SectionPage::kMessageMap[] = {
+    OnMessage(WM_INITDIALOG, &SectionPage::OnInitDialog),
+    OnMessage(WM_COMMAND, &SectionPage::OnCommand),
+    OnMessage(WM_NOTIFY, &SectionPage::OnNotify),
+    OnMessage(WM_HSCROLL, &SectionPage::OnHScroll),
+    OnMessage(WM_SIZE, &SectionPage::OnSize),
+    OnMessage(WM_GETMINMAXINFO, &SectionPage::OnGetMinMaxInfo),
+    OnMessage(kPagePlacedMessage, &SectionPage::OnPlaced),
+    OnMessage(WM_CTLCOLORSTATIC, &SectionPage::OnCtlColorStatic),
+    OnMessage(WM_DESTROY, &SectionPage::OnDestroy),
+};
+
+bool SectionPage::ProcessMessage(Message& message, LRESULT& result)
+{
+    return RouteMessage(this, kMessageMap, message, result);
+}
+
+SectionPage::SectionPage(SectionPageId page) : page_(page) {}
+
+HWND SectionPage::Create(HWND parent)
+{
+    return CreateModeless(parent, static_cast<UINT>(CataloguePageOf(page_).dialogId));
+}
+
+LRESULT SectionPage::OnInitDialog(Message&)
+{
+    HWND page = Handle();
+    const LONG_PTR style = GetWindowLongPtrW(page, GWL_STYLE);
+    if (!(style & WS_THICKFRAME)) SetWindowLongPtrW(page, GWL_STYLE, style | WS_THICKFRAME);
+    SetWindowTextW(page, WidenUtf8(CataloguePageOf(page_).title).c_str());
+
+    BindControls();
+    const HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+    for (HWND control : bound_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SetInitialValues();
+
+    // The range is the whole template width; the page size follows once the
+    // page has its place (WM_APP+2) and at every WM_SIZE.
+    RECT client{};
+    GetClientRect(page, &client);
+    EnableScrollBar(page, SB_HORZ, ESB_ENABLE_BOTH);
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = kScrollMask;
+    info.nMin = 0;
+    info.nMax = client.right - client.left;
+    SetScrollInfo(page, SB_HORZ, &info, TRUE);
+    contentOffset_ = 0;
+
+    PostMessageW(page, kPagePlacedMessage, 0, 0);
+    return 0;   // the dialog manager sets no focus
+}
+
+// Template order: the picture first, then the groups' controls. Colour
+// buttons get a colour picker button; every other control is bound as it is.
+void SectionPage::BindControls()
+{
+    controls_.Clear();
+    buttons_.clear();
+    bound_.clear();
+    const std::vector<TemplateControl>& controls = TemplateControls(page_);
+    HWND child = GetWindow(Handle(), GW_CHILD);
+    for (const TemplateControl& control : controls) {
+        if (!child) break;
+        HWND window = child;
+        child = GetWindow(child, GW_HWNDNEXT);
+        if (control.kind == ControlKind::Bitmap) continue;
+        if (control.kind == ControlKind::ColorButton) {
+            auto button = std::make_unique<Owned<ColorPickerButton>>();
+            if (button->Attach(window)) {
+                controls_.BindColorButton(control.id, button.get());
+                buttons_.push_back(std::move(button));
+            }
+            continue;
+        }
+        if (control.id != -1) controls_.Bind(control.id, window);
+        bound_.push_back(window);
+    }
+}
+
+void SectionPage::SetInitialValues()
+{
+    const CataloguePage& page = CataloguePageOf(page_);
+    for (const TemplateControl& control : TemplateControls(page_)) {
+        HWND window = controls_.Control(control.id);
+        if (!window) continue;
+        switch (control.kind) {
+        case ControlKind::ColorButton:
+            if (ColorPickerButton* button = controls_.ColorButton(control.id)) {
+                button->SetDefaultText(WidenUtf8(page.colorDefaultText));
+                button->SetDefaultColor(static_cast<COLORREF>(control.defaultColor));
+            }
+            break;
+        case ControlKind::CheckBox:
+            if (control.checked) SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
+            break;
+        case ControlKind::DropDown: {
+            const std::vector<std::string>& items = ItemsOf(control.list);
+            for (std::size_t i = 0; i < items.size(); ++i)
+                SendMessageW(window, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(WidenUtf8(items[i]).c_str()));
+            // The search starts after item 0 and wraps: "bold" finds item 1,
+            // not "bolder", and "normal" finds item 0.
+            if (!control.initialText.empty())
+                SendMessageW(window, CB_SELECTSTRING, 0,
+                             reinterpret_cast<LPARAM>(WidenUtf8(control.initialText).c_str()));
+            break;
+        }
+        case ControlKind::UpDown:
+            SendMessageW(window, UDM_SETRANGE, 0, MAKELPARAM(control.upper, control.lower));
+            break;
+        case ControlKind::SpinEdit:
+            SetWindowTextW(window, WidenUtf8(control.initialText).c_str());
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// A check box's or button's command, or a drop-down's CBN_SELCHANGE, from
+// the page's own control: its property handler. Anything else is reflected.
+LRESULT SectionPage::OnCommand(Message& message)
+{
+    const int id = LOWORD(message.wParam);
+    const int code = HIWORD(message.wParam);
+    HWND from = reinterpret_cast<HWND>(message.lParam);
+    const PropertyRow* row = from && from == controls_.Control(id) ? RouteCommand(page_, id, code) : nullptr;
+    if (!row) {
+        message.handled = false;
+        return 0;
+    }
+    RunPropertyHandler(*row, controls_);
+    return 0;
+}
+
+// A colour picker button's colour change or an up-down's UDN_DELTAPOS from
+// the page's own control: its property handler, answering 0 so that the
+// up-down goes on to change. Anything else is reflected.
+LRESULT SectionPage::OnNotify(Message& message)
+{
+    const NMHDR* header = reinterpret_cast<const NMHDR*>(message.lParam);
+    const int id = header ? static_cast<int>(header->idFrom) : 0;
+    const PropertyRow* row = header && header->hwndFrom && header->hwndFrom == controls_.Control(id)
+                                 ? RouteNotify(page_, id, static_cast<int>(header->code))
+                                 : nullptr;
+    if (!row) {
+        message.handled = false;
+        return 0;
+    }
+    UpDownChange change;
+    if (row->trigger == Trigger::DeltaPos) {
+        const NMUPDOWN* upDown = reinterpret_cast<const NMUPDOWN*>(message.lParam);
+        change.position = upDown->iPos;
+        change.delta = upDown->iDelta;
+    }
+    RunPropertyHandler(*row, controls_, change);
+    return 0;
+}
+
+LRESULT SectionPage::OnHScroll(Message& message)
+{
+    const SCROLLINFO info = ReadScrollInfo(Handle());
+    const int p = info.nPos;
+    const int m = info.nMax;
+    const int g = static_cast<int>(info.nPage);
+    int n = p;
+    switch (LOWORD(message.wParam)) {
+    case SB_LINELEFT: n = p >= kLineStep ? p - kLineStep : 0; break;
+    case SB_LINERIGHT: n = p <= m - g - kLineStep ? p + kLineStep : m - g + 1; break;
+    case SB_PAGELEFT: n = p >= g ? p - g : 0; break;
+    case SB_PAGERIGHT: n = p <= m - 2 * g ? p + g : m - g; break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: n = HIWORD(message.wParam); break;
+    case SB_LEFT: n = 0; break;
+    case SB_RIGHT: n = m - g + 1; break;
+    default: break;
+    }
+    SetScrollPosition(Handle(), n);
+    FollowScrollPosition();
+    return 0;
+}
+
+LRESULT SectionPage::OnSize(Message& message)
+{
+    const SCROLLINFO info = ReadScrollInfo(Handle());
+    const int w = LOWORD(message.lParam);
+    const int p = info.nPos;
+    const int m = info.nMax;
+    const int g = static_cast<int>(info.nPage);
+    int target = -1;
+    if (p == m - g + 1 && w < m) {
+        // Scrolled to the right end: widening moves the content right by
+        // the growth, so that no empty strip shows and the end stays in view.
+        if (w > g) target = m - w + 1;
+    } else if (w - g > m - g - p - 1) {
+        // Grown by more than the hidden part on the right.
+        target = w < m ? m - w - 1 : 0;
+    }
+    SetScrollPage(Handle(), w);
+    if (target >= 0) SetScrollPosition(Handle(), target);
+    FollowScrollPosition();
+    return 0;
+}
+
+LRESULT SectionPage::OnGetMinMaxInfo(Message& message)
+{
+    MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(message.lParam);
+    if (!info || !GetParent(Handle())) return 0;
+    const SIZE parent = ParentClientSize(Handle());
+    const POINT size{parent.cx, parent.cy - kStripHeight};
+    info->ptMinTrackSize = size;
+    info->ptMaxTrackSize = size;
+    return 0;
+}
+
+// The page size is the width the page shows: its own client width once the
+// tab strip has placed it. (The container's width would be wider by the
+// page's frame, and the last pixels of the content could never be scrolled
+// into view.)
+LRESULT SectionPage::OnPlaced(Message&)
+{
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    SetScrollPage(Handle(), client.right - client.left);
+    FollowScrollPosition();
+    return 0;
+}
+
+// Enabled edits (the read-only spin box edits among them) on white; the
+// rest keep the system's colours.
+LRESULT SectionPage::OnCtlColorStatic(Message& message)
+{
+    HWND control = reinterpret_cast<HWND>(message.lParam);
+    wchar_t className[64] = {};
+    if (control && GetClassNameW(control, className, 64) && _wcsicmp(className, L"Edit") == 0 &&
+        IsWindowEnabled(control)) {
+        SetBkColor(reinterpret_cast<HDC>(message.wParam), RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    }
+    message.handled = false;
+    return 0;
+}
+
+LRESULT SectionPage::OnDestroy(Message& message)
+{
+    controls_.Clear();
+    bound_.clear();
+    message.handled = false;
+    return 0;
+}
+
+// Every scroll request and size change sets the position; the content then
+// moves by exactly the change, so controls always stand where the position
+// says, even where the scroll bar clamped the requested position.
+void SectionPage::FollowScrollPosition()
+{
+    const int position = ReadScrollInfo(Handle()).nPos;
+    if (position == contentOffset_) return;
+    ScrollWindowEx(Handle(), contentOffset_ - position, 0, nullptr, nullptr, nullptr, nullptr,
+                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    contentOffset_ = position;
+}
+
+} // namespace sections

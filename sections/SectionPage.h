@@ -1,0 +1,73 @@
+// One section page: a modeless child dialog from its catalogue template
+// that binds its controls, fills its lists, scrolls horizontally, colours
+// its read-only number fields, routes control changes to the property
+// handlers and reflects everything else to the controls. All sixteen pages
+// are this class; they differ only in the catalogue entry they are made from.
+// Create pages as Owned<SectionPage> (framework/Owned.h).
+#pragma once
+
+#include <windows.h>
+
+#include "controls/ColorPickerButton.h"
+#include "framework/Dialog.h"
+#include "framework/Owned.h"
+#include "sections/SectionCatalogue.h"
+#include "sections/WindowPageControls.h"
+
+#include <memory>
+#include <vector>
+
+namespace sections {
+
+// The page's own message, posted to itself at the end of initialisation.
+constexpr UINT kPagePlacedMessage = WM_APP + 2;
+
+class SectionPage : public Dialog {
+public:
+    explicit SectionPage(SectionPageId page);
+
+    // Creates the page hidden, as a child of parent, from its template.
+    HWND Create(HWND parent);
+
+    // The window that receives WM_APP+1 after every change the handlers write.
+    void SetMainFrame(HWND frame) { controls_.SetMainFrame(frame); }
+    HWND MainFrame() const { return controls_.MainFrame(); }
+
+    SectionPageId Page() const { return page_; }
+
+    // The bound control with an id (colour buttons included), or nullptr.
+    HWND Control(int id) const { return controls_.Control(id); }
+    ColorPickerButton* ColorButton(int id) const { return controls_.ColorButton(id); }
+
+    // The page's controls as its handlers see them.
+    PageControls& Controls() { return controls_; }
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override;
+
+private:
+    LRESULT OnInitDialog(Message& message);
+    LRESULT OnCommand(Message& message);
+    LRESULT OnNotify(Message& message);
+    LRESULT OnHScroll(Message& message);
+    LRESULT OnSize(Message& message);
+    LRESULT OnGetMinMaxInfo(Message& message);
+    LRESULT OnPlaced(Message& message);
+    LRESULT OnCtlColorStatic(Message& message);
+    LRESULT OnDestroy(Message& message);
+
+    void BindControls();
+    void SetInitialValues();
+    // Moves the content so that it stands where the scroll position says.
+    void FollowScrollPosition();
+
+    static const MessageEntry<SectionPage> kMessageMap[];
+
+    SectionPageId page_;
+    WindowPageControls controls_;
+    std::vector<std::unique_ptr<Owned<ColorPickerButton>>> buttons_;
+    std::vector<HWND> bound_;       // every bound control, in template order
+    int contentOffset_ = 0;         // how far the content is scrolled left, in pixels
+};
+
+} // namespace sections

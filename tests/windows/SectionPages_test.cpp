@@ -1,0 +1,557 @@
+// The sixteen section pages made as the main frame makes them, read back
+// from the live windows: their initial state against the catalogue, the
+// working page left alone by initialisation, scrolling and sizing, the
+// colours of the read-only fields, and messages the pages must not act on.
+#include "tests/windows/SectionPageTesting.h"
+
+#include "sections/PropertyHandlers.h"
+#include "sections/PropertyTable.h"
+#include "tests/native/FakePage.h"
+#include "sections/WindowStyles.h"
+
+#include <climits>
+#include <sstream>
+
+using namespace sections;
+using namespace page_testing;
+
+namespace {
+
+int IndexOf(const std::vector<std::string>& items, const std::string& text)
+{
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i] == text) return static_cast<int>(i);
+    return CB_ERR;
+}
+
+std::string Hex(unsigned value)
+{
+    std::ostringstream text;
+    text << std::hex << std::uppercase << value;
+    return text.str();
+}
+
+// Everything a user or a handler can see of one control, as one line.
+std::string LiveLine(const SectionPage& page, HWND window)
+{
+    std::ostringstream line;
+    const std::string className = ClassNameOf(window);
+    line << className << " id " << GetDlgCtrlID(window) << " style " << Hex(GetWindowLongW(window, GWL_STYLE))
+         << (IsWindowEnabled(window) ? " enabled" : " disabled");
+    if (className == "combobox") {
+        line << " items";
+        const int count = static_cast<int>(SendMessageW(window, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t item[64] = {};
+            SendMessageW(window, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+            line << " [" << NarrowToUtf8(item) << "]";
+        }
+        line << " selected " << SendMessageW(window, CB_GETCURSEL, 0, 0);
+    } else if (className == "msctls_updown32") {
+        int lower = 0, upper = 0;
+        SendMessageW(window, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+        const HWND buddy = reinterpret_cast<HWND>(SendMessageW(window, UDM_GETBUDDY, 0, 0));
+        line << " range " << lower << ".." << upper << " buddy " << (buddy ? GetDlgCtrlID(buddy) : 0);
+    } else if ((GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP && className == "static") {
+        BITMAP picture{};
+        const HGDIOBJ image = reinterpret_cast<HGDIOBJ>(SendMessageW(window, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        GetObjectW(image, sizeof picture, &picture);
+        line << " picture " << picture.bmWidth << " x " << picture.bmHeight;
+    } else {
+        line << " text \"" << WindowText(window) << "\"";
+    }
+    if (className == "edit") line << ((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) ? " edged" : " flat");
+    if (className == "button" && (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX)
+        line << (SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED ? " ticked" : " clear");
+    if (const ColorPickerButton* button = page.ColorButton(GetDlgCtrlID(window)))
+        line << " colour " << Hex(button->GetColor()) << " default " << Hex(button->GetDefaultColor()) << " \""
+             << NarrowToUtf8(button->GetDefaultText()) << "\"";
+    return line.str();
+}
+
+// The same line as the catalogue says it should read after initialisation.
+std::string ExpectedLine(const CataloguePage& page, const std::vector<TemplateControl>& controls, std::size_t at)
+{
+    const TemplateControl& control = controls[at];
+    // What the controls themselves make of their template styles: the colour
+    // picker button draws itself, an edit trades its border for a client edge
+    // and a drop-down list hands its scroll bar to its list.
+    std::uint32_t style = control.style;
+    if (control.kind == ControlKind::ColorButton) style = (style & ~0xFu) | BS_OWNERDRAW;
+    if (control.className == std::string("Edit")) style &= ~styles::kBorder;
+    if (control.kind == ControlKind::DropDown) style &= ~styles::kVScroll;
+    std::ostringstream line;
+    std::string className = control.className;
+    for (char& c : className) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    line << className << " id " << control.id << " style " << Hex(style)
+         << ((control.style & styles::kDisabled) ? " disabled" : " enabled");
+    switch (control.kind) {
+    case ControlKind::DropDown:
+        line << " items";
+        for (const std::string& item : ItemsOf(control.list)) line << " [" << item << "]";
+        line << " selected " << (control.initialText.empty() ? CB_ERR : IndexOf(ItemsOf(control.list), control.initialText));
+        break;
+    case ControlKind::UpDown:
+        line << " range " << control.lower << ".." << control.upper << " buddy " << controls[at - 1].id;
+        break;
+    case ControlKind::SpinEdit:
+        line << " text \"" << control.initialText << "\"";
+        break;
+    case ControlKind::Bitmap:
+        line << " picture " << kPagePictureWidth << " x " << kPagePictureHeight;
+        break;
+    default:
+        line << " text \"" << control.text << "\"";
+        break;
+    }
+    if (control.className == std::string("Edit")) line << ((control.style & styles::kBorder) ? " edged" : " flat");
+    if (control.kind == ControlKind::CheckBox) line << (control.checked ? " ticked" : " clear");
+    if (control.kind == ControlKind::ColorButton)
+        line << " colour " << Hex(sections::kAutomaticColor) << " default " << Hex(control.defaultColor) << " \""
+             << page.colorDefaultText << "\"";
+    return line.str();
+}
+
+} // namespace
+
+using SectionPages = PagesTest;
+
+TEST_F(SectionPages, EveryPageStartsAsTheCatalogueSays)
+{
+    for (const CataloguePage& entry : SectionCatalogue()) {
+        SCOPED_TRACE(entry.title);
+        const SectionPage& page = Page(entry.page);
+        HWND window = page.Handle();
+        ASSERT_TRUE(IsWindow(window));
+        EXPECT_EQ(WindowText(window), entry.title);
+        EXPECT_EQ(page.MainFrame(), host_.Handle());
+        EXPECT_EQ(GetParent(window), host_.container.Handle());
+        EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME);
+        EXPECT_EQ(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE);
+
+        const std::vector<TemplateControl>& controls = TemplateControls(entry.page);
+        const std::vector<HWND> children = Children(window);
+        ASSERT_EQ(children.size(), controls.size());
+        const HGDIOBJ guiFont = GetStockObject(DEFAULT_GUI_FONT);
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            EXPECT_EQ(LiveLine(page, children[i]), ExpectedLine(entry, controls, i)) << "control " << i;
+            // Up-downs show no text and keep no font.
+            const ControlKind kind = controls[i].kind;
+            const bool bound = kind != ControlKind::Bitmap && kind != ControlKind::ColorButton && kind != ControlKind::UpDown;
+            if (bound) {
+                EXPECT_EQ(reinterpret_cast<HGDIOBJ>(SendMessageW(children[i], WM_GETFONT, 0, 0)), guiFont)
+                    << "control " << i;
+            }
+        }
+    }
+}
+
+TEST_F(SectionPages, TabsFollowTheCatalogueAndOnlyTheFirstPageShows)
+{
+    const TabStrip& strip = host_.container.Strip();
+    ASSERT_EQ(strip.TabCount(), kSectionPageCount);
+    EXPECT_EQ(strip.SelectedIndex(), 0);
+    for (int i = 0; i < kSectionPageCount; ++i) {
+        EXPECT_EQ(NarrowToUtf8(strip.TabTitle(i)), SectionCatalogue()[i].title);
+        EXPECT_EQ(strip.TabPage(i), host_.pages.Page(i)->Handle());
+        EXPECT_EQ(IsWindowVisible(strip.TabPage(i)) != FALSE, i == 0) << SectionCatalogue()[i].title;
+    }
+    // The first page shows the left end of its content.
+    HWND first = host_.pages.Page(0)->Handle();
+    EXPECT_EQ(ScrollState(first).nPos, 0);
+    const TemplateControl& firstGroup = TemplateControls(SectionCatalogue()[0].page)[1];
+    const RECT expected = DialogUnitsToPixels(first, firstGroup.x, firstGroup.y, firstGroup.cx, firstGroup.cy);
+    EXPECT_EQ(PlaceInPage(first, Children(first)[1]).left, expected.left);
+}
+
+TEST_F(SectionPages, InitialisingAllPagesWritesNothing)
+{
+    EXPECT_EQ(WorkingPage(), WorkingPageText());
+    EXPECT_EQ(host_.refreshes, 0);
+    // Showing every page (placing, sizing, painting) writes nothing either.
+    for (const CataloguePage& entry : SectionCatalogue()) {
+        HWND window = Show(entry.page);
+        UpdateWindow(window);
+    }
+    DispatchPending();
+    EXPECT_EQ(WorkingPage(), WorkingPageText());
+    EXPECT_EQ(host_.refreshes, 0);
+}
+
+TEST_F(SectionPages, ScrollRangeIsTheTemplateWidthAndThePageTheVisibleWidth)
+{
+    for (const CataloguePage& entry : SectionCatalogue()) {
+        HWND window = Page(entry.page).Handle();
+        RECT area{};
+        GetClientRect(window, &area);
+        const SCROLLINFO info = ScrollState(window);
+        const RECT template_ = DialogUnitsToPixels(window, 0, 0, entry.width, entry.height);
+        EXPECT_EQ(info.nMin, 0) << entry.title;
+        EXPECT_NEAR(info.nMax, template_.right, 1) << entry.title;
+        // The scroll bar keeps the page within the range.
+        EXPECT_EQ(static_cast<int>(info.nPage), std::min<int>(area.right, info.nMax + 1)) << entry.title;
+        EXPECT_EQ(info.nPos, 0) << entry.title;
+    }
+}
+
+// Scrolling checks where the content really is, not only the position.
+class SectionPageScrolling : public PagesTest {
+protected:
+    void SetUp() override
+    {
+        PagesTest::SetUp();
+        window_ = Show(SectionPageId::FriendsComments);
+        groupBox_ = Children(window_)[1];
+        const TemplateControl& box = TemplateControls(SectionPageId::FriendsComments)[1];
+        home_ = DialogUnitsToPixels(window_, box.x, box.y, box.cx, box.cy).left;
+    }
+
+    int Scroll(WORD request, WORD thumb = 0)
+    {
+        SendMessageW(window_, WM_HSCROLL, MAKEWPARAM(request, thumb), 0);
+        return ScrollState(window_).nPos;
+    }
+
+    // The content must stand exactly where the position says.
+    void ExpectContentAtPosition()
+    {
+        EXPECT_EQ(PlaceInPage(window_, groupBox_).left, home_ - ScrollState(window_).nPos);
+    }
+
+    HWND window_ = nullptr;
+    HWND groupBox_ = nullptr;
+    int home_ = 0;
+};
+
+TEST_F(SectionPageScrolling, LineAndPageStepsStopAtTheirEnds)
+{
+    const SCROLLINFO start = ScrollState(window_);
+    const int m = start.nMax;
+    const int g = static_cast<int>(start.nPage);
+    ASSERT_GT(m, 2 * g);
+
+    EXPECT_EQ(Scroll(SB_LINERIGHT), 40);
+    ExpectContentAtPosition();
+    EXPECT_EQ(Scroll(SB_LINELEFT), 0);
+    EXPECT_EQ(Scroll(SB_LINELEFT), 0);
+    ExpectContentAtPosition();
+
+    // Near the right end a line step goes to the last position M - G + 1.
+    Scroll(SB_THUMBPOSITION, static_cast<WORD>(m - g - 41));
+    EXPECT_EQ(Scroll(SB_LINERIGHT), m - g - 1);
+    EXPECT_EQ(Scroll(SB_LINERIGHT), m - g + 1);
+    EXPECT_EQ(Scroll(SB_LINERIGHT), m - g + 1);
+    ExpectContentAtPosition();
+
+    // A page step near the end stops one short of it, at M - G.
+    EXPECT_EQ(Scroll(SB_LEFT), 0);
+    EXPECT_EQ(Scroll(SB_PAGERIGHT), g);
+    Scroll(SB_THUMBPOSITION, static_cast<WORD>(m - 2 * g + 1));
+    EXPECT_EQ(Scroll(SB_PAGERIGHT), m - g);
+    ExpectContentAtPosition();
+    EXPECT_EQ(Scroll(SB_PAGELEFT), m - 2 * g);
+    Scroll(SB_THUMBTRACK, static_cast<WORD>(g - 1));
+    EXPECT_EQ(Scroll(SB_PAGELEFT), 0);
+    ExpectContentAtPosition();
+
+    // SB_ENDSCROLL and unknown requests keep the position.
+    Scroll(SB_THUMBPOSITION, 123);
+    EXPECT_EQ(Scroll(SB_ENDSCROLL), 123);
+    EXPECT_EQ(Scroll(99), 123);
+    ExpectContentAtPosition();
+}
+
+TEST_F(SectionPageScrolling, RightThenLeftReturnsTheContentExactlyHome)
+{
+    const SCROLLINFO start = ScrollState(window_);
+    EXPECT_EQ(Scroll(SB_RIGHT), start.nMax - static_cast<int>(start.nPage) + 1);
+    ExpectContentAtPosition();
+    EXPECT_EQ(Scroll(SB_LEFT), 0);
+    EXPECT_EQ(PlaceInPage(window_, groupBox_).left, home_);
+    // A thumb dragged past the end ends at the last position, content with it.
+    EXPECT_EQ(Scroll(SB_THUMBTRACK, 0xFFFF), start.nMax - static_cast<int>(start.nPage) + 1);
+    ExpectContentAtPosition();
+    Scroll(SB_LEFT);
+    EXPECT_EQ(PlaceInPage(window_, groupBox_).left, home_);
+}
+
+// The cases of WM_SIZE, driven by resizing the host as a user resizes the
+// main frame: the container lays the page out again.
+TEST_F(SectionPageScrolling, WideningAtTheRightEndKeepsTheEndInViewAndGrowingToFitReturnsHome)
+{
+    RECT frame{};
+    GetWindowRect(host_.Handle(), &frame);
+    const int frameWidth = frame.right - frame.left;
+    const int frameHeight = frame.bottom - frame.top;
+    const SCROLLINFO start = ScrollState(window_);
+    const int m = start.nMax;
+    RECT pageClient{};
+
+    // At the right end: widening moves the content right by the growth; the
+    // end of the content stays at the right edge.
+    Scroll(SB_RIGHT);
+    SetWindowPos(host_.Handle(), nullptr, 0, 0, frameWidth + 100, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
+    DispatchPending();
+    SCROLLINFO after = ScrollState(window_);
+    GetClientRect(window_, &pageClient);
+    EXPECT_EQ(static_cast<int>(after.nPage), pageClient.right);
+    EXPECT_EQ(after.nPos, m - pageClient.right + 1);
+    ExpectContentAtPosition();
+
+    // Shrinking changes only the page size.
+    const int before = after.nPos;
+    SetWindowPos(host_.Handle(), nullptr, 0, 0, frameWidth - 200, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
+    DispatchPending();
+    after = ScrollState(window_);
+    GetClientRect(window_, &pageClient);
+    EXPECT_EQ(static_cast<int>(after.nPage), pageClient.right);
+    EXPECT_EQ(after.nPos, before);
+    ExpectContentAtPosition();
+
+    // Scrolled near (not at) the end: growing by more than the hidden part
+    // puts the position at M - W - 1.
+    Scroll(SB_THUMBPOSITION, static_cast<WORD>(m - pageClient.right - 10));
+    SetWindowPos(host_.Handle(), nullptr, 0, 0, frameWidth + 100, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
+    DispatchPending();
+    after = ScrollState(window_);
+    GetClientRect(window_, &pageClient);
+    EXPECT_EQ(after.nPos, m - pageClient.right - 1);
+    ExpectContentAtPosition();
+
+    // Growing until the whole content fits returns the content home: a
+    // narrow page in a narrow host, scrolled to its end, then a wide host.
+    HWND narrow = Show(SectionPageId::ExtendedNetwork);
+    SetWindowPos(host_.Handle(), nullptr, 0, 0, 500, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
+    DispatchPending();
+    SendMessageW(narrow, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), 0);
+    const SCROLLINFO narrowInfo = ScrollState(narrow);
+    ASSERT_GT(narrowInfo.nPos, 0);
+    SetWindowPos(host_.Handle(), nullptr, 0, 0, narrowInfo.nMax + 100, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
+    DispatchPending();
+    GetClientRect(narrow, &pageClient);
+    ASSERT_GE(pageClient.right, narrowInfo.nMax);
+    EXPECT_EQ(ScrollState(narrow).nPos, 0);
+    const TemplateControl& box = TemplateControls(SectionPageId::ExtendedNetwork)[1];
+    EXPECT_EQ(PlaceInPage(narrow, Children(narrow)[1]).left,
+              DialogUnitsToPixels(narrow, box.x, box.y, box.cx, box.cy).left);
+}
+
+TEST_F(SectionPages, TrackingSizeIsTheContainerLessTheStrip)
+{
+    RECT area{};
+    GetClientRect(host_.container.Handle(), &area);
+    for (const CataloguePage& entry : SectionCatalogue()) {
+        MINMAXINFO info{};
+        info.ptMaxTrackSize = {1, 1};
+        EXPECT_EQ(SendMessageW(Page(entry.page).Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info)), 0);
+        EXPECT_EQ(info.ptMinTrackSize.x, area.right) << entry.title;
+        EXPECT_EQ(info.ptMinTrackSize.y, area.bottom - 24) << entry.title;
+        EXPECT_EQ(info.ptMaxTrackSize.x, area.right) << entry.title;
+        EXPECT_EQ(info.ptMaxTrackSize.y, area.bottom - 24) << entry.title;
+    }
+}
+
+// The read-only spin box edits: white while enabled, the system's grey while
+// disabled, both as the page answers WM_CTLCOLORSTATIC and as drawn.
+TEST_F(SectionPages, EnabledSpinBoxEditsAreWhiteAndDisabledOnesGrey)
+{
+    HWND window = Show(SectionPageId::Size);
+    SectionPage& page = Page(SectionPageId::Size);
+    HWND disabledEdit = page.Control(1653);
+    HWND enabledEdit = page.Control(1646);
+    SendMessageW(page.Control(1658), BM_CLICK, 0, 0);   // "Custom Width" of "Top"
+    ASSERT_TRUE(IsWindowEnabled(enabledEdit));
+    ASSERT_FALSE(IsWindowEnabled(disabledEdit));
+
+    HDC dc = GetDC(window);
+    EXPECT_EQ(SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(enabledEdit)),
+              reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_NE(SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(disabledEdit)),
+              reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+    // A label is no edit: the system's colours.
+    EXPECT_NE(SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(page.Control(1645))),
+              reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+    ReleaseDC(window, dc);
+
+    auto pixel = [](HWND edit) {
+        RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RECT client{};
+        GetClientRect(edit, &client);
+        HDC editDc = GetDC(edit);
+        const COLORREF colour = GetPixel(editDc, client.right - 3, client.bottom / 2);
+        ReleaseDC(edit, editDc);
+        return colour;
+    };
+    EXPECT_EQ(pixel(enabledEdit), RGB(255, 255, 255));
+    EXPECT_EQ(pixel(disabledEdit), GetSysColor(COLOR_BTNFACE));
+}
+
+// Messages that no row of the page routes change nothing.
+TEST_F(SectionPages, MessagesThePageDoesNotRouteChangeNothing)
+{
+    SectionPage& size = Page(SectionPageId::Size);
+    SectionPage& background = Page(SectionPageId::Background);
+    HWND sizePage = size.Handle();
+    HWND transparent = background.Control(1557);
+
+    // An id of another page's control ("Transparent" and "Remove default
+    // borders" are 1557 on their pages), from that control's window.
+    SendMessageW(sizePage, WM_COMMAND, MAKEWPARAM(1557, BN_CLICKED), reinterpret_cast<LPARAM>(transparent));
+    // A routed id, but as a menu command (lParam 0), and from a wrong window.
+    SendMessageW(background.Handle(), WM_COMMAND, MAKEWPARAM(1557, BN_CLICKED), 0);
+    SendMessageW(background.Handle(), WM_COMMAND, MAKEWPARAM(1557, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(background.Control(1556)));
+    // A combo notification other than CBN_SELCHANGE.
+    SendMessageW(background.Handle(), WM_COMMAND, MAKEWPARAM(1008, CBN_DROPDOWN),
+                 reinterpret_cast<LPARAM>(background.Control(1008)));
+    // Unknown notification codes from a colour picker button and an up-down;
+    // a colour-changed code from a drop-down; a WM_NOTIFY without a record.
+    NMHDR header{background.Control(1002), 1002, 0x8005};
+    SendMessageW(background.Handle(), WM_NOTIFY, 1002, reinterpret_cast<LPARAM>(&header));
+    NMUPDOWN upDown{};
+    upDown.hdr = {size.Control(1647), 1647, static_cast<UINT>(UDN_FIRST - 5)};
+    SendMessageW(sizePage, WM_NOTIFY, 1647, reinterpret_cast<LPARAM>(&upDown));
+    NMHDR fromCombo{background.Control(1008), 1008, 0x8000};
+    SendMessageW(background.Handle(), WM_NOTIFY, 1008, reinterpret_cast<LPARAM>(&fromCombo));
+    SendMessageW(background.Handle(), WM_NOTIFY, 1002, 0);
+    // Unknown messages and scroll requests that do not scroll.
+    SendMessageW(sizePage, WM_APP + 7, 1, 2);
+    DispatchPending();
+
+    EXPECT_EQ(WorkingPage(), WorkingPageText());
+    EXPECT_EQ(host_.refreshes, 0);
+    EXPECT_EQ(SendMessageW(transparent, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_TRUE(IsWindowEnabled(background.Control(1012)));
+}
+
+// An up-down notification with extreme numbers is clamped to the range.
+TEST_F(SectionPages, ExtremeUpDownNumbersAreClamped)
+{
+    SectionPage& page = Page(SectionPageId::Copyright);
+    const PropertyRow* row = FindPropertyRow(SectionPageId::Copyright, 1591, Trigger::DeltaPos);
+    ASSERT_NE(row, nullptr);
+    const TemplateControl* upDown = FindTemplateControl(SectionPageId::Copyright, 1591);
+    ASSERT_NE(upDown, nullptr);
+    const struct {
+        int position;
+        int delta;
+        int written;
+    } cases[] = {
+        {INT_MAX, INT_MAX, upDown->upper},
+        {INT_MIN, INT_MIN, upDown->lower},
+        {INT_MAX, INT_MIN, upDown->lower},
+        {0, 0, upDown->lower},
+    };
+    for (const auto& c : cases) {
+        NMUPDOWN notification{};
+        notification.hdr = {page.Control(1591), 1591, static_cast<UINT>(UDN_DELTAPOS)};
+        notification.iPos = c.position;
+        notification.iDelta = c.delta;
+        SendMessageW(page.Handle(), WM_NOTIFY, 1591, reinterpret_cast<LPARAM>(&notification));
+        std::string property = row->property;
+        EXPECT_EQ(StyleDocument::GetPropertyValue(row->selector, property), std::to_string(c.written) + row->literal)
+            << c.position << " + " << c.delta;
+    }
+    EXPECT_EQ(host_.refreshes, 4);
+}
+
+// A working page deleted or damaged behind the program's back: the handlers
+// run and leave the page to the style document's own handling, exactly as
+// the portable handlers do on the same start; nothing crashes, and the
+// pages go on working once the page is back.
+TEST_F(SectionPages, DeletedOrDamagedWorkingPageGetsTheStyleDocumentsHandling)
+{
+    SectionPage& page = Page(SectionPageId::Copyright);
+    const PropertyRow* weight = FindPropertyRow(SectionPageId::Copyright, 1546, Trigger::SelChange);
+    ASSERT_NE(weight, nullptr);
+    const std::string damaged = "<html><body>no marker, no style block</body></html>\r\n";
+    for (const bool missing : {true, false}) {
+        if (missing)
+            DeleteFileW(WidenUtf8(WorkingPagePath()).c_str());
+        else
+            SetWorkingPage(damaged);
+        const std::string start = WorkingPage();
+        const int refreshes = host_.refreshes;
+        SendMessageW(page.Control(1546), WM_KEYDOWN, VK_DOWN, 0);
+        const std::string live = WorkingPage();
+
+        // The portable handler on the same start and the same selection.
+        if (missing)
+            DeleteFileW(WidenUtf8(WorkingPagePath()).c_str());
+        else
+            SetWorkingPage(start);
+        testing_support::FakePage fake;
+        fake.texts[1546] = WindowText(page.Control(1546));
+        RunPropertyHandler(*weight, fake);
+        EXPECT_EQ(live, WorkingPage()) << (missing ? "missing" : "damaged");
+        EXPECT_EQ(host_.refreshes, refreshes + 1);
+        if (missing) {
+            EXPECT_EQ(live, "<missing>");
+        }
+    }
+
+    WriteWorkingPage();
+    SendMessageW(page.Control(1546), WM_KEYDOWN, VK_DOWN, 0);
+    std::string property = weight->property;
+    EXPECT_EQ(StyleDocument::GetPropertyValue(weight->selector, property), WindowText(page.Control(1546)));
+}
+
+// Making and destroying the sixteen pages leaves no window behind, whichever
+// goes first, the pages or their container. (Wine counts no GDI or USER
+// objects per process, so the windows are counted.)
+namespace {
+
+int CountThreadWindows()
+{
+    struct Count {
+        static BOOL CALLBACK Child(HWND, LPARAM data)
+        {
+            ++*reinterpret_cast<int*>(data);
+            return TRUE;
+        }
+        static BOOL CALLBACK TopLevel(HWND window, LPARAM data)
+        {
+            ++*reinterpret_cast<int*>(data);
+            EnumChildWindows(window, &Count::Child, data);
+            return TRUE;
+        }
+    };
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &Count::TopLevel, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+} // namespace
+
+TEST(SectionPageSetLifetime, CreatingAndDestroyingThePagesLeavesNothingBehind)
+{
+    testing_support::WorkingFolder folder("glimmerpatch-pages");
+    WriteWorkingPage();
+    DispatchPending();
+    const int before = CountThreadWindows();
+    {
+        Owned<PagesHostWindow> host;
+        ASSERT_TRUE(host.Create(800, 240, true));
+        DispatchPending();
+        EXPECT_GT(CountThreadWindows(), before + 600);
+        host.pages.Destroy();   // the pages before their container
+        DispatchPending();
+        EXPECT_EQ(host.pages.Count(), 0);
+    }
+    DispatchPending();
+    EXPECT_EQ(CountThreadWindows(), before);
+    {
+        Owned<PagesHostWindow> host;
+        ASSERT_TRUE(host.Create(800, 240, true));
+        DispatchPending();
+        host.Destroy();         // the container and its pages' windows before the page objects
+        DispatchPending();
+        EXPECT_EQ(host.pages.Page(0)->Handle(), nullptr);
+    }
+    DispatchPending();
+    EXPECT_EQ(CountThreadWindows(), before);
+    EXPECT_EQ(folder.Page(), WorkingPageText());
+}
