@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "sections/PageControls.h"
+
 struct PaletteColor {
     const char* name; // the tooltip of the colour's box
     std::uint32_t color;
@@ -13,8 +15,9 @@ constexpr int kPaletteColorCount = 40;
 
 extern const PaletteColor kPaletteColors[kPaletteColorCount];
 
-// The automatic colour: the user picked the automatic entry.
-constexpr std::uint32_t kAutomaticColor = 0xFF000000u;
+// The automatic colour (the user picked the automatic entry) is the one the
+// portable core writes as the property's literal value.
+using sections::kAutomaticColor;
 
 constexpr std::uint32_t MakeColor(int red, int green, int blue)
 {

@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "controls/ColorPickerNotification.h"
-#include "controls/PaletteColors.h"
 #include "sections/PageControls.h"
 
 static_assert(sections::kRefreshMessage == WM_APP + 1, "the refresh message is WM_APP+1");
@@ -13,4 +12,3 @@ static_assert(sections::kDeltaPosCode == static_cast<int>(UDN_DELTAPOS), "UDN_DE
 static_assert(sections::kSelChangeCode == CBN_SELCHANGE, "CBN_SELCHANGE");
 static_assert(sections::kColorChangedCode == static_cast<int>(kColorPickerColorChanged),
               "the colour picker's colour-changed code");
-static_assert(sections::kAutomaticColor == kAutomaticColor, "one automatic colour");

@@ -1,8 +1,5 @@
 // Conversions between the UTF-8 texts of the portable core and the UTF-16
-// texts of the wide-character Win32 API.
+// texts of the wide-character Win32 API (one definition, in the core).
 #pragma once
 
-#include <string>
-
-std::wstring WidenUtf8(const std::string& text);
-std::string NarrowToUtf8(const std::wstring& text);
+#include "style/Utf16.h"

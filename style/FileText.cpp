@@ -1,4 +1,5 @@
 #include "style/FileText.h"
+#include "style/Utf16.h"
 
 #include <cstdio>
 #include <sys/stat.h>
@@ -30,10 +31,7 @@ std::string TemporaryLeaf(const std::string& leaf, unsigned long processId)
 
 std::wstring WidePath(const std::string& utf8)
 {
-    if (utf8.empty()) return std::wstring();
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
+    std::wstring wide = WidenUtf8(utf8);
     for (auto& c : wide)
         if (c == L'/') c = L'\\';
     // Paths at or beyond MAX_PATH need the extended-length prefix, which in

@@ -1,5 +1,6 @@
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 
+#ifdef _WIN32
 #include <windows.h>
 
 std::wstring WidenUtf8(const std::string& text)
@@ -21,3 +22,4 @@ std::string NarrowToUtf8(const std::wstring& text)
                         nullptr);
     return narrow;
 }
+#endif
