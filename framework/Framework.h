@@ -43,6 +43,13 @@
 //   TextConversion.h   UTF-8 <-> UTF-16 texts
 //   SystemLibraries.h  UseSystemFolderForLibraries(), the first call of
 //                      every entry routine; LoadSystemLibrary
+//   CommandBar.h       CommandBar: a menu drawn as flat toolbar buttons, with
+//                      the keyboard of a menu bar; shows other pop-ups alike
+//   SplitWindow.h      SplitWindow: two panes over each other, a fixed bar,
+//                      the bottom pane keeps its height
+//   ControlHost.h      ControlHost: our in-place container of the web
+//                      browser control (ambient download control, host
+//                      security manager), with a notice in its place
 //
 // A window class in full:
 //
@@ -70,12 +77,15 @@
 //   Owned<Swatch> swatch;   // never a plain Swatch: that does not compile
 #pragma once
 
+#include "framework/CommandBar.h"
+#include "framework/ControlHost.h"
 #include "framework/Dialog.h"
 #include "framework/GdiHandles.h"
 #include "framework/MessageLoop.h"
 #include "framework/MessageMap.h"
 #include "framework/Owned.h"
 #include "framework/Reflection.h"
+#include "framework/SplitWindow.h"
 #include "framework/SubclassedWindow.h"
 #include "framework/SystemLibraries.h"
 #include "framework/TextConversion.h"

@@ -6,6 +6,37 @@
 
 #define IDS_APP_TITLE 128
 
+// ---- Main frame: menu 128, toolbar 207, bitmap 204 and the frame's strings.
+// Command ids are also the ids of the string that holds a command's status
+// bar help ("help text\ntool tip"); the toolbar and status bar windows take
+// the ids of the View commands that show and hide them.
+#define IDR_GP_MAINFRAME 128
+#define IDB_GP_TOOLBAR 204
+#define IDR_GP_TOOLBAR 207
+#define IDS_GP_LABEL_REVERT 129
+#define IDS_GP_LABEL_OPEN 130
+#define IDS_GP_LABEL_SAVE 131
+#define IDS_GP_LABEL_SHOW_CODE 132
+#define IDS_GP_LABEL_DONATE 133
+#define IDS_GP_STYLE_FILE_FILTER 134
+#define IDS_GP_READY 57345
+#define ID_GP_OPEN 300
+#define ID_GP_REVERT 301
+#define ID_GP_SAVE 302
+#define ID_GP_SHOW_CODE 303
+#define ID_GP_DONATE 304
+#define ID_GP_REVERT_TO_SAVED 32778
+#define ID_GP_REVERT_TO_DEFAULT 32779
+#define ID_GP_TOOLBAR_PLACEHOLDER 40001
+#define ID_GP_NEW 57600
+#define ID_GP_ABOUT 57664
+#define ID_GP_EXIT 57665
+#define ID_GP_VIEW_TOOLBAR 59392
+#define ID_GP_VIEW_STATUS_BAR 59393
+// Resource type of a toolbar layout: WORD version 1, button width, button
+// height, button count, then one WORD command per button (0: separator).
+#define RT_GP_TOOLBAR 241
+
 // Section pages. Their dialog templates 101-115 and 117 are written from the
 // page catalogue (sections/SectionCatalogueData.cpp) into SectionPages.rc.
 #define IDB_GP_PAGE_PICTURE 211

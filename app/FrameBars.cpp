@@ -1,0 +1,274 @@
+#include "app/FrameBars.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "framework/CommandBar.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+// The layout of a toolbar resource: version 1, button width and height,
+// button count, then the commands (0 for a separator).
+struct ToolBarResource {
+    WORD version;
+    WORD width;
+    WORD height;
+    WORD count;
+};
+
+struct ButtonRow {
+    int command;  // 0: separator
+    int image;
+    int labelString;
+    bool dropDown;
+};
+
+// The nine buttons, in order.
+constexpr ButtonRow kButtons[] = {
+    {ID_GP_OPEN, 0, IDS_GP_LABEL_OPEN, false},           {0, 0, 0, false},
+    {ID_GP_REVERT, 1, IDS_GP_LABEL_REVERT, true},        {0, 0, 0, false},
+    {ID_GP_SAVE, 2, IDS_GP_LABEL_SAVE, false},           {0, 0, 0, false},
+    {ID_GP_SHOW_CODE, 3, IDS_GP_LABEL_SHOW_CODE, false}, {0, 0, 0, false},
+    {ID_GP_DONATE, 4, IDS_GP_LABEL_DONATE, false},
+};
+// The labels are added in this order; a button's label index is its place here.
+constexpr int kLabelOrder[] = {IDS_GP_LABEL_OPEN, IDS_GP_LABEL_REVERT, IDS_GP_LABEL_SAVE, IDS_GP_LABEL_SHOW_CODE,
+                               IDS_GP_LABEL_DONATE};
+constexpr COLORREF kMaskColour = RGB(192, 192, 192);
+
+} // namespace
+
+std::wstring LoadResourceString(UINT id)
+{
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
+    return length > 0 && text ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+}
+
+std::wstring ToolBarLabel(const std::wstring& resourceText)
+{
+    const size_t first = resourceText.find(L'|');
+    if (first == std::wstring::npos) return resourceText;
+    const size_t second = resourceText.find(L'|', first + 1);
+    return resourceText.substr(first + 1, second == std::wstring::npos ? std::wstring::npos : second - first - 1);
+}
+
+FrameToolBar::~FrameToolBar()
+{
+    if (toolbar_ && IsWindow(toolbar_)) SendMessageW(toolbar_, TB_SETIMAGELIST, 0, 0);
+    if (images_) ImageList_Destroy(images_);
+}
+
+HWND FrameToolBar::Create(HWND parent)
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDR_GP_TOOLBAR), MAKEINTRESOURCEW(RT_GP_TOOLBAR));
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const auto* layout = loaded ? static_cast<const ToolBarResource*>(LockResource(loaded)) : nullptr;
+    if (!layout || SizeofResource(instance, found) < sizeof(ToolBarResource) || layout->version != 1) return nullptr;
+
+    toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
+                                   TBSTYLE_TOOLTIPS | TBSTYLE_LIST | TBSTYLE_TRANSPARENT | CCS_NODIVIDER |
+                                   CCS_NORESIZE | CCS_NOPARENTALIGN,
+                               0, 0, 100, 100, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_GP_VIEW_TOOLBAR)),
+                               instance, nullptr);
+    if (!toolbar_) return nullptr;
+    SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(layout->width, layout->height));
+    // The placeholder buttons of the resource, then none of them.
+    const WORD* commands = reinterpret_cast<const WORD*>(layout + 1);
+    for (WORD i = 0; i < layout->count; ++i) {
+        TBBUTTON button{};
+        button.iBitmap = commands[i] ? i : I_IMAGENONE;
+        button.idCommand = commands[i];
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = commands[i] ? BTNS_BUTTON : BTNS_SEP;
+        SendMessageW(toolbar_, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+    }
+    SendMessageW(toolbar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
+    while (SendMessageW(toolbar_, TB_DELETEBUTTON, 0, 0)) {
+    }
+
+    // Labels: TB_ADDSTRING takes a list of texts each ended by a NUL.
+    std::wstring labels;
+    for (int id : kLabelOrder) labels += ToolBarLabel(LoadResourceString(id)) + L'\0';
+    labels += L'\0';
+    const LRESULT firstLabel = SendMessageW(toolbar_, TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(labels.c_str()));
+
+    std::vector<TBBUTTON> buttons;
+    for (const ButtonRow& row : kButtons) {
+        TBBUTTON button{};
+        if (row.command == 0) {
+            button.fsStyle = BTNS_SEP;
+        } else {
+            button.iBitmap = row.image;
+            button.idCommand = row.command;
+            button.fsState = TBSTATE_ENABLED;
+            button.fsStyle = static_cast<BYTE>(BTNS_SHOWTEXT | BTNS_AUTOSIZE | (row.dropDown ? BTNS_DROPDOWN : 0));
+            const int place = static_cast<int>(std::find(std::begin(kLabelOrder), std::end(kLabelOrder), row.labelString) -
+                                               std::begin(kLabelOrder));
+            button.iString = firstLabel + place;
+        }
+        buttons.push_back(button);
+    }
+    SendMessageW(toolbar_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+
+    // The five pictures of bitmap 204.
+    HBITMAP strip = static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDB_GP_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (strip) {
+        images_ = ImageList_Create(layout->width, layout->height, ILC_COLOR24 | ILC_MASK, 5, 0);
+        if (images_) ImageList_AddMasked(images_, strip, kMaskColour);
+        DeleteObject(strip);
+        SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+    }
+    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+    return toolbar_;
+}
+
+SIZE FrameToolBar::IdealSize() const
+{
+    SIZE size{0, 0};
+    if (!toolbar_) return size;
+    SendMessageW(toolbar_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
+    return size;
+}
+
+POINT FrameToolBar::ButtonBottomLeft(UINT command) const
+{
+    RECT button{};
+    SendMessageW(toolbar_, TB_GETRECT, command, reinterpret_cast<LPARAM>(&button));
+    POINT corner{button.left, button.bottom};
+    ClientToScreen(toolbar_, &corner);
+    return corner;
+}
+
+HWND FrameRebar::Create(HWND frame)
+{
+    rebar_ = CreateWindowExW(WS_EX_TOOLWINDOW, REBARCLASSNAMEW, L"",
+                             WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | RBS_VARHEIGHT |
+                                 RBS_BANDBORDERS | RBS_AUTOSIZE | CCS_NODIVIDER | CCS_TOP,
+                             0, 0, 100, 100, frame, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!rebar_) return nullptr;
+    REBARINFO info{};
+    info.cbSize = sizeof(info);
+    if (!SendMessageW(rebar_, RB_SETBARINFO, 0, reinterpret_cast<LPARAM>(&info))) {
+        DestroyWindow(rebar_);
+        rebar_ = nullptr;
+    }
+    return rebar_;
+}
+
+int FrameRebar::AddBand(HWND child, SIZE size, bool newRow, bool gripper)
+{
+    if (!rebar_ || !child) return -1;
+    REBARBANDINFOW band{};
+    band.cbSize = sizeof(band);
+    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE | RBBIM_IDEALSIZE;
+    band.fStyle = RBBS_CHILDEDGE | (newRow ? RBBS_BREAK : 0) | (gripper ? 0 : RBBS_NOGRIPPER);
+    band.hwndChild = child;
+    band.cxMinChild = 0;
+    band.cyMinChild = size.cy;
+    band.cx = size.cx;
+    band.cxIdeal = size.cx;
+    const int index = static_cast<int>(SendMessageW(rebar_, RB_GETBANDCOUNT, 0, 0));
+    if (!SendMessageW(rebar_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band))) return -1;
+    return index;
+}
+
+void FrameRebar::ShowBand(int index, bool show)
+{
+    if (rebar_) SendMessageW(rebar_, RB_SHOWBAND, static_cast<WPARAM>(index), show);
+}
+
+bool FrameRebar::BandVisible(int index) const
+{
+    if (!rebar_) return false;
+    REBARBANDINFOW band{};
+    band.cbSize = sizeof(band);
+    band.fMask = RBBIM_STYLE;
+    if (!SendMessageW(rebar_, RB_GETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)))
+        return false;
+    return !(band.fStyle & RBBS_HIDDEN);
+}
+
+HWND FrameStatusBar::Create(HWND frame, UINT id)
+{
+    status_ = CreateWindowExW(0, STATUSCLASSNAMEW, LoadResourceString(IDS_GP_READY).c_str(),
+                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    return status_;
+}
+
+void FrameStatusBar::SetText(const std::wstring& text)
+{
+    if (status_) SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring FrameStatusBar::Text() const
+{
+    if (!status_) return std::wstring();
+    const LRESULT length = LOWORD(SendMessageW(status_, SB_GETTEXTLENGTHW, 0, 0));
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(status_, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+void FrameStatusBar::ShowIdleText()
+{
+    SetText(LoadResourceString(IDS_GP_READY));
+}
+
+void FrameStatusBar::ShowMenuHelp(WPARAM wParam, LPARAM lParam)
+{
+    const UINT flags = HIWORD(wParam);
+    if (flags == 0xFFFF && lParam == 0) {
+        ShowIdleText();
+        return;
+    }
+    if (flags & (MF_POPUP | MF_SEPARATOR | MF_SYSMENU)) {
+        SetText(std::wstring());
+        return;
+    }
+    const std::wstring help = LoadResourceString(LOWORD(wParam));
+    SetText(help.substr(0, help.find(L'\n')));
+}
+
+RECT LayOutFrame(HWND frame, HWND rebar, HWND statusBar, HWND client)
+{
+    RECT area{};
+    GetClientRect(frame, &area);
+    if (rebar && IsWindowVisible(rebar)) {
+        SendMessageW(rebar, WM_SIZE, 0, 0);
+        RECT bar{};
+        GetWindowRect(rebar, &bar);
+        area.top += bar.bottom - bar.top;
+    }
+    if (statusBar && IsWindowVisible(statusBar)) {
+        SendMessageW(statusBar, WM_SIZE, 0, 0);
+        RECT bar{};
+        GetWindowRect(statusBar, &bar);
+        area.bottom -= bar.bottom - bar.top;
+    }
+    if (area.bottom < area.top) area.bottom = area.top;
+    if (client)
+        SetWindowPos(client, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    return area;
+}
+
+void ShowRevertDropDown(CommandBar& commandBar, const FrameToolBar& toolBar)
+{
+    const POINT corner = toolBar.ButtonBottomLeft(ID_GP_REVERT);
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_GP_MAINFRAME));
+    if (!menu) return;
+    HMENU file = GetSubMenu(menu, 0);
+    HMENU revert = file ? GetSubMenu(file, 1) : nullptr;
+    if (revert) commandBar.TrackPopupMenu(revert, corner.x, corner.y);
+    DestroyMenu(menu);
+}

@@ -1,0 +1,108 @@
+// The main frame's bars, built as the frame asks for them: the toolbar of
+// five text buttons, the rebar that holds the command bar and the toolbar,
+// the status bar with the menu help text, and the frame's layout.
+//
+// Typical wiring in the frame's creation:
+//
+//   commandBar.Create(rebar.Create(frame), frame);          // after rebar.Create
+//   commandBar.AttachMenu(GetMenu(frame)); SetMenu(frame, nullptr);
+//   toolBar.Create(rebar.Handle());                          // resource 207, labels, buttons, images
+//   rebar.AddBand(commandBar.Handle(), commandBar.IdealSize(), false, false);
+//   rebar.AddBand(toolBar.Handle(), toolBar.IdealSize(), true, true);
+//   statusBar.Create(frame);
+//   LayOutFrame(frame, rebar.Handle(), statusBar.Handle(), splitWindow);
+//
+// and in its message map: WM_SIZE -> LayOutFrame, WM_MENUSELECT ->
+// statusBar.ShowMenuHelp(wParam, lParam), TBN_DROPDOWN of ID_GP_REVERT ->
+// ShowRevertDropDown(...), 59392 -> rebar.ShowBand(1, ...) then LayOutFrame.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+class CommandBar;
+
+// The label of a toolbar label string: the text between its first and second
+// vertical bar, blanks kept ("|  Open       ||" gives "  Open       ").
+std::wstring ToolBarLabel(const std::wstring& resourceText);
+
+// The toolbar: made from toolbar resource 207 (flat, tool tips, text to the
+// right of images, transparent, id 59392, mixed-buttons mode), its
+// placeholder deleted, then the labels of strings 130, 129, 131, 132, 133 and
+// the nine buttons (Open, Revert... as a drop-down, Save, Show Code, Donate
+// with separators between), and the images of bitmap 204 (32 x 32, 24 bits,
+// masked by RGB(192, 192, 192)). It owns its image list.
+class FrameToolBar {
+public:
+    FrameToolBar() = default;
+    ~FrameToolBar();
+    FrameToolBar(const FrameToolBar&) = delete;
+    FrameToolBar& operator=(const FrameToolBar&) = delete;
+
+    // Creates the toolbar as a child of parent (normally the rebar). Returns
+    // nullptr, creating nothing, when resource 207 cannot be found or loaded.
+    HWND Create(HWND parent);
+    HWND Handle() const { return toolbar_; }
+    // The size of all its buttons in one row.
+    SIZE IdealSize() const;
+    // Screen point under the bottom-left corner of a button (by command).
+    POINT ButtonBottomLeft(UINT command) const;
+
+private:
+    HWND toolbar_ = nullptr;
+    HIMAGELIST images_ = nullptr;
+};
+
+// The rebar at the top of the frame: variable height, band borders,
+// automatic size, no divider. Bands keep their children visible when they
+// do not fit (cut off, not hidden).
+class FrameRebar {
+public:
+    // Creates the rebar as a child of frame. Returns nullptr (and leaves no
+    // window) when it cannot take its bar information.
+    HWND Create(HWND frame);
+    HWND Handle() const { return rebar_; }
+
+    // Adds a band holding child at the given size. newRow starts a new row;
+    // gripper shows the band's gripper. Returns the band's index or -1.
+    int AddBand(HWND child, SIZE size, bool newRow, bool gripper);
+    // Shows or hides a band (and with it its row when it is alone there).
+    void ShowBand(int index, bool show);
+    bool BandVisible(int index) const;
+
+private:
+    HWND rebar_ = nullptr;
+};
+
+// The status bar: size grip, "Ready" (string 57345) when idle, the help text
+// of a highlighted menu item while a menu is open.
+class FrameStatusBar {
+public:
+    HWND Create(HWND frame, UINT id = 59393);
+    HWND Handle() const { return status_; }
+
+    // For WM_MENUSELECT of the frame: the text of the string resource whose
+    // id is the highlighted item's command, up to its first line feed, or
+    // nothing; "Ready" again when the menu closes.
+    void ShowMenuHelp(WPARAM wParam, LPARAM lParam);
+    void ShowIdleText();
+    std::wstring Text() const;
+
+private:
+    void SetText(const std::wstring& text);
+    HWND status_ = nullptr;
+};
+
+// Lays the frame's client area out: the rebar at the top and the status bar
+// at the bottom (each when present and visible), the client window between.
+// Returns the client window's rectangle.
+RECT LayOutFrame(HWND frame, HWND rebar, HWND statusBar, HWND client);
+
+// Shows the "Revert..." pop-up of menu 128 (File, position 1) through the
+// command bar under the toolbar button, as the drop-down of button 301.
+void ShowRevertDropDown(CommandBar& commandBar, const FrameToolBar& toolBar);
+
+// A string resource of this program (empty when missing).
+std::wstring LoadResourceString(UINT id);

@@ -1,0 +1,113 @@
+// A menu bar drawn as a row of flat toolbar buttons, one per pop-up of a
+// menu, each opening its pop-up under it. Items carry no images.
+//
+// Keyboard, as users expect of a menu bar, anywhere inside the bar's
+// top-level window: Alt alone or F10 shows the mnemonics and enters the bar
+// (Left/Right move, Down/Up/Enter or a mnemonic letter open, Escape, Alt or
+// F10 leave); Alt+letter opens that menu; while a menu is open Left and
+// Right move to the neighbouring menu (Right opens a submenu where the
+// highlighted item has one, Left closes an open submenu first); Escape
+// closes the menu and leaves the bar.
+//
+// Every menu message goes on to the command target (normally the frame):
+// WM_COMMAND of the chosen item, WM_MENUSELECT (for the status bar's help
+// text), WM_INITMENUPOPUP, WM_UNINITMENUPOPUP, WM_ENTERMENULOOP and
+// WM_EXITMENULOOP.
+//
+// TrackPopupMenu shows any pop-up menu in the same way as the bar's own
+// (vertical, top-left at a point, left-to-right and top-to-bottom animation).
+//
+// Create it as Owned<CommandBar>; call CommandBar::RegisterWindowClass()
+// once before creating one.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "framework/Window.h"
+
+class CommandBar : public Window {
+public:
+    static constexpr const wchar_t* kClassName = L"GlimmerCommandBar";
+
+    CommandBar() = default;
+    ~CommandBar() override;
+
+    static bool RegisterWindowClass();
+
+    // Creates the bar as a child of parent (normally a rebar). The command
+    // target receives the menu messages; nullptr means the bar's top-level
+    // window.
+    HWND Create(HWND parent, HWND commandTarget = nullptr, UINT id = 0);
+
+    // Shows the menu's pop-ups as buttons. The bar owns the menu from here
+    // on and destroys it with its window (remove it from the frame with
+    // SetMenu(frame, nullptr) first). False when the menu has no pop-ups.
+    bool AttachMenu(HMENU menu);
+    HMENU Menu() const { return menu_; }
+
+    // The width and height the bar needs to show all its buttons.
+    SIZE IdealSize() const;
+    // The toolbar control that draws the buttons.
+    HWND Buttons() const { return toolbar_; }
+
+    // Shows a pop-up menu like the bar's own with its top-left corner at the
+    // screen point; the chosen command goes to the command target. Returns
+    // when the menu has closed.
+    void TrackPopupMenu(HMENU popup, int x, int y);
+
+    // State, for the frame and for tests (readable from any thread).
+    int OpenMenuIndex() const { return openIndex_; }
+    bool InKeyboardMode() const { return keyboardMode_; }
+    bool MnemonicsShown() const { return mnemonicsShown_; }
+    int HotIndex() const;
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override;
+
+private:
+    static LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR data);
+
+    bool FilterThreadMessage(MSG& message);
+    bool FilterMenuMessage(const MSG& message);
+    void OpenMenu(int index, bool byKeyboard);
+    void Track(HMENU popup, int x, int y, const RECT* exclude, bool byKeyboard);
+    void EnterKeyboardMode();
+    void LeaveKeyboardMode(bool restoreFocus);
+    void ShowMnemonics(bool show);
+    int MnemonicIndex(wchar_t letter) const;
+    int ButtonAt(POINT screen) const;
+    int ButtonCount() const;
+    void SetHot(int index);
+    bool OwnsMessageWindow(HWND window) const;
+    void ClearButtons();
+    HWND Target() const;
+
+    HWND toolbar_ = nullptr;
+    HWND target_ = nullptr;
+    HMENU menu_ = nullptr;
+    std::vector<std::wstring> labels_;
+
+    std::atomic<int> openIndex_{-1};
+    std::atomic<bool> keyboardMode_{false};
+    std::atomic<bool> mnemonicsShown_{false};
+    HWND focusBefore_ = nullptr;
+    HWND frame_ = nullptr;  // the top-level window whose menu keys we take
+    POINT lastMouse_{};
+    DWORD trackStart_ = 0;
+
+    // While a menu is open.
+    HMENU trackedPopup_ = nullptr;
+    int nextIndex_ = -1;
+    bool nextByKeyboard_ = false;
+    bool escaped_ = false;
+    int openDepth_ = 0;
+    HMENU selectedMenu_ = nullptr;
+    UINT selectedFlags_ = 0;
+};

@@ -1,0 +1,88 @@
+#include "framework/SplitWindow.h"
+
+#include <algorithm>
+
+bool SplitWindow::RegisterWindowClass()
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    return Window::RegisterWindowClass(windowClass);
+}
+
+HWND SplitWindow::Create(HWND parent, const RECT& rect, UINT id, DWORD style, DWORD exStyle)
+{
+    return Window::Create(kClassName, exStyle, L"", style, rect, parent, id);
+}
+
+int SplitWindow::BarHeight()
+{
+    return std::max(4, GetSystemMetrics(SM_CYSIZEFRAME));
+}
+
+int SplitWindow::ClientHeight() const
+{
+    RECT client{};
+    if (Handle()) GetClientRect(Handle(), &client);
+    return client.bottom - client.top;
+}
+
+void SplitWindow::SetPanes(HWND top, HWND bottom)
+{
+    top_ = top;
+    bottom_ = bottom;
+    Layout();
+}
+
+void SplitWindow::SetSplitPosition(int position)
+{
+    const int height = ClientHeight();
+    position_ = std::clamp(position, 0, std::max(0, height - BarHeight()));
+    bottomHeight_ = std::max(0, height - position_ - BarHeight());
+    Layout();
+}
+
+void SplitWindow::Layout()
+{
+    if (!Handle()) return;
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const int height = client.bottom - client.top;
+    if (bottomHeight_ < 0) {
+        position_ = std::max(0, (height - BarHeight()) / 2);
+    } else {
+        // The bottom pane keeps its height; the top pane takes the change.
+        position_ = std::max(0, height - BarHeight() - bottomHeight_);
+    }
+    const int bottomTop = std::min(height, position_ + BarHeight());
+    HDWP positions = BeginDeferWindowPos(2);
+    if (top_ && positions)
+        positions = DeferWindowPos(positions, top_, nullptr, 0, 0, client.right, position_,
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
+    if (bottom_ && positions)
+        positions = DeferWindowPos(positions, bottom_, nullptr, 0, bottomTop, client.right, height - bottomTop,
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
+    if (positions) EndDeferWindowPos(positions);
+    RECT bar{0, position_, client.right, bottomTop};
+    InvalidateRect(Handle(), &bar, TRUE);
+}
+
+bool SplitWindow::ProcessMessage(Message& message, LRESULT& result)
+{
+    switch (message.message) {
+    case WM_SIZE:
+        Layout();
+        result = 0;
+        return true;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+        if (HWND parent = GetParent(Handle())) {
+            result = SendMessageW(parent, message.message, message.wParam, message.lParam);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}

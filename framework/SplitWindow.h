@@ -1,0 +1,49 @@
+// A window split into a top and a bottom pane by a horizontal bar that the
+// user cannot move. When the window is resized the bottom pane keeps its
+// height and the top pane takes the change; SetSplitPosition places the bar.
+//
+// WM_COMMAND and WM_NOTIFY from the panes go on to the split window's parent
+// (the frame), whose answer is returned.
+//
+// Create it as Owned<SplitWindow>; call SplitWindow::RegisterWindowClass()
+// once before creating one.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/Window.h"
+
+class SplitWindow : public Window {
+public:
+    static constexpr const wchar_t* kClassName = L"GlimmerSplitWindow";
+
+    static bool RegisterWindowClass();
+
+    HWND Create(HWND parent, const RECT& rect, UINT id,
+                DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, DWORD exStyle = 0);
+
+    // The windows of the two panes (children of the split window); either
+    // may be nullptr.
+    void SetPanes(HWND top, HWND bottom);
+    HWND TopPane() const { return top_; }
+    HWND BottomPane() const { return bottom_; }
+
+    // Places the bar: the top pane becomes `position` pixels high (clamped
+    // to the client area). Until it is called the bar sits in the middle.
+    void SetSplitPosition(int position);
+    int SplitPosition() const { return position_; }
+    // The bar's thickness in pixels.
+    static int BarHeight();
+
+protected:
+    bool ProcessMessage(Message& message, LRESULT& result) override;
+
+private:
+    void Layout();
+    int ClientHeight() const;
+
+    HWND top_ = nullptr;
+    HWND bottom_ = nullptr;
+    int position_ = -1;
+    int bottomHeight_ = -1;
+};

@@ -1,0 +1,263 @@
+// The preview view and its browser host under Wine: the container's answers
+// to the control (ambient download control, host security manager), the
+// view's creation order and subscription, the notice where no engine can
+// draw, and create/refresh/destroy cycles that leave nothing behind.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <exdisp.h>
+#include <mshtmdid.h>
+#include <olectl.h>
+#include <servprov.h>
+#include <urlmon.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/ControlHost.h"
+#include "framework/Owned.h"
+#include "framework/TextConversion.h"
+#include "page/PreviewView.h"
+#include "style/StyleDocument.h"
+#include "tests/windows/WindowTestSupport.h"
+
+using namespace window_tests;
+
+namespace {
+
+class PreviewTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        ASSERT_TRUE(ControlHost::RegisterWindowClass());
+    }
+
+    void SetUp() override
+    {
+        folder_ = std::make_unique<TemporaryFolder>(L"glimmer-preview");
+        SetStartupDirectory(NarrowToUtf8(folder_->Path()));
+        host_ = std::make_unique<HostWindow>(L"Preview host", 700, 500);
+        ASSERT_NE(host_->Handle(), nullptr);
+    }
+    void TearDown() override
+    {
+        host_.reset();
+        PumpPending();
+        folder_.reset();
+    }
+
+    RECT HostClient() const
+    {
+        RECT client{};
+        GetClientRect(host_->Handle(), &client);
+        return client;
+    }
+
+    std::unique_ptr<TemporaryFolder> folder_;
+    std::unique_ptr<HostWindow> host_;
+};
+
+bool FileExists(const std::string& utf8Path)
+{
+    return GetFileAttributesW(WidenUtf8(utf8Path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+TEST_F(PreviewTest, ContainerAnswersAmbientDownloadControlAndUrlActions)
+{
+    Owned<ControlHost> host;
+    const std::wstring page = WidenUtf8(WorkingPagePath());
+    ASSERT_NE(host.Create(host_->Handle(), page, HostClient(), 1), nullptr);
+    ASSERT_NE(host.Control(), nullptr) << "the browser control could not be created";
+
+    // The control holds our site: the same object identity comes back from it.
+    IOleObject* object = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(host.Control()->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&object)));
+    IOleClientSite* heldSite = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(object->GetClientSite(&heldSite));
+    IUnknown* heldIdentity = nullptr;
+    heldSite->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&heldIdentity));
+    EXPECT_EQ(heldIdentity, host.Site());
+    heldIdentity->Release();
+    heldSite->Release();
+    object->Release();
+
+    // Ambient download control: pictures load and scripts run; no Java, no ActiveX.
+    IDispatch* ambient = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(host.Site()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&ambient)));
+    VARIANT value;
+    VariantInit(&value);
+    DISPPARAMS none{};
+    ASSERT_HRESULT_SUCCEEDED(ambient->Invoke(DISPID_AMBIENT_DLCONTROL, IID_NULL, LOCALE_USER_DEFAULT,
+                                             DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr));
+    ASSERT_EQ(value.vt, VT_I4);
+    const DWORD flags = static_cast<DWORD>(value.lVal);
+    const DWORD mustHave = DLCTL_NO_JAVA | DLCTL_NO_RUNACTIVEXCTLS | DLCTL_NO_DLACTIVEXCTLS | DLCTL_DLIMAGES;
+    EXPECT_EQ(flags & mustHave, mustHave);
+    EXPECT_EQ(flags & (DLCTL_NO_SCRIPTS | DLCTL_DOWNLOADONLY | DLCTL_SILENT), 0u);
+    VariantInit(&value);
+    EXPECT_EQ(ambient->Invoke(DISPID_AMBIENT_PALETTE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
+                              &value, nullptr, nullptr),
+              DISP_E_MEMBERNOTFOUND);
+    ambient->Release();
+
+    // The host security manager, reached as the control reaches it.
+    IServiceProvider* services = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(
+        host.Site()->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&services)));
+    IInternetSecurityManager* security = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(services->QueryService(SID_SInternetSecurityManager, IID_IInternetSecurityManager,
+                                                    reinterpret_cast<void**>(&security)));
+    void* other = nullptr;
+    EXPECT_EQ(services->QueryService(IID_IWebBrowserApp, IID_IUnknown, &other), E_NOINTERFACE);
+    services->Release();
+
+    struct Expected {
+        DWORD action;
+        HRESULT result;
+        DWORD policy;
+    };
+    const Expected answers[] = {
+        {URLACTION_SCRIPT_RUN, S_OK, URLPOLICY_ALLOW},
+        {URLACTION_ACTIVEX_RUN, S_FALSE, URLPOLICY_DISALLOW},
+        {URLACTION_ACTIVEX_OVERRIDE_OBJECT_SAFETY, S_FALSE, URLPOLICY_DISALLOW},
+        {URLACTION_DOWNLOAD_SIGNED_ACTIVEX, S_FALSE, URLPOLICY_DISALLOW},
+        {URLACTION_DOWNLOAD_UNSIGNED_ACTIVEX, S_FALSE, URLPOLICY_DISALLOW},
+        {URLACTION_SCRIPT_SAFE_ACTIVEX, S_FALSE, URLPOLICY_DISALLOW},
+        {URLACTION_SCRIPT_OVERRIDE_SAFETY, S_FALSE, URLPOLICY_DISALLOW},
+        {URLACTION_HTML_JAVA_RUN, S_FALSE, URLPOLICY_JAVA_PROHIBIT},
+        {URLACTION_JAVA_PERMISSIONS, S_FALSE, URLPOLICY_JAVA_PROHIBIT},
+        {URLACTION_SCRIPT_JAVA_USE, S_FALSE, URLPOLICY_JAVA_PROHIBIT},
+    };
+    for (const Expected& expected : answers) {
+        DWORD policy = 0xDEADBEEF;
+        const HRESULT hr = security->ProcessUrlAction(page.c_str(), expected.action, reinterpret_cast<BYTE*>(&policy),
+                                                      sizeof(policy), nullptr, 0, PUAF_DEFAULT, 0);
+        EXPECT_EQ(hr, expected.result) << std::hex << expected.action;
+        EXPECT_EQ(policy, expected.policy) << std::hex << expected.action;
+    }
+    // Everything else stays with the platform's own manager.
+    for (DWORD action : {DWORD(URLACTION_SHELL_FILE_DOWNLOAD), DWORD(URLACTION_HTML_SUBMIT_FORMS),
+                         DWORD(URLACTION_CROSS_DOMAIN_DATA)}) {
+        DWORD policy = 0xDEADBEEF;
+        EXPECT_EQ(security->ProcessUrlAction(page.c_str(), action, reinterpret_cast<BYTE*>(&policy), sizeof(policy),
+                                             nullptr, 0, PUAF_DEFAULT, 0),
+                  INET_E_DEFAULT_ACTION);
+        EXPECT_EQ(policy, 0xDEADBEEFu);
+    }
+    security->Release();
+}
+
+TEST_F(PreviewTest, ControlFillsTheHostAndFollowsItsSize)
+{
+    Owned<ControlHost> host;
+    ASSERT_NE(host.Create(host_->Handle(), L"C:\\nowhere\\page.html", RECT{10, 10, 410, 310}, 1), nullptr);
+    HWND control = host.ControlWindow();
+    ASSERT_NE(control, nullptr);
+    EXPECT_TRUE(IsWindowVisible(control));
+    for (SIZE size : {SIZE{400, 300}, SIZE{250, 120}, SIZE{640, 420}}) {
+        SetWindowPos(host.Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        RECT client{}, filled{};
+        GetClientRect(host.Handle(), &client);
+        GetWindowRect(control, &filled);
+        MapWindowPoints(nullptr, host.Handle(), reinterpret_cast<POINT*>(&filled), 2);
+        EXPECT_EQ(filled.left, client.left);
+        EXPECT_EQ(filled.top, client.top);
+        EXPECT_EQ(filled.right, client.right);
+        EXPECT_EQ(filled.bottom, client.bottom);
+    }
+    // A creation text without a colon hosts nothing.
+    Owned<ControlHost> empty;
+    ASSERT_NE(empty.Create(host_->Handle(), L"no address here", RECT{0, 0, 100, 100}, 2), nullptr);
+    EXPECT_EQ(empty.Control(), nullptr);
+    EXPECT_EQ(empty.ControlWindow(), nullptr);
+}
+
+TEST_F(PreviewTest, ViewWritesThePageSubscribesAndShowsTheNoticeWhereNothingDraws)
+{
+    ASSERT_FALSE(FileExists(WorkingPagePath()));
+    Owned<PreviewView> view;
+    ASSERT_NE(view.Create(host_->Handle(), HostClient()), nullptr);
+    EXPECT_TRUE(FileExists(WorkingPagePath())) << "the view writes the working page first";
+    ASSERT_NE(view.Browser(), nullptr);
+    EXPECT_TRUE(view.Subscribed());
+
+    BSTR location = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(view.Browser()->get_LocationURL(&location));
+    const std::wstring shown = location ? location : L"";
+    SysFreeString(location);
+
+    PumpUntil([&] { return view.PageShown() || view.NoticeShown(); });
+    if (view.PageShown()) {
+        // An engine drew the page: it is the working page, and no notice.
+        EXPECT_NE(shown.find(L"MySpace.html"), std::wstring::npos) << NarrowToUtf8(shown);
+        EXPECT_FALSE(view.NoticeShown());
+        view.Refresh();
+        PumpPending();
+        EXPECT_FALSE(view.NoticeShown());
+        return;
+    }
+    // This machine's Wine has no HTML engine: the navigation fails.
+    EXPECT_TRUE(FAILED(static_cast<HRESULT>(view.LastNavigateError())));
+    ASSERT_TRUE(view.NoticeShown());
+    EXPECT_EQ(view.NoticeText(), PreviewView::NoticeBodyText(WidenUtf8(WorkingPagePath())));
+    EXPECT_NE(view.NoticeText().find(WidenUtf8(WorkingPagePath())), std::wstring::npos);
+    EXPECT_FALSE(IsWindowVisible(view.ControlWindow())) << "the blank control is hidden under the notice";
+    EXPECT_TRUE(IsWindowVisible(view.Handle()));
+
+    // Refreshing keeps the notice and does not fail or hang.
+    for (int i = 0; i < 3; ++i) view.Refresh();
+    PumpPending();
+    EXPECT_TRUE(view.NoticeShown());
+    EXPECT_NE(view.Browser(), nullptr);
+}
+
+TEST_F(PreviewTest, NoControlWithoutAColonShowsTheNoticeAndRefreshDoesNothing)
+{
+    // A start-up directory on a network path without a drive letter.
+    SetStartupDirectory("\\\\nohost\\share");
+    Owned<PreviewView> view;
+    ASSERT_NE(view.Create(host_->Handle(), HostClient()), nullptr);
+    EXPECT_EQ(view.Browser(), nullptr);
+    EXPECT_FALSE(view.Subscribed());
+    EXPECT_TRUE(view.NoticeShown());
+    EXPECT_NE(view.NoticeText().find(L"\\\\nohost\\share\\MySpace.html"), std::wstring::npos);
+    view.Refresh();
+    EXPECT_TRUE(view.NoticeShown());
+}
+
+TEST_F(PreviewTest, HundredCreateRefreshDestroyCyclesLeaveNothingBehind)
+{
+    auto cycle = [&](int i) {
+        auto view = std::make_unique<Owned<PreviewView>>();
+        ASSERT_NE(view->Create(host_->Handle(), HostClient()), nullptr);
+        PumpUntil([&] { return view->PageShown() || view->NoticeShown(); }, 5000);
+        view->Refresh();
+        UpdateWindow(view->Handle());  // paints the notice (fonts made and freed)
+        if (i % 2) {
+            DestroyWindow(view->Handle());  // the window goes first, the object later
+            EXPECT_EQ(view->Browser(), nullptr);
+        }
+        view.reset();
+        PumpPending();
+    };
+    // The first cycle loads the control's libraries and the thread's helper windows.
+    cycle(0);
+    const long sites = ControlHost::LiveSiteCount();
+    const long sinks = PreviewView::LiveEventSinkCount();
+    const int gdi = CountGdiObjects();
+    const int user = CountUserObjects();
+    ASSERT_GT(gdi, 0);
+    ASSERT_GT(user, 0);
+    EXPECT_EQ(sites, 0);
+    EXPECT_EQ(sinks, 0);
+
+    for (int i = 1; i <= 100; ++i) cycle(i);
+
+    EXPECT_EQ(ControlHost::LiveSiteCount(), 0) << "a site reference is left";
+    EXPECT_EQ(PreviewView::LiveEventSinkCount(), 0) << "an event sink reference is left";
+    EXPECT_EQ(CountGdiObjects(), gdi);
+    EXPECT_EQ(CountUserObjects(), user);
+}
+
+} // namespace
