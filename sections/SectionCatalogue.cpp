@@ -6,7 +6,6 @@
 #include "sections/WindowStyles.h"
 
 #include <array>
-#include <stdexcept>
 
 namespace sections {
 namespace {
@@ -238,9 +237,12 @@ PageControlLists MakeControlLists()
 
 const CataloguePage& CataloguePageOf(SectionPageId page)
 {
+    // Called from the pages' message handlers: an unknown page is an empty
+    // page, not an exception.
+    static const CataloguePage none;
     for (const CataloguePage& entry : SectionCatalogue())
         if (entry.page == page) return entry;
-    throw std::out_of_range("no such section page");
+    return none;
 }
 
 const std::vector<std::string>& ItemsOf(ItemList list)

@@ -80,6 +80,7 @@ struct CataloguePage {
 
 // The sixteen pages in tab order.
 const std::vector<CataloguePage>& SectionCatalogue();
+// An id outside the sixteen gives an empty page (no title, no groups).
 const CataloguePage& CataloguePageOf(SectionPageId page);
 
 // The bitmap that every page shows at its top left.

@@ -6,8 +6,8 @@
 //   timed    ends by itself after 30 seconds;
 //   widen    the tab strip starts 400 pixels wide scrolled to its last tab
 //            and is widened to 900 pixels after a second;
-//   bigfont  after a second the icon-title font is doubled and the change
-//            broadcast (put back when the program ends): the strip remakes
+//   bigfont  after a second the icon-title font is doubled and the window
+//            told of it (put back when the program ends): the strip remakes
 //            its fonts and the container its layout.
 #include <windows.h>
 #include <commctrl.h>
@@ -104,7 +104,13 @@ protected:
                 if (SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(originalFont), &originalFont, 0)) {
                     LOGFONTW big = originalFont;
                     big.lfHeight *= 2;
-                    fontChanged = SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof(big), &big, SPIF_SENDCHANGE);
+                    // Not stored in the profile, so not broadcast either (the
+                    // system broadcasts only a stored change): the showcase
+                    // tells its own top-level window, as a broadcast would.
+                    fontChanged = SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof(big), &big, 0);
+                    if (fontChanged)
+                        SendMessageW(Handle(), WM_SETTINGCHANGE, SPI_SETICONTITLELOGFONT,
+                                     reinterpret_cast<LPARAM>(L"WindowMetrics"));
                 }
             } else if (message.wParam == kQuitTimer) {
                 PostQuitMessage(0);
@@ -117,7 +123,7 @@ protected:
             return false;
         case WM_DESTROY:
             if (fontChanged)
-                SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof(originalFont), &originalFont, SPIF_SENDCHANGE);
+                SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof(originalFont), &originalFont, 0);
             return false;
         case WM_CLOSE:
             PostQuitMessage(0);
