@@ -1,5 +1,7 @@
 #include "app/FrameBars.h"
 
+#include <cwchar>
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -213,9 +215,12 @@ std::wstring FrameStatusBar::Text() const
 {
     if (!status_) return std::wstring();
     const LRESULT length = LOWORD(SendMessageW(status_, SB_GETTEXTLENGTHW, 0, 0));
+    // WM_GETTEXT takes the buffer's size: if the text grows between the two
+    // messages (a menu highlight from another thread), it is cut, never
+    // written past the buffer as SB_GETTEXT would.
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(status_, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
+    SendMessageW(status_, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(wcslen(text.c_str()));
     return text;
 }
 
