@@ -125,71 +125,73 @@ LRESULT MainFrame::OnCreate(Message&)
 {
     HWND frame = Handle();
 
-    // 1. The start-up directory and with it the working page path.
+    // The working page lives in the folder the program was started in.
     SetStartupDirectory(NarrowToUtf8(CurrentDirectory()));
 
-    // 2. The command bar shows menu 128; the frame itself has no menu.
+    // The menu moves into the command bar, so the frame keeps no menu bar of
+    // its own.
     commandBar_.Create(frame, frame);
     HMENU menu = GetMenu(frame);
     SetMenu(frame, nullptr);
     if (menu && !commandBar_.AttachMenu(menu)) DestroyMenu(menu);
 
-    // 3.-4. The toolbar of nine buttons (nothing when resource 207 is missing).
+    // The toolbar loads its buttons and images itself; without its toolbar
+    // resource it stays empty and the frame works on through the menus.
     toolBar_.Create(frame);
 
-    // 5. The rebar: the command bar on the first row, the toolbar on a second.
+    // The rebar puts the command bar on the first row and the toolbar below.
     if (rebar_.Create(frame)) {
         rebar_.AddBand(commandBar_.Handle(), commandBar_.IdealSize(), false, false);
         if (toolBar_.Handle()) rebar_.AddBand(toolBar_.Handle(), toolBar_.IdealSize(), true, true);
     }
 
-    // 6. The status bar, "Ready".
+    // The status bar starts with its idle text.
     statusBar_.Create(frame);
 
-    // 7. The toolbar took its images of bitmap 204 when it was made.
-
-    // 8. The split window is the client area.
+    // The split window fills the client area between the bars.
     split_.Create(frame, RECT{}, kClientId);
     LayOut();
 
-    // 9. The working page. Without it every change would silently go
-    // nowhere: a folder that cannot take it ends the program here.
+    // Write the working page before anything shows it. Without it every
+    // change would silently go nowhere, so a folder that cannot take it ends
+    // the program here.
     if (!WriteWorkingPage()) {
         MessageBoxW(nullptr, StartupFolderNotWritableText(WidenUtf8(StartupDirectory())).c_str(),
                     LoadResourceString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
         return -1;
     }
 
-    // 10. The preview view, which writes the page once more and shows it.
+    // The preview writes the page once more and shows it.
     preview_.Create(split_.Handle());
     commands_.SetWindows(frame, preview_.Handle(), [this] { RefreshPreview(); });
 
-    // 11. The tab container with the strip's style word and a sunken edge.
+    // The tab container that holds the section pages, with a sunken edge.
     tabs_.SetStripStyle(kTabStripStyle);
     tabs_.Create(split_.Handle(), RECT{}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, kTabContainerId,
                  WS_EX_CLIENTEDGE);
 
-    // 12.-13. The sixteen pages in tab order, each sending its changes here;
-    // the first tab ends up selected.
+    // The section pages in tab order, each reporting its changes to this
+    // frame; the first tab ends up selected.
     pages_.Create(tabs_, frame);
 
-    // 14. Preview above, pages below; the pages keep their height.
+    // Preview above, pages below. The pages keep their height when the frame
+    // is resized, so the split is set from the bottom.
     split_.SetPanes(preview_.Handle(), tabs_.Handle());
     RECT client{};
     GetClientRect(frame, &client);
     split_.SetSplitPosition(client.bottom - client.top - kPagesPaneHeight);
 
-    // 15. Both bars are shown.
+    // Both bars start visible, and the View menu says so.
     SetMenuCheck(ID_GP_VIEW_TOOLBAR, true);
     SetMenuCheck(ID_GP_VIEW_STATUS_BAR, true);
 
-    // 16. Accelerators before every window; the idle step does nothing.
+    // The frame's keys are translated before any window sees them.
     if (MessageLoop* loop = MessageLoop::Current()) {
         loop->SetAccelerators(frame, accelerators_);
         loop->SetIdleStep([] {});
     }
 
-    // 17.
+    // Nothing has been changed yet, so closing now asks nothing.
     commands_.SetSaved(true);
     return 0;
 }

@@ -34,19 +34,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
     // Libraries from the system folder only, before anything loads one.
     UseSystemFolderForLibraries();
 
-    // 1. The component runtime for this thread, the bar controls.
+    // The browser control needs a single-threaded apartment; the bars and
+    // spin boxes need their common-control classes registered.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof(controls),
                                   ICC_COOL_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    // 2. Our window classes, the control-hosting one among them.
+    // Our own window classes, before the frame creates any of them.
     ControlHost::RegisterWindowClass();
     CommandBar::RegisterWindowClass();
     SplitWindow::RegisterWindowClass();
     MainFrame::RegisterWindowClass();
 
-    // 3.-4. The frame and the loop; every window is gone when it returns.
+    // Every window is gone by the time the loop returns.
     const int exitCode = RunMainFrame(show);
 
     if (SUCCEEDED(com)) CoUninitialize();
