@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "controls/TabStrip.h"
 #include "framework/Owned.h"
 #include "framework/Window.h"
@@ -37,6 +39,12 @@ public:
     // selected. Returns the tab's index, or -1.
     int AddPage(HWND page, bool withIcon = false);
 
+    // Makes the page of a tab that has none yet, when that tab is selected,
+    // and returns it (nullptr when it cannot be made: the tab then shows no
+    // page). Whoever sets it keeps it valid while the container lives, or
+    // sets nullptr first.
+    void SetPageMaker(std::function<HWND(int index)> maker) { pageMaker_ = std::move(maker); }
+
     HWND ActivePage() const { return activePage_; }
     TabStrip& Strip() { return strip_; }
     const TabStrip& Strip() const { return strip_; }
@@ -62,4 +70,5 @@ private:
     DWORD stripStyle_ = kDefaultStripStyle;
     Owned<TabStrip> strip_;
     HWND activePage_ = nullptr;
+    std::function<HWND(int index)> pageMaker_;
 };
