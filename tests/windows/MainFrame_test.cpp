@@ -418,27 +418,3 @@ TEST_F(MainFrameTest, AChangeClearsTheSavedFlagAndAccelerationIsTheFrames)
 }
 
 } // namespace
-TEST_F(MainFrameTest, TEMPCycles)
-{
-    ASSERT_EQ(RunLoopUntil([&] { return frame_.Pages().Count() == kPages; }), 0);
-    frame_.Destroy();
-    DispatchPending();
-    for (int round = 0; round < 3; ++round) {
-        const int gdi = window_tests::CountGdiObjects();
-        const int windows = window_tests::CountThreadWindows();
-        {
-            Owned<MainFrame> frame;
-            ASSERT_NE(frame.Create(), nullptr);
-            ShowWindow(frame.Handle(), SW_SHOWNORMAL);
-            const int stopAt = round == 0 ? kPages : 3;
-            RunLoopUntil([&] {
-                if (frame.Pages().Count() >= stopAt) PostMessageW(frame.Handle(), WM_CLOSE, 0, 0);
-                return false;
-            });
-            DispatchPending();
-        }
-        DispatchPending();
-        printf("round %d: gdi %d -> %d, windows %d -> %d\n", round, gdi, window_tests::CountGdiObjects(), windows,
-               window_tests::CountThreadWindows());
-    }
-}
