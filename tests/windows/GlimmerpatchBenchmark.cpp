@@ -21,9 +21,9 @@
 //              The program's window-manager and GDI objects and private
 //              bytes before and after.
 //
-//   GlimmerpatchBenchmark.exe [starts] [changes] [program]
-// program: another Glimmerpatch.exe to measure (a Windows path), for
-// comparing two builds with the same yardstick.
+//   GlimmerpatchBenchmark.exe [starts] [changes] [other programs...]
+// other programs: Glimmerpatch.exe of other builds (Windows paths), whose
+// start-up is measured beside this build's, start for start.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -137,33 +137,46 @@ void PrintRuns(const char* label, const std::vector<double>& values)
     std::printf("\n");
 }
 
-void BenchmarkStartUp(int starts, const std::wstring& glimmerpatch)
+struct ProgramRuns {
+    std::wstring path;
+    std::vector<double> visible, allPages, stretches;
+};
+
+// programs: this build's Glimmerpatch first, then any other builds to
+// compare with; their starts take turns with the baseline's, so that a
+// change in the machine's load reaches all of them alike.
+void BenchmarkStartUp(int starts, std::vector<ProgramRuns> programs)
 {
     const std::wstring baseline = FolderOfThisProgram() + L"\\StartupBaseline.exe";
-    std::vector<double> visible, allPages, stretches, yardstick;
+    std::vector<double> yardstick;
     // One start of each first, not counted: the system's files are cached then.
-    TimeOneStart(glimmerpatch, L"GlimmerpatchMainFrame", true);
+    for (const ProgramRuns& program : programs) TimeOneStart(program.path, L"GlimmerpatchMainFrame", true);
     TimeOneStart(baseline, L"StartupBaselineFrame", false);
     for (int i = 0; i < starts; ++i) {
-        const StartTimes program = TimeOneStart(glimmerpatch, L"GlimmerpatchMainFrame", true);
-        visible.push_back(program.visible);
-        allPages.push_back(program.allPages);
-        stretches.push_back(program.stretch);
+        for (ProgramRuns& program : programs) {
+            const StartTimes times = TimeOneStart(program.path, L"GlimmerpatchMainFrame", true);
+            program.visible.push_back(times.visible);
+            program.allPages.push_back(times.allPages);
+            program.stretches.push_back(times.stretch);
+        }
         yardstick.push_back(TimeOneStart(baseline, L"StartupBaselineFrame", false).visible);
     }
-    const double a = Median(visible), b = Median(yardstick);
-    std::printf("start-up, median of %d starts each (ms):\n", starts);
-    std::printf("  launch to visible window taking input: Glimmerpatch %.1f, one window + one dialog %.1f, "
-                "ratio %.2f (goal: within 3)\n",
-                a, b, b > 0 ? a / b : 0.0);
-    std::printf("  launch to all %d pages made: Glimmerpatch %.1f\n", kSectionPages, Median(allPages));
-    std::printf("  longest stretch without taking a message after showing: median %.1f, worst %.1f "
-                "(goal: under 250)\n",
-                Median(stretches), *std::max_element(stretches.begin(), stretches.end()));
-    PrintRuns("Glimmerpatch visible:", visible);
-    PrintRuns("Glimmerpatch all pages:", allPages);
-    PrintRuns("Glimmerpatch longest stretch:", stretches);
+    const double b = Median(yardstick);
+    std::printf("start-up, median of %d starts each (ms); one window + one dialog: %.1f\n", starts, b);
     PrintRuns("baseline visible:", yardstick);
+    for (const ProgramRuns& program : programs) {
+        std::printf("%ls\n", program.path.c_str());
+        const double a = Median(program.visible);
+        std::printf("  launch to visible window taking input: %.1f, ratio to the baseline %.2f (goal: within 3)\n", a,
+                    b > 0 ? a / b : 0.0);
+        std::printf("  launch to all %d pages made: %.1f\n", kSectionPages, Median(program.allPages));
+        std::printf("  longest stretch without taking a message after showing: median %.1f, worst %.1f "
+                    "(goal: under 250)\n",
+                    Median(program.stretches), *std::max_element(program.stretches.begin(), program.stretches.end()));
+        PrintRuns("visible:", program.visible);
+        PrintRuns("all pages:", program.allPages);
+        PrintRuns("longest stretch:", program.stretches);
+    }
 }
 
 struct Counts {
@@ -261,13 +274,15 @@ int main(int argc, char** argv)
 {
     const int starts = argc > 1 ? std::atoi(argv[1]) : 9;
     const int changes = argc > 2 ? std::atoi(argv[2]) : 10000;
-    std::wstring glimmerpatch = GlimmerpatchPath();
-    if (argc > 3 && argv[3][0]) {
-        glimmerpatch.clear();
-        for (const char* c = argv[3]; *c; ++c) glimmerpatch += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+    std::vector<ProgramRuns> programs{ProgramRuns{GlimmerpatchPath(), {}, {}, {}}};
+    for (int i = 3; i < argc; ++i) {
+        if (!argv[i][0]) continue;
+        std::wstring path;
+        for (const char* c = argv[i]; *c; ++c) path += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+        programs.push_back(ProgramRuns{path, {}, {}, {}});
     }
-    if (starts > 0) BenchmarkStartUp(starts, glimmerpatch);
+    if (starts > 0) BenchmarkStartUp(starts, programs);
     std::fflush(stdout);
-    if (changes > 0) BenchmarkChanges(changes, glimmerpatch);
+    if (changes > 0) BenchmarkChanges(changes, GlimmerpatchPath());
     return 0;
 }
