@@ -211,6 +211,8 @@ TEST_F(MainFrameTest, ShowsEveryTabAndTheFirstPageAtOnceAndMakesAChosenPageOnThe
     for (int i = 0; i < strip.TabCount(); ++i)
         EXPECT_EQ(strip.TabTitle(i), WidenUtf8(sections::SectionCatalogue()[static_cast<size_t>(i)].title)) << i;
     EXPECT_EQ(strip.SelectedIndex(), 0);
+    // The first tab is in sight at the start of the strip.
+    EXPECT_EQ(strip.ScrollOffset(), 0);
     HWND first = strip.TabPage(0);
     EXPECT_EQ(TextOf(first), strip.TabTitle(0));
     EXPECT_EQ(frame_.Tabs().ActivePage(), first);
