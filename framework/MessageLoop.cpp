@@ -67,14 +67,7 @@ int MessageLoop::Run()
             // A copy: the step may replace itself (a window it ends turns
             // the idle work off) while it runs.
             const std::function<bool()> step = idleStep_;
-            if (!step) break;
-            // Waiting on the queue for no time at all tells the system that
-            // the thread is ready for input before each step, as the empty
-            // queue above already does on Windows: WaitForInputIdle in a
-            // program that started this one returns now, not once all idle
-            // work is done (Wine marks a process idle only when it waits).
-            MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
-            idle = step();
+            idle = step && step();
         }
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) return static_cast<int>(message.wParam);
