@@ -6,7 +6,7 @@
 
 #include "app/UserNotices.h"
 #include "framework/MessageLoop.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "resources/ResourceIds.h"
 #include "style/StyleDocument.h"

@@ -3,9 +3,9 @@
 #include "app/AboutDialog.h"
 #include "page/WorkingPage.h"
 #include "resources/ResourceIds.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "style/CodeView.h"
-#include "style/DialogHelpers.h"
+#include "framework/DialogHelpers.h"
 #include "style/StyleDocument.h"
 #include "style/StyleFileDialogs.h"
 

@@ -3,7 +3,7 @@
 #include <exdispid.h>
 #include <ocidl.h>
 
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "style/StyleDocument.h"
 

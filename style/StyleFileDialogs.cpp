@@ -1,10 +1,10 @@
 #include "style/StyleFileDialogs.h"
 
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "resources/ResourceIds.h"
 #include "style/StyleDocument.h"
 #include "style/StyleFile.h"
-#include "style/DialogHelpers.h"
+#include "framework/DialogHelpers.h"
 
 #include <commdlg.h>
 

@@ -6,7 +6,7 @@
 #include <cwchar>
 
 #include "style/StyleDocument.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "tests/windows/BarsTestFrame.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)

@@ -15,7 +15,7 @@
 #include <tuple>
 #include <vector>
 
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "style/StyleDocument.h"
 #include "tests/windows/BarsTestFrame.h"
 #include "tests/windows/WindowTestSupport.h"

@@ -16,7 +16,7 @@
 
 #include "framework/ControlHost.h"
 #include "framework/Owned.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/PreviewView.h"
 #include "style/StyleDocument.h"
 #include "tests/windows/WindowTestSupport.h"
