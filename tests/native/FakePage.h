@@ -5,7 +5,7 @@
 #pragma once
 
 #include "sections/PageControls.h"
-#include "style/StyleDocument.h"
+#include "page/WorkingPage.h"
 #include "tests/native/TestSupport.h"
 
 #include <cstdint>

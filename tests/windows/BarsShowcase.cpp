@@ -5,7 +5,7 @@
 
 #include <cwchar>
 
-#include "style/StyleDocument.h"
+#include "page/WorkingPage.h"
 #include "style/Utf16.h"
 #include "tests/windows/BarsTestFrame.h"
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "style/Utf16.h"
-#include "style/StyleDocument.h"
+#include "page/WorkingPage.h"
 #include "tests/windows/BarsTestFrame.h"
 #include "tests/windows/WindowTestSupport.h"
 

@@ -18,7 +18,7 @@
 #include "framework/Owned.h"
 #include "style/Utf16.h"
 #include "page/PreviewView.h"
-#include "style/StyleDocument.h"
+#include "page/WorkingPage.h"
 #include "tests/windows/WindowTestSupport.h"
 
 using namespace window_tests;
