@@ -51,14 +51,13 @@ protected:
     void TearDown() override
     {
         frame_.Destroy();
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        PumpPending();
         SetCurrentDirectoryW(previous_.c_str());
     }
 
     bool Checked(UINT command) { return (GetMenuState(frame_.Menu(), command, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
-    Folder folder_{L"glimmerpatch-frame"};
+    TemporaryFolder folder_{L"glimmerpatch-frame"};
     std::wstring previous_;
     MessageLoop loop_;
     Owned<MainFrame> frame_;
@@ -89,6 +88,15 @@ TEST_F(MainFrameTest, TabsCarryThePageTitlesInCatalogueOrderWithTheFirstSelected
     EXPECT_EQ(strip.SelectedIndex(), 0);
     EXPECT_EQ(frame_.Tabs().ActivePage(), strip.TabPage(0));
     EXPECT_TRUE(IsWindowVisible(strip.TabPage(0)));
+}
+
+// The split bar stands at the frame's client height at creation less 247:
+// the preview above it is that high.
+TEST_F(MainFrameTest, ThePreviewTakesTheClientHeightLessThePagesPane)
+{
+    RECT client{};
+    GetClientRect(frame_.Handle(), &client);
+    EXPECT_EQ(Height(WindowRect(frame_.Preview().Handle())), client.bottom - 247);
 }
 
 TEST_F(MainFrameTest, ViewCommandsMoveTheirCheckMarks)
