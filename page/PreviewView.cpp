@@ -3,9 +3,8 @@
 #include <exdispid.h>
 #include <ocidl.h>
 
-#include "framework/TextConversion.h"
 #include "page/WorkingPage.h"
-#include "style/StyleDocument.h"
+#include "style/Utf16.h"
 
 namespace {
 long liveSinks = 0;

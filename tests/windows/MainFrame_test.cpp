@@ -15,13 +15,12 @@
 #include "ModalDriver.h"
 #include "PagesHostWindow.h"
 #include "ProgramDriver.h"
-#include "WindowTestSupport.h"
 #include "app/MainFrame.h"
 #include "framework/CommandBar.h"
 #include "framework/ControlHost.h"
 #include "framework/MessageLoop.h"
 #include "framework/SplitWindow.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "sections/SectionCatalogue.h"
 #include "style/StyleDocument.h"
@@ -33,13 +32,6 @@ namespace {
 constexpr UINT kViewToolbar = 59392;
 constexpr UINT kViewStatusBar = 59393;
 constexpr int kPages = sections::kSectionPageCount;
-
-std::wstring TextOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
 
 // Everything a user can see or change of a page and its controls, and what
 // the page keeps for its colour buttons, one line per control in sibling
@@ -155,8 +147,7 @@ protected:
     void TearDown() override
     {
         frame_.Destroy();
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        PumpPending();
         SetCurrentDirectoryW(previous_.c_str());
     }
 
@@ -181,13 +172,7 @@ protected:
         return code;
     }
 
-    void DispatchPending()
-    {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    }
-
-    Folder folder_{L"glimmerpatch-frame"};
+    TemporaryFolder folder_{L"glimmerpatch-frame"};
     std::wstring previous_;
     MessageLoop loop_;
     Owned<MainFrame> frame_;
@@ -259,7 +244,7 @@ TEST_F(MainFrameTest, PagesMadeWhileIdleEqualPagesMadeAtOnceAndAChangeMeanwhileL
                   return made == kPages;
               }),
               0);
-    DispatchPending();
+    PumpPending();
     EXPECT_LT(madeAtChange, kPages) << "the change came after the pages were made";
     EXPECT_EQ(refreshes, 1);
     EXPECT_FALSE(frame_.Saved());
@@ -315,7 +300,7 @@ TEST_F(MainFrameTest, ClosingWhilePagesAreMadeAsksAsUsualAndLeavesNothingBehind)
                   1);
         EXPECT_TRUE(answer.Done()) << answer.Failure();
         EXPECT_EQ(frame.Handle(), nullptr);
-        DispatchPending();
+        PumpPending();
         return madeAtClose;
     };
 
@@ -323,7 +308,7 @@ TEST_F(MainFrameTest, ClosingWhilePagesAreMadeAsksAsUsualAndLeavesNothingBehind)
     // what the system keeps after a first use (of a page, of the prompt) is
     // there already.
     EXPECT_EQ(changeAndClose(frame_, kPages), kPages);
-    const int windows = window_tests::CountThreadWindows();
+    const int windows = window_tests::CountProcessWindows(GetCurrentProcessId());
     const int gdiObjects = window_tests::CountGdiObjects();
     {
         Owned<MainFrame> frame;
@@ -333,8 +318,8 @@ TEST_F(MainFrameTest, ClosingWhilePagesAreMadeAsksAsUsualAndLeavesNothingBehind)
         EXPECT_LT(madeAtClose, kPages);
         EXPECT_EQ(frame.Pages().Count(), madeAtClose) << "no page made after the close";
     }
-    DispatchPending();
-    EXPECT_EQ(window_tests::CountThreadWindows(), windows);
+    PumpPending();
+    EXPECT_EQ(window_tests::CountProcessWindows(GetCurrentProcessId()), windows);
     EXPECT_EQ(window_tests::CountGdiObjects(), gdiObjects);
 }
 
@@ -391,6 +376,14 @@ TEST_F(MainFrameTest, APageThatCannotBeMadeLeavesItsTabEmptyAndTheUserIsToldOnce
     loop_.Run();
     EXPECT_EQ(boxes.Count(), 1);
     EXPECT_EQ(frame_.Pages().Count(), 1);
+}
+
+// The frame is not shown yet when it sets the split, so the split window
+// still fills its client area: the bar put at the client height less 247
+// leaves the pages 247 pixels less the bar, which they keep.
+TEST_F(MainFrameTest, ThePagesPaneKeepsTheHeightTheSplitGaveIt)
+{
+    EXPECT_EQ(Height(WindowRect(frame_.Tabs().Handle())) + SplitWindow::BarHeight(), 247);
 }
 
 TEST_F(MainFrameTest, ViewCommandsMoveTheirCheckMarks)

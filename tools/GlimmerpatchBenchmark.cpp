@@ -37,7 +37,7 @@
 #include <string>
 #include <vector>
 
-#include "ProgramDriver.h"
+#include "tests/windows/ProgramDriver.h"
 #include "sections/SectionCatalogue.h"
 
 using namespace program_driver;
@@ -130,7 +130,7 @@ DWORD WINAPI WatchForInputIdle(void* parameter)
 StartTimes TimeOneStart(const std::wstring& program, const wchar_t* frameClass, bool hasPages)
 {
     StartTimes times;
-    Folder folder(L"glimmerpatch-bench-start");
+    TemporaryFolder folder(L"glimmerpatch-bench-start");
     Program running;
     const LARGE_INTEGER started = Now();
     if (!running.Start(folder.Path(), program)) return times;
@@ -232,13 +232,13 @@ struct Counts {
 
 Counts CountObjects(const Program& program)
 {
-    return Counts{CountProcessUserObjects(program.Process(), program.Id()), CountProcessGdiObjects(program.Process()),
+    return Counts{CountUserObjects(program.Process()), CountGdiObjects(program.Process()),
                   PrivateBytes(program.Process()), WorkingSetBytes(program.Process())};
 }
 
 void BenchmarkChanges(int changes, const std::wstring& glimmerpatch)
 {
-    Folder folder(L"glimmerpatch-bench-changes");
+    TemporaryFolder folder(L"glimmerpatch-bench-changes");
     Program program;
     if (!program.Start(folder.Path(), glimmerpatch)) {
         std::printf("changes: cannot start Glimmerpatch\n");
