@@ -154,6 +154,13 @@ protected:
         std::atomic<bool> done{false};
         std::thread driver([&] {
             script();
+            // A failed step may leave a menu open, and this thread's loop
+            // with it: close it so that the failure is told, not a hang.
+            for (int i = 0; i < 5 && !OpenPopups().empty(); ++i) {
+                ADD_FAILURE() << "a menu was left open";
+                PressKeys({VK_ESCAPE});
+                WaitFor([] { return OpenPopups().empty(); }, 1000);
+            }
             done = true;
         });
         const bool finished = PumpUntil([&] { return done.load(); }, 90000);
