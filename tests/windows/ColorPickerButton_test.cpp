@@ -647,7 +647,7 @@ TEST(ColorPickerPaletteLoop, EndsOnAltF4FromTheKeyboard)
     HostedPicker hosted;
     ASSERT_TRUE(hosted.Make());
     HWND host = hosted.host.Handle();
-    SetForegroundWindow(host);
+    ASSERT_TRUE(window_tests::MakeForeground(host));
     SetFocus(hosted.picker.Handle());
     Script::owner_ = host;
     Script::Run({WithPalette([](HWND) {
