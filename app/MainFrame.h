@@ -40,8 +40,9 @@ public:
 
     // Creates the frame (default position and size, menu 128, accelerator
     // table 128). nullptr when it cannot be created - among others when the
-    // working page cannot be written into the start-up directory, which the
-    // user has then been told.
+    // working page cannot be written into the start-up directory or the tab
+    // strip or a section page cannot be made, which the user has then been
+    // told.
     HWND Create();
 
     // Whether the style has not changed since it was last loaded, saved or

@@ -50,6 +50,8 @@
 //   ControlHost.h      ControlHost: our in-place container of the web
 //                      browser control (ambient download control, host
 //                      security manager), with a notice in its place
+//   ButtonPresses.h    TreatDoubleClicksAsPresses: an owner-drawn button
+//                      takes a quick second click for a press
 //
 // A window class in full:
 //
