@@ -52,6 +52,8 @@
 //                      security manager), with a notice in its place
 //   ButtonPresses.h    TreatDoubleClicksAsPresses: an owner-drawn button
 //                      takes a quick second click for a press
+//   ComObject.h        ComObject<I...>: the one IUnknown of our own COM
+//                      objects; MakeComObject returns the first reference
 //
 // A window class in full:
 //
