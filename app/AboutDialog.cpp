@@ -4,7 +4,7 @@
 #include "framework/Owned.h"
 #include "app/ShellOpen.h"
 #include "resources/ResourceIds.h"
-#include "style/DialogHelpers.h"
+#include "framework/DialogHelpers.h"
 
 // The account is a placeholder on a reserved domain, not anybody's account.
 const wchar_t AboutDialog::kDonationAddress[] =

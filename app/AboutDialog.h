@@ -1,11 +1,12 @@
-// The About dialog, dialog 100: the application's name and version, and an
-// image button (1659, drawn from bitmap 221) that opens the donation page in
-// the user's browser. About (57664) and Donate (304) open the same dialog;
-// Donate does not open the page by itself.
+// The About dialog: the program's name and version, and a picture button
+// that opens the donation page in the user's browser. The About and Donate
+// commands both open this dialog; Donate never opens the page by itself, so
+// nobody lands on a payment page without seeing what it is for.
 //
-// Modal and owned by the window that is active when it opens. Only its OK
-// button (1662) ends it: there is no handler for the standard OK and Cancel
-// commands, so Escape does nothing.
+// Modal and owned by the window that is active when it opens. Only its own
+// OK button ends it: the standard OK and Cancel commands have no handler, so
+// Escape does nothing. Its template and control ids are the IDD_GP_ABOUT
+// block of resources/ResourceIds.h.
 #pragma once
 
 #include <windows.h>
@@ -18,8 +19,8 @@ public:
     AboutDialog() = default;
     ~AboutDialog() override;
 
-    // Runs the dialog owned by owner; returns 1662, or -1 when it could not
-    // be created.
+    // Runs the dialog owned by owner; returns the id of its OK button
+    // (IDC_GP_ABOUT_OK), or -1 when it could not be created.
     INT_PTR Show(HWND owner);
 
     // The donation page: the payment service's web address with the query

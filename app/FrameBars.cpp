@@ -119,7 +119,7 @@ HWND FrameToolBar::Create(HWND parent)
     }
     SendMessageW(toolbar_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
 
-    // The five pictures of bitmap 204.
+    // The five pictures of the toolbar bitmap.
     HBITMAP strip = static_cast<HBITMAP>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDB_GP_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (strip) {

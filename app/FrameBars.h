@@ -6,7 +6,7 @@
 //
 //   commandBar.Create(rebar.Create(frame), frame);          // after rebar.Create
 //   commandBar.AttachMenu(GetMenu(frame)); SetMenu(frame, nullptr);
-//   toolBar.Create(rebar.Handle());                          // resource 207, labels, buttons, images
+//   toolBar.Create(rebar.Handle());                          // layout, labels, buttons, images
 //   rebar.AddBand(commandBar.Handle(), commandBar.IdealSize(), false, false);
 //   rebar.AddBand(toolBar.Handle(), toolBar.IdealSize(), true, true);
 //   statusBar.Create(frame);
@@ -14,7 +14,8 @@
 //
 // and in its message map: WM_SIZE -> LayOutFrame, WM_MENUSELECT ->
 // statusBar.ShowMenuHelp(wParam, lParam), TBN_DROPDOWN of ID_GP_REVERT ->
-// ShowRevertDropDown(...), 59392 -> rebar.ShowBand(1, ...) then LayOutFrame.
+// ShowRevertDropDown(...), ID_GP_VIEW_TOOLBAR -> rebar.ShowBand(1, ...) then
+// LayOutFrame.
 #pragma once
 
 #include <windows.h>
@@ -22,18 +23,23 @@
 
 #include <string>
 
+#include "resources/ResourceIds.h"
+
 class CommandBar;
 
 // The label of a toolbar label string: the text between its first and second
 // vertical bar, blanks kept ("|  Open       ||" gives "  Open       ").
 std::wstring ToolBarLabel(const std::wstring& resourceText);
 
-// The toolbar: made from toolbar resource 207 (flat, tool tips, text to the
-// right of images, transparent, id 59392, mixed-buttons mode), its
-// placeholder deleted, then the labels of strings 130, 129, 131, 132, 133 and
-// the nine buttons (Open, Revert... as a drop-down, Save, Show Code, Donate
-// with separators between), and the images of bitmap 204 (32 x 32, 24 bits,
-// masked by RGB(192, 192, 192)). It owns its image list.
+// The toolbar: its buttons come from the toolbar layout resource
+// (IDR_GP_TOOLBAR), so the order lives in one place beside the menu. It is
+// flat, with tool tips and text to the right of the pictures, transparent
+// over the rebar, and takes the id of the command that shows and hides it
+// (ID_GP_VIEW_TOOLBAR). The layout's placeholder goes; the five labels come
+// from the string table and the nine buttons are Open, Revert... as a
+// drop-down, Save, Show Code and Donate with separators between. The
+// pictures are cut from one 32 x 32, 24-bit bitmap (IDB_GP_TOOLBAR) masked by
+// its light grey. It owns its image list.
 class FrameToolBar {
 public:
     FrameToolBar() = default;
@@ -42,7 +48,8 @@ public:
     FrameToolBar& operator=(const FrameToolBar&) = delete;
 
     // Creates the toolbar as a child of parent (normally the rebar). Returns
-    // nullptr, creating nothing, when resource 207 cannot be found or loaded.
+    // nullptr, creating nothing, when the toolbar layout cannot be found or
+    // loaded.
     HWND Create(HWND parent);
     HWND Handle() const { return toolbar_; }
     // The size of all its buttons in one row.
@@ -76,11 +83,12 @@ private:
     HWND rebar_ = nullptr;
 };
 
-// The status bar: size grip, "Ready" (string 57345) when idle, the help text
-// of a highlighted menu item while a menu is open.
+// The status bar: size grip, "Ready" (IDS_GP_READY) when idle, the help text
+// of a highlighted menu item while a menu is open. Its id is that of the
+// command that shows and hides it.
 class FrameStatusBar {
 public:
-    HWND Create(HWND frame, UINT id = 59393);
+    HWND Create(HWND frame, UINT id = ID_GP_VIEW_STATUS_BAR);
     HWND Handle() const { return status_; }
 
     // For WM_MENUSELECT of the frame: the text of the string resource whose
@@ -100,8 +108,9 @@ private:
 // Returns the client window's rectangle.
 RECT LayOutFrame(HWND frame, HWND rebar, HWND statusBar, HWND client);
 
-// Shows the "Revert..." pop-up of menu 128 (File, position 1) through the
-// command bar under the toolbar button, as the drop-down of button 301.
+// Shows the "Revert..." pop-up of the File menu through the command bar under
+// the toolbar's Revert button (ID_GP_REVERT), as that button's drop-down, so
+// the toolbar offers the same two choices as the menu.
 void ShowRevertDropDown(CommandBar& commandBar, const FrameToolBar& toolBar);
 
 // A string resource of this program (empty when missing).

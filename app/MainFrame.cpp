@@ -6,7 +6,7 @@
 
 #include "app/UserNotices.h"
 #include "framework/MessageLoop.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "resources/ResourceIds.h"
 #include "style/StyleDocument.h"
@@ -70,7 +70,7 @@ const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
 
     // The "Revert..." button's own command: pressing it drops the menu down.
     OnCommandId(ID_GP_REVERT, &MainFrame::OnNothing),
-    // The commands of accelerator table 128, which the frame takes so that
+    // The commands of the accelerator table, which the frame takes so that
     // the keys never reach an edit of a page, and acts on none of.
     OnCommandId(ID_GP_NEW, &MainFrame::OnNothing),
     OnCommandId(ID_GP_KEY_OPEN, &MainFrame::OnNothing),

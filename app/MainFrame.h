@@ -1,8 +1,8 @@
 // The main frame: Glimmerpatch's one top-level window. It sets the start-up
 // directory and the working page path, writes the working page, and holds
-// for the whole run the command bar (menu 128), the toolbar, the rebar, the
-// status bar and the split window with the preview view above the tab
-// container and its sixteen section pages.
+// for the whole run the command bar with the frame's menu, the toolbar, the
+// rebar, the status bar and the split window with the preview view above the
+// tab container and its sixteen section pages.
 //
 // Every change a section page writes arrives here as WM_APP+1 (sent, so the
 // page is written when it arrives): the saved flag goes to no and the
@@ -38,11 +38,11 @@ public:
 
     static bool RegisterWindowClass();
 
-    // Creates the frame (default position and size, menu 128, accelerator
-    // table 128). nullptr when it cannot be created - among others when the
-    // working page cannot be written into the start-up directory or the tab
-    // strip or a section page cannot be made, which the user has then been
-    // told.
+    // Creates the frame at the default position and size, with the frame's
+    // menu and accelerator table (IDR_GP_MAINFRAME, IDR_GP_ACCELERATORS).
+    // nullptr when it cannot be created - among others when the working page
+    // cannot be written into the start-up directory or the tab strip or a
+    // section page cannot be made, which the user has then been told.
     HWND Create();
 
     // Whether the style has not changed since it was last loaded, saved or
@@ -53,7 +53,7 @@ public:
     void RefreshPreview();
 
     HACCEL Accelerators() const { return accelerators_; }
-    // Menu 128 as the command bar shows it.
+    // The frame's menu as the command bar shows it.
     HMENU Menu() const { return commandBar_.Menu(); }
     PreviewView& Preview() { return preview_; }
     TabContainer& Tabs() { return tabs_; }

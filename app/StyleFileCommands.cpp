@@ -1,26 +1,12 @@
 #include "app/StyleFileCommands.h"
 
 #include "app/AboutDialog.h"
+#include "framework/DialogHelpers.h"
 #include "page/WorkingPage.h"
 #include "resources/ResourceIds.h"
-#include "framework/TextConversion.h"
 #include "style/CodeView.h"
-#include "style/DialogHelpers.h"
-#include "style/StyleDocument.h"
 #include "style/StyleFileDialogs.h"
-
-namespace {
-
-// Command ids of the menu and toolbar.
-constexpr UINT kOpen = 300;
-constexpr UINT kSave = 302;
-constexpr UINT kShowCode = 303;
-constexpr UINT kDonate = 304;
-constexpr UINT kRevertToSaved = 32778;
-constexpr UINT kRevertToDefault = 32779;
-constexpr UINT kAbout = 57664;
-
-} // namespace
+#include "style/Utf16.h"
 
 const wchar_t StyleFileCommands::kLoadPrompt[] = L" Load saved page?  All current changes will be lost! ";
 const wchar_t StyleFileCommands::kRevertToSavedPrompt[] = L" Revert to saved page?  All current changes will be lost! ";
@@ -38,13 +24,13 @@ void StyleFileCommands::SetWindows(HWND mainFrame, HWND preview, std::function<v
 bool StyleFileCommands::HandleCommand(UINT id)
 {
     switch (id) {
-    case kOpen: Open(); return true;
-    case kRevertToSaved: RevertToSaved(); return true;
-    case kRevertToDefault: RevertToDefault(); return true;
-    case kSave: Save(); return true;
-    case kShowCode: ShowCodeView(); return true;
-    case kDonate:
-    case kAbout: ShowAboutDialog(); return true;
+    case ID_GP_OPEN: Open(); return true;
+    case ID_GP_REVERT_TO_SAVED: RevertToSaved(); return true;
+    case ID_GP_REVERT_TO_DEFAULT: RevertToDefault(); return true;
+    case ID_GP_SAVE: Save(); return true;
+    case ID_GP_SHOW_CODE: ShowCodeView(); return true;
+    case ID_GP_DONATE:
+    case ID_GP_ABOUT: ShowAboutDialog(); return true;
     default: return false;
     }
 }
@@ -57,7 +43,7 @@ void StyleFileCommands::RefreshPreview()
 void StyleFileCommands::LoadAfterPrompt(const wchar_t* prompt)
 {
     if (!AskUser(mainFrame_, prompt)) return;
-    const bool loaded = OpenStyleFile(preview_);
+    const bool loaded = OpenStyleFile(preview_, StartupDirectory());
     if (loaded) RefreshPreview();
     saved_ = loaded;
 }
@@ -88,14 +74,14 @@ void StyleFileCommands::RevertToDefault()
 
 void StyleFileCommands::Save()
 {
-    saved_ = SaveStyleFile(preview_);
+    saved_ = SaveStyleFile(preview_, StartupDirectory());
 }
 
 void StyleFileCommands::PromptBeforeExit()
 {
     if (saved_) return;
     while (AskUser(mainFrame_, kExitPrompt)) {
-        if (SaveStyleFileWithResult(preview_) != StyleFileResult::Refused) return;
+        if (SaveStyleFileWithResult(preview_, StartupDirectory()) != StyleFileResult::Refused) return;
     }
 }
 

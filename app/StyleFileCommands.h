@@ -1,8 +1,9 @@
-// The commands that the main frame routes here: Open (300), Save (302),
-// Revert to Saved (32778), Revert to Default (32779), Show Code (303),
-// Donate (304), About (57664), the exit prompt of the close request, and
-// WM_APP+1 after a change; together with the saved flag that decides the
-// exit prompt.
+// The commands of the File menu and the toolbar that act on the working page
+// and on style files (Open, Save, Revert to Saved, Revert to Default), the
+// code view, Donate and About, and the prompt before the program closes. The
+// main frame routes those commands here (their ids are the ID_GP_ names of
+// resources/ResourceIds.h), and tells us after every change to the page, so
+// that this one place keeps the saved flag that decides the exit prompt.
 //
 // Wiring, in the main frame:
 //   - a member StyleFileCommands commands_;

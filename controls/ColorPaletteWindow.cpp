@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/PaletteColors.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 
 namespace {
 

@@ -13,6 +13,6 @@ constexpr UINT kColorPickerCancelled = 0x8004;    // after kColorPickerCloseUp: 
 
 struct ColorPickerNotification {
     NMHDR header;   // the button's window, its control id, the code
-    COLORREF color; // 0x00BBGGRR, or 0xFF000000 for the automatic colour
+    COLORREF color; // 0x00BBGGRR, or kAutomaticColor (style/ColorValue.h)
     BOOL valid;     // 0 while tracking with no entry under the pointer
 };

@@ -385,141 +385,186 @@ LRESULT CALLBACK CommandBar::FrameProcedure(HWND window, UINT message, WPARAM wP
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+const MessageEntry<CommandBar> CommandBar::kMessageMap[] = {
+    OnMessage(WM_CREATE, &CommandBar::OnCreate),
+    OnMessage(WM_DESTROY, &CommandBar::OnDestroy),
+    OnMessage(WM_SIZE, &CommandBar::OnSize),
+    OnMessage(WM_ERASEBKGND, &CommandBar::OnEraseBackground),
+    OnNotifyCode(TBN_DROPDOWN, &CommandBar::OnDropDown),
+    OnMessage(kOpenMenuMessage, &CommandBar::OnOpenMenu),
+    OnMessage(WM_KEYDOWN, &CommandBar::OnKeyDown),
+    OnMessage(WM_CHAR, &CommandBar::OnChar),
+    OnMessage(WM_KILLFOCUS, &CommandBar::OnKillFocus),
+    OnMessage(WM_MENUSELECT, &CommandBar::OnMenuSelect),
+    OnMessage(WM_INITMENUPOPUP, &CommandBar::OnInitMenuPopup),
+    OnMessage(WM_UNINITMENUPOPUP, &CommandBar::OnUninitMenuPopup),
+    OnMessage(WM_COMMAND, &CommandBar::OnCommand),
+    OnMessage(WM_ENTERMENULOOP, &CommandBar::ForwardToTarget),
+    OnMessage(WM_EXITMENULOOP, &CommandBar::ForwardToTarget),
+};
+
 bool CommandBar::ProcessMessage(Message& message, LRESULT& result)
 {
-    switch (message.message) {
-    case WM_CREATE: {
-        toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_LIST |
-                                       TBSTYLE_TRANSPARENT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                                   0, 0, 100, 22, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-        if (!toolbar_) {
-            result = -1;
-            return true;
-        }
-        SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-        SendMessageW(toolbar_, TB_SETIMAGELIST, 0, 0);
-        SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
-        if (threadBars.empty())
-            getMessageHook =
-                SetWindowsHookExW(WH_GETMESSAGE, &CommandBar::GetMessageHook, nullptr, GetCurrentThreadId());
-        threadBars.push_back(this);
-        frame_ = GetAncestor(Handle(), GA_ROOT);
-        if (frame_ == Handle() ||
-            !SetWindowSubclass(frame_, &CommandBar::FrameProcedure, reinterpret_cast<UINT_PTR>(this), 0))
-            frame_ = nullptr;
-        result = 0;
-        return true;
+    return RouteMessage(this, kMessageMap, message, result);
+}
+
+LRESULT CommandBar::OnCreate(Message&)
+{
+    toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_LIST |
+                                   TBSTYLE_TRANSPARENT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                               0, 0, 100, 22, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!toolbar_) return -1;
+    SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolbar_, TB_SETIMAGELIST, 0, 0);
+    SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+    if (threadBars.empty())
+        getMessageHook = SetWindowsHookExW(WH_GETMESSAGE, &CommandBar::GetMessageHook, nullptr, GetCurrentThreadId());
+    threadBars.push_back(this);
+    frame_ = GetAncestor(Handle(), GA_ROOT);
+    if (frame_ == Handle() ||
+        !SetWindowSubclass(frame_, &CommandBar::FrameProcedure, reinterpret_cast<UINT_PTR>(this), 0))
+        frame_ = nullptr;
+    return 0;
+}
+
+LRESULT CommandBar::OnDestroy(Message& message)
+{
+    if (frame_) {
+        RemoveWindowSubclass(frame_, &CommandBar::FrameProcedure, reinterpret_cast<UINT_PTR>(this));
+        frame_ = nullptr;
     }
-    case WM_DESTROY:
-        if (frame_) {
-            RemoveWindowSubclass(frame_, &CommandBar::FrameProcedure, reinterpret_cast<UINT_PTR>(this));
-            frame_ = nullptr;
-        }
-        threadBars.erase(std::remove(threadBars.begin(), threadBars.end(), this), threadBars.end());
-        if (threadBars.empty() && getMessageHook) {
-            UnhookWindowsHookEx(getMessageHook);
-            getMessageHook = nullptr;
-        }
-        if (menu_) {
-            DestroyMenu(menu_);
-            menu_ = nullptr;
-        }
-        return false;
-    case WM_SIZE: {
-        if (toolbar_) MoveWindow(toolbar_, 0, 0, LOWORD(message.lParam), HIWORD(message.lParam), TRUE);
-        result = 0;
-        return true;
+    threadBars.erase(std::remove(threadBars.begin(), threadBars.end(), this), threadBars.end());
+    if (threadBars.empty() && getMessageHook) {
+        UnhookWindowsHookEx(getMessageHook);
+        getMessageHook = nullptr;
     }
-    case WM_ERASEBKGND:
-        // The toolbar is transparent: the rebar's band shows through.
-        if (HWND parent = GetParent(Handle())) {
-            POINT origin{0, 0};
-            MapWindowPoints(Handle(), parent, &origin, 1);
-            HDC dc = reinterpret_cast<HDC>(message.wParam);
-            POINT old;
-            OffsetWindowOrgEx(dc, origin.x, origin.y, &old);
-            const LRESULT drawn = SendMessageW(parent, WM_ERASEBKGND, message.wParam, 0);
-            SetWindowOrgEx(dc, old.x, old.y, nullptr);
-            if (drawn) {
-                result = 1;
-                return true;
-            }
-        }
-        return false;
-    case WM_NOTIFY: {
-        const NMHDR* header = reinterpret_cast<const NMHDR*>(message.lParam);
-        if (header->hwndFrom == toolbar_ && header->code == TBN_DROPDOWN) {
-            const auto* dropDown = reinterpret_cast<const NMTOOLBARW*>(message.lParam);
-            PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(dropDown->iItem - 1), 0);
-            result = TBDDRET_DEFAULT;
-            return true;
-        }
-        return false;
+    if (menu_) {
+        DestroyMenu(menu_);
+        menu_ = nullptr;
     }
-    case kOpenMenuMessage:
-        OpenMenu(static_cast<int>(message.wParam), message.lParam != 0);
-        result = 0;
-        return true;
-    case WM_KEYDOWN:
-        if (!keyboardMode_) return false;
-        switch (message.wParam) {
-        case VK_LEFT:
-        case VK_RIGHT: {
-            const int count = ButtonCount();
-            const int hot = std::max(0, HotIndex());
-            SetHot((hot + (message.wParam == VK_LEFT ? count - 1 : 1)) % count);
-            break;
-        }
-        case VK_DOWN:
-        case VK_UP:
-        case VK_RETURN:
-            PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(std::max(0, HotIndex())), 1);
-            break;
-        case VK_ESCAPE:
-            LeaveKeyboardMode(true);
-            break;
-        default:
-            break;
-        }
-        result = 0;
-        return true;
-    case WM_CHAR:
-        if (keyboardMode_) {
-            const int index = MnemonicIndex(static_cast<wchar_t>(message.wParam));
-            if (index >= 0) PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
-            result = 0;
-            return true;
-        }
-        return false;
-    case WM_KILLFOCUS:
-        if (keyboardMode_ && openIndex_ < 0 && !trackingBar) LeaveKeyboardMode(false);
-        return false;
-    case WM_MENUSELECT:
-        if (trackingBar == this) {
-            selectedMenu_ = reinterpret_cast<HMENU>(message.lParam);
-            selectedFlags_ = HIWORD(message.wParam) == 0xFFFF ? 0 : HIWORD(message.wParam);
-        }
-        result = SendMessageW(Target(), message.message, message.wParam, message.lParam);
-        return true;
-    case WM_INITMENUPOPUP:
-        if (trackingBar == this) ++openDepth_;
-        result = SendMessageW(Target(), message.message, message.wParam, message.lParam);
-        return true;
-    case WM_UNINITMENUPOPUP:
-        if (trackingBar == this && openDepth_ > 0) --openDepth_;
-        result = SendMessageW(Target(), message.message, message.wParam, message.lParam);
-        return true;
-    case WM_COMMAND:
-        // Menu choices carry no window; the buttons' own clicks stay here.
-        if (message.lParam != 0) return false;
-        result = SendMessageW(Target(), message.message, message.wParam, message.lParam);
-        return true;
-    case WM_ENTERMENULOOP:
-    case WM_EXITMENULOOP:
-        result = SendMessageW(Target(), message.message, message.wParam, message.lParam);
-        return true;
+    message.handled = false;
+    return 0;
+}
+
+LRESULT CommandBar::OnSize(Message& message)
+{
+    if (toolbar_) MoveWindow(toolbar_, 0, 0, LOWORD(message.lParam), HIWORD(message.lParam), TRUE);
+    return 0;
+}
+
+LRESULT CommandBar::OnEraseBackground(Message& message)
+{
+    // The toolbar is transparent: the rebar's band shows through.
+    if (HWND parent = GetParent(Handle())) {
+        POINT origin{0, 0};
+        MapWindowPoints(Handle(), parent, &origin, 1);
+        HDC dc = reinterpret_cast<HDC>(message.wParam);
+        POINT old;
+        OffsetWindowOrgEx(dc, origin.x, origin.y, &old);
+        const LRESULT drawn = SendMessageW(parent, WM_ERASEBKGND, message.wParam, 0);
+        SetWindowOrgEx(dc, old.x, old.y, nullptr);
+        if (drawn) return 1;
+    }
+    message.handled = false;
+    return 0;
+}
+
+LRESULT CommandBar::OnDropDown(Message& message)
+{
+    const auto* dropDown = reinterpret_cast<const NMTOOLBARW*>(message.lParam);
+    if (dropDown->hdr.hwndFrom != toolbar_) {
+        message.handled = false;
+        return 0;
+    }
+    PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(dropDown->iItem - 1), 0);
+    return TBDDRET_DEFAULT;
+}
+
+LRESULT CommandBar::OnOpenMenu(Message& message)
+{
+    OpenMenu(static_cast<int>(message.wParam), message.lParam != 0);
+    return 0;
+}
+
+LRESULT CommandBar::OnKeyDown(Message& message)
+{
+    if (!keyboardMode_) {
+        message.handled = false;
+        return 0;
+    }
+    switch (message.wParam) {
+    case VK_LEFT:
+    case VK_RIGHT: {
+        const int count = ButtonCount();
+        const int hot = std::max(0, HotIndex());
+        SetHot((hot + (message.wParam == VK_LEFT ? count - 1 : 1)) % count);
+        break;
+    }
+    case VK_DOWN:
+    case VK_UP:
+    case VK_RETURN:
+        PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(std::max(0, HotIndex())), 1);
+        break;
+    case VK_ESCAPE:
+        LeaveKeyboardMode(true);
+        break;
     default:
-        return false;
+        break;
     }
+    return 0;
+}
+
+LRESULT CommandBar::OnChar(Message& message)
+{
+    if (!keyboardMode_) {
+        message.handled = false;
+        return 0;
+    }
+    const int index = MnemonicIndex(static_cast<wchar_t>(message.wParam));
+    if (index >= 0) PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
+    return 0;
+}
+
+LRESULT CommandBar::OnKillFocus(Message& message)
+{
+    if (keyboardMode_ && openIndex_ < 0 && !trackingBar) LeaveKeyboardMode(false);
+    message.handled = false;
+    return 0;
+}
+
+LRESULT CommandBar::OnMenuSelect(Message& message)
+{
+    if (trackingBar == this) {
+        selectedMenu_ = reinterpret_cast<HMENU>(message.lParam);
+        selectedFlags_ = HIWORD(message.wParam) == 0xFFFF ? 0 : HIWORD(message.wParam);
+    }
+    return ForwardToTarget(message);
+}
+
+LRESULT CommandBar::OnInitMenuPopup(Message& message)
+{
+    if (trackingBar == this) ++openDepth_;
+    return ForwardToTarget(message);
+}
+
+LRESULT CommandBar::OnUninitMenuPopup(Message& message)
+{
+    if (trackingBar == this && openDepth_ > 0) --openDepth_;
+    return ForwardToTarget(message);
+}
+
+LRESULT CommandBar::OnCommand(Message& message)
+{
+    // Menu choices carry no window; the buttons' own clicks stay here.
+    if (message.lParam != 0) {
+        message.handled = false;
+        return 0;
+    }
+    return ForwardToTarget(message);
+}
+
+LRESULT CommandBar::ForwardToTarget(Message& message)
+{
+    return SendMessageW(Target(), message.message, message.wParam, message.lParam);
 }

@@ -69,6 +69,24 @@ protected:
     bool ProcessMessage(Message& message, LRESULT& result) override;
 
 private:
+    LRESULT OnCreate(Message& message);
+    LRESULT OnDestroy(Message& message);
+    LRESULT OnSize(Message& message);
+    LRESULT OnEraseBackground(Message& message);
+    LRESULT OnDropDown(Message& message);
+    LRESULT OnOpenMenu(Message& message);
+    LRESULT OnKeyDown(Message& message);
+    LRESULT OnChar(Message& message);
+    LRESULT OnKillFocus(Message& message);
+    LRESULT OnMenuSelect(Message& message);
+    LRESULT OnInitMenuPopup(Message& message);
+    LRESULT OnUninitMenuPopup(Message& message);
+    LRESULT OnCommand(Message& message);
+    // The menu messages go on to the command target, whose answer is ours.
+    LRESULT ForwardToTarget(Message& message);
+
+    static const MessageEntry<CommandBar> kMessageMap[];
+
     static LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

@@ -40,7 +40,8 @@
 //   GdiHandles.h       GdiObject<H>, ImageList, WindowDC, MemoryDC,
 //                      SelectedObject; FillSolid and the other one-colour
 //                      drawing helpers
-//   TextConversion.h   UTF-8 <-> UTF-16 texts
+//   DialogHelpers.h    message boxes titled with the program's name,
+//                      centring a dialog over its owner
 //   SystemLibraries.h  UseSystemFolderForLibraries(), the first call of
 //                      every entry routine; LoadSystemLibrary
 //   CommandBar.h       CommandBar: a menu drawn as flat toolbar buttons, with
@@ -54,6 +55,9 @@
 //                      takes a quick second click for a press
 //   ComObject.h        ComObject<I...>: the one IUnknown of our own COM
 //                      objects; MakeComObject returns the first reference
+//
+// Texts cross between the portable core's UTF-8 and the wide Win32 API with
+// WidenUtf8 and NarrowToUtf8 of the core (style/Utf16.h).
 //
 // A window class in full:
 //
@@ -84,6 +88,7 @@
 #include "framework/CommandBar.h"
 #include "framework/ControlHost.h"
 #include "framework/Dialog.h"
+#include "framework/DialogHelpers.h"
 #include "framework/GdiHandles.h"
 #include "framework/MessageLoop.h"
 #include "framework/MessageMap.h"
@@ -92,5 +97,4 @@
 #include "framework/SplitWindow.h"
 #include "framework/SubclassedWindow.h"
 #include "framework/SystemLibraries.h"
-#include "framework/TextConversion.h"
 #include "framework/Window.h"

@@ -4,9 +4,8 @@
 #include <ocidl.h>
 
 #include "framework/ComObject.h"
-#include "framework/TextConversion.h"
 #include "page/WorkingPage.h"
-#include "style/StyleDocument.h"
+#include "style/Utf16.h"
 
 using Microsoft::WRL::ComPtr;
 

@@ -8,6 +8,12 @@
 
 namespace {
 
+std::string& StartupDirectoryValue()
+{
+    static std::string value;
+    return value;
+}
+
 void AppendFrame(std::string& page)
 {
     static const char* const kLines[] = {
@@ -29,6 +35,23 @@ void AppendFrame(std::string& page)
 }
 
 } // namespace
+
+void SetStartupDirectory(const std::string& directory)
+{
+    StartupDirectoryValue() = directory;
+    StyleDocument::SetPagePath(JoinPath(directory, "MySpace.html"));
+}
+
+const std::string& StartupDirectory()
+{
+    return StartupDirectoryValue();
+}
+
+// The style document holds the one copy of the path, the file it edits.
+const std::string& WorkingPagePath()
+{
+    return StyleDocument::PagePath();
+}
 
 std::string WorkingPageText()
 {

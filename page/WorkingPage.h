@@ -5,6 +5,15 @@
 
 #include <string>
 
+// The start-up folder and the working page in it, program settings set once
+// at start-up. Paths are UTF-8 texts. The working page is the start-up folder
+// followed by the page's file name ("\MySpace.html" on Windows); setting the
+// folder also points the style document (style/StyleDocument.h) at that page,
+// so every later edit goes to it.
+void SetStartupDirectory(const std::string& directory);
+const std::string& StartupDirectory();
+const std::string& WorkingPagePath();
+
 // The complete page text, built in memory: page frame, site style sheet, two
 // empty lines, the marker comment and default style block, then the body.
 std::string WorkingPageText();

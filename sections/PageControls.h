@@ -6,16 +6,14 @@
 #include <cstdint>
 #include <string>
 
+#include "style/ColorValue.h"
+
 namespace sections {
 
-// 0x00BBGGRR: bits 0-7 red, 8-15 green, 16-23 blue.
-using ColorValue = std::uint32_t;
-
-// The colour a colour picker button holds while its automatic entry is chosen.
-constexpr ColorValue kAutomaticColor = 0xFF000000;
-
 // Message numbers and notification codes that route a control change to its
-// handler (the page compares them with the Windows values it receives).
+// handler (the page compares them with the Windows values it receives). They
+// are copies, so that the core needs no Windows header; the Windows pages
+// (sections/WindowPageControls.cpp) check each against the real value.
 constexpr unsigned kRefreshMessage = 0x8000 + 1;    // WM_APP+1 to the main frame
 constexpr int kColorChangedCode = 0x8000;          // colour picker button, WM_NOTIFY
 constexpr int kDeltaPosCode = -722;                 // UDN_DELTAPOS, WM_NOTIFY

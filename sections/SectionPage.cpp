@@ -1,6 +1,6 @@
 #include "sections/SectionPage.h"
 
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "sections/PropertyHandlers.h"
 #include "sections/PropertyTable.h"
 

@@ -1,12 +1,20 @@
 #include "sections/WindowPageControls.h"
 
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 
 #include <commctrl.h>
 
 #include <string>
 
 namespace sections {
+
+// The portable core's copies of the Windows codes, tied to the real values
+// here: a wrong copy does not compile.
+static_assert(kRefreshMessage == WM_APP + 1, "the refresh message is WM_APP+1");
+static_assert(kDeltaPosCode == static_cast<int>(UDN_DELTAPOS), "UDN_DELTAPOS");
+static_assert(kSelChangeCode == CBN_SELCHANGE, "CBN_SELCHANGE");
+static_assert(kColorChangedCode == static_cast<int>(kColorPickerColorChanged),
+              "the colour picker's colour-changed code");
 
 void WindowPageControls::Clear()
 {

@@ -3,7 +3,7 @@
 #include "framework/Owned.h"
 #include "resources/ResourceIds.h"
 #include "style/StyleDocument.h"
-#include "style/DialogHelpers.h"
+#include "framework/DialogHelpers.h"
 
 #include <string>
 

@@ -1,10 +1,12 @@
-// The code view, dialog 116: the style code (StyleDocument::GetStyleCode)
-// in a white read-only box under short instructions, with a button that
-// copies it to the clipboard through the edit control's own copy.
+// The code view: the style code (StyleDocument::GetStyleCode) in a white
+// read-only box under short instructions, with a button that copies it to
+// the clipboard through the edit control's own copy, so the user can paste
+// the finished style block into the profile.
 //
 // Modal, created for each Show Code command and owned by the window that is
-// active then. Only its OK button (1566) ends it: there is no handler for the
-// standard OK and Cancel commands, so Escape does nothing.
+// active then. Only its own OK button ends it: the standard OK and Cancel
+// commands have no handler, so Escape does nothing. Its template and control
+// ids are the IDD_GP_CODE_VIEW block of resources/ResourceIds.h.
 #pragma once
 
 #include <windows.h>
@@ -13,8 +15,8 @@
 
 class CodeView : public Dialog {
 public:
-    // Runs the dialog owned by owner; returns 1566, or -1 when it could not
-    // be created.
+    // Runs the dialog owned by owner; returns the id of its OK button
+    // (IDC_GP_CODE_OK), or -1 when it could not be created.
     INT_PTR Show(HWND owner);
 
     // The instructions shown above the code (116 characters, LF line breaks,

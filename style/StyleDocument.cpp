@@ -9,13 +9,7 @@ const char kMarkerWord[] = "Glimmerpatch";
 const char kBlockEnd[] = "}\r\n";
 const char kDeclarationEnd[] = ";\r\n";
 
-std::string& StartupDirectoryValue()
-{
-    static std::string value;
-    return value;
-}
-
-std::string& WorkingPagePathValue()
+std::string& PagePathValue()
 {
     static std::string value;
     return value;
@@ -26,7 +20,7 @@ bool lastStoreFailed = false;
 // The reading operations load without touching the store result.
 bool ReadPage(std::string& page)
 {
-    return ReadWholeFile(WorkingPagePath(), page);
+    return ReadWholeFile(PagePathValue(), page);
 }
 
 // Removes the first declaration line with the key inside the block that
@@ -54,23 +48,17 @@ void SetDeclaration(std::string& page, TextPosition s, const std::string& proper
 
 } // namespace
 
-void SetStartupDirectory(const std::string& directory)
-{
-    StartupDirectoryValue() = directory;
-    WorkingPagePathValue() = JoinPath(directory, "MySpace.html");
-}
-
-const std::string& StartupDirectory()
-{
-    return StartupDirectoryValue();
-}
-
-const std::string& WorkingPagePath()
-{
-    return WorkingPagePathValue();
-}
-
 namespace StyleDocument {
+
+void SetPagePath(const std::string& path)
+{
+    PagePathValue() = path;
+}
+
+const std::string& PagePath()
+{
+    return PagePathValue();
+}
 
 bool LastStoreFailed()
 {
@@ -79,13 +67,13 @@ bool LastStoreFailed()
 
 bool LoadPage(std::string& page)
 {
-    lastStoreFailed = !ReadWholeFile(WorkingPagePath(), page);
+    lastStoreFailed = !ReadWholeFile(PagePath(), page);
     return !lastStoreFailed;
 }
 
 bool StorePage(const std::string& page)
 {
-    lastStoreFailed = !WriteWholeFile(WorkingPagePath(), page);
+    lastStoreFailed = !WriteWholeFile(PagePath(), page);
     return !lastStoreFailed;
 }
 

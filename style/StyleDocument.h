@@ -20,14 +20,12 @@
 #include <string>
 #include <vector>
 
-// Process-wide start-up directory and working page path, set once at start-up.
-// Paths are UTF-8 texts. The working page is the start-up directory followed
-// by the page's file name ("\MySpace.html" on Windows).
-void SetStartupDirectory(const std::string& directory);
-const std::string& StartupDirectory();
-const std::string& WorkingPagePath();
-
 namespace StyleDocument {
+
+// The file the document edits, a UTF-8 path: the working page, which the
+// program names once at start-up (SetStartupDirectory, page/WorkingPage.h).
+void SetPagePath(const std::string& path);
+const std::string& PagePath();
 
 // Replaces (or adds) one declaration as the last line of the selector's rule
 // block; appends a new rule block before "</style>" when the selector is

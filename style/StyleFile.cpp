@@ -119,7 +119,7 @@ Outcome WriteStyleFileFromPage(const std::string& path)
 std::string OutcomeMessage(Outcome outcome, Operation operation, const std::string& path)
 {
     const std::string file = "\"" + path + "\"";
-    const std::string page = "\"" + WorkingPagePath() + "\"";
+    const std::string page = "\"" + StyleDocument::PagePath() + "\"";
     const std::string nothing = operation == Operation::Load ? "Nothing was changed." : "Nothing was saved.";
     switch (outcome) {
     case Outcome::Done:

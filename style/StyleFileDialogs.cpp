@@ -1,17 +1,11 @@
 #include "style/StyleFileDialogs.h"
 
-#include "framework/TextConversion.h"
+#include "framework/DialogHelpers.h"
 #include "resources/ResourceIds.h"
-#include "style/StyleDocument.h"
 #include "style/StyleFile.h"
-#include "style/DialogHelpers.h"
+#include "style/Utf16.h"
 
 #include <commdlg.h>
-
-// The filter string's id, until the frame's string table defines it.
-#ifndef IDS_GP_STYLE_FILE_FILTER
-#define IDS_GP_STYLE_FILE_FILTER 134
-#endif
 
 namespace {
 
@@ -22,11 +16,11 @@ enum class DialogKind { Open, Save };
 
 // Shows the open or save dialog; false when the user cancels (or the dialog
 // cannot be shown), with path left empty.
-bool AskForFileName(DialogKind kind, std::wstring& path)
+bool AskForFileName(DialogKind kind, const std::string& folder, std::wstring& path)
 {
     path.clear();
     const std::wstring filter = StyleFileFilter();
-    const std::wstring initialFolder = WidenUtf8(StartupDirectory());
+    const std::wstring initialFolder = WidenUtf8(folder);
     wchar_t file[kFileNameLength] = {};
 
     OPENFILENAMEW dialog = {};
@@ -80,28 +74,28 @@ std::wstring StyleFileFilter()
     return filter;
 }
 
-StyleFileResult OpenStyleFileWithResult(HWND messageOwner)
+StyleFileResult OpenStyleFileWithResult(HWND messageOwner, const std::string& folder)
 {
     std::wstring path;
-    if (!AskForFileName(DialogKind::Open, path)) return StyleFileResult::Cancelled;
+    if (!AskForFileName(DialogKind::Open, folder, path)) return StyleFileResult::Cancelled;
     const std::string utf8 = NarrowToUtf8(path);
     return Report(StyleFile::LoadStyleFileIntoPage(utf8), StyleFile::Operation::Load, messageOwner, utf8);
 }
 
-StyleFileResult SaveStyleFileWithResult(HWND messageOwner)
+StyleFileResult SaveStyleFileWithResult(HWND messageOwner, const std::string& folder)
 {
     std::wstring path;
-    if (!AskForFileName(DialogKind::Save, path)) return StyleFileResult::Cancelled;
+    if (!AskForFileName(DialogKind::Save, folder, path)) return StyleFileResult::Cancelled;
     const std::string utf8 = NarrowToUtf8(path);
     return Report(StyleFile::WriteStyleFileFromPage(utf8), StyleFile::Operation::Save, messageOwner, utf8);
 }
 
-bool OpenStyleFile(HWND messageOwner)
+bool OpenStyleFile(HWND messageOwner, const std::string& folder)
 {
-    return OpenStyleFileWithResult(messageOwner) == StyleFileResult::Done;
+    return OpenStyleFileWithResult(messageOwner, folder) == StyleFileResult::Done;
 }
 
-bool SaveStyleFile(HWND messageOwner)
+bool SaveStyleFile(HWND messageOwner, const std::string& folder)
 {
-    return SaveStyleFileWithResult(messageOwner) == StyleFileResult::Done;
+    return SaveStyleFileWithResult(messageOwner, folder) == StyleFileResult::Done;
 }

@@ -1,11 +1,12 @@
 // The two style file operations with the system's open-file and save-file
 // dialogs (the text part is style/StyleFile.h).
 //
-// Both dialogs are owned by the window that is active when they open, start
-// in the start-up directory, offer the filter of string 134 ("CSS Files
-// (*.css)" selected first, then "All Files (*.*)") and take a name of up to
-// 260 characters. Messages about the chosen file are owned by messageOwner,
-// the preview view's window.
+// Both dialogs are owned by the window that is active when they open and
+// start in the folder they are given (the program passes its start-up
+// folder, where the working page is). They offer the style file filter of
+// the string table, "CSS Files (*.css)" selected first, then "All Files
+// (*.*)", and take a name of up to 260 characters. Messages about the chosen
+// file are owned by messageOwner, the preview view's window.
 #pragma once
 
 #include <windows.h>
@@ -25,19 +26,19 @@ enum class StyleFileResult {
 // "File format incorrect!"; a file that cannot be read (missing, a folder,
 // locked, over 16 MB) a message of the same kind naming it. Returns true
 // only when the working page now holds the file's text.
-bool OpenStyleFile(HWND messageOwner);
+bool OpenStyleFile(HWND messageOwner, const std::string& folder);
 
 // Asks for a file name (".css" is added to a name without extension; an
 // existing file is replaced only after the dialog's question) and writes the
 // working page's style block to it through the safe whole-file write. When
 // the write fails the old file stays as it was, a message names the file,
 // and the result is false.
-bool SaveStyleFile(HWND messageOwner);
+bool SaveStyleFile(HWND messageOwner, const std::string& folder);
 
 // The same two operations, telling a cancelled dialog from a refusal.
-StyleFileResult OpenStyleFileWithResult(HWND messageOwner);
-StyleFileResult SaveStyleFileWithResult(HWND messageOwner);
+StyleFileResult OpenStyleFileWithResult(HWND messageOwner, const std::string& folder);
+StyleFileResult SaveStyleFileWithResult(HWND messageOwner, const std::string& folder);
 
-// The filter of string 134 with every "|" turned into a NUL: the two
-// entries' names and patterns, ending in two NULs.
+// The style file filter string (IDS_GP_STYLE_FILE_FILTER) with every "|"
+// turned into a NUL: the two entries' names and patterns, ending in two NULs.
 std::wstring StyleFileFilter();

@@ -2,6 +2,7 @@
 // arbitrary selectors, properties and values, through the real load and
 // safe store on a folder in memory (/dev/shm where there is one).
 #include "style/FileText.h"
+#include "page/WorkingPage.h"
 #include "style/StyleDocument.h"
 #include "tests/fuzz/FuzzInput.h"
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "sections/PageControls.h"
-#include "style/StyleDocument.h"
+#include "page/WorkingPage.h"
 #include "tests/native/TestSupport.h"
 
 #include <cstdint>
@@ -19,7 +19,7 @@ namespace testing_support {
 
 class FakePage : public sections::PageControls {
 public:
-    std::map<int, sections::ColorValue> colors;     // missing: the automatic colour
+    std::map<int, ColorValue> colors;     // missing: the automatic colour
     std::map<int, std::string> texts;
     std::set<int> checked;
     std::map<int, std::uint32_t> ranges;
@@ -36,12 +36,12 @@ public:
 
     int Refreshes() const { return static_cast<int>(pagesAtRefresh.size()); }
 
-    sections::ColorValue ButtonColor(int id) const override
+    ColorValue ButtonColor(int id) const override
     {
         const auto found = colors.find(id);
-        return found == colors.end() ? sections::kAutomaticColor : found->second;
+        return found == colors.end() ? kAutomaticColor : found->second;
     }
-    void SetButtonColor(int id, sections::ColorValue color) override
+    void SetButtonColor(int id, ColorValue color) override
     {
         colors[id] = color;
         char hex[16];

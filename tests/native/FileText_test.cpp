@@ -1,5 +1,6 @@
 // Whole-file reads and writes: binary mode, odd paths, things that are not files.
 #include "style/FileText.h"
+#include "page/WorkingPage.h"
 #include "style/StyleDocument.h"
 #include "tests/native/TestSupport.h"
 

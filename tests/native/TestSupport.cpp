@@ -1,7 +1,7 @@
 #include "tests/native/TestSupport.h"
 
 #include "style/FileText.h"
-#include "style/StyleDocument.h"
+#include "page/WorkingPage.h"
 
 #include <atomic>
 #include <chrono>

@@ -5,8 +5,8 @@
 
 #include <cwchar>
 
-#include "style/StyleDocument.h"
-#include "framework/TextConversion.h"
+#include "page/WorkingPage.h"
+#include "style/Utf16.h"
 #include "tests/windows/BarsTestFrame.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)

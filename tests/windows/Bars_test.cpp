@@ -15,8 +15,8 @@
 #include <tuple>
 #include <vector>
 
-#include "framework/TextConversion.h"
-#include "style/StyleDocument.h"
+#include "style/Utf16.h"
+#include "page/WorkingPage.h"
 #include "tests/windows/BarsTestFrame.h"
 #include "tests/windows/WindowTestSupport.h"
 

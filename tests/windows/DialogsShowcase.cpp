@@ -7,7 +7,7 @@
 
 #include "framework/Owned.h"
 #include "app/AboutDialog.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "style/CodeView.h"
 #include "style/StyleDocument.h"

@@ -16,7 +16,7 @@
 #include "framework/ControlHost.h"
 #include "framework/MessageLoop.h"
 #include "framework/SplitWindow.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "sections/SectionCatalogue.h"
 #include "style/StyleDocument.h"

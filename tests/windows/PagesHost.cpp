@@ -13,7 +13,7 @@
 #include <shellapi.h>
 
 #include "framework/MessageLoop.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "style/StyleDocument.h"
 #include "tests/windows/PagesHostWindow.h"

@@ -17,9 +17,9 @@
 
 #include "framework/ControlHost.h"
 #include "framework/Owned.h"
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/PreviewView.h"
-#include "style/StyleDocument.h"
+#include "page/WorkingPage.h"
 #include "tests/windows/WindowTestSupport.h"
 
 using namespace window_tests;

@@ -177,7 +177,7 @@ protected:
             if (!IsWindowEnabled(window)) fake.disabled.insert(control.id);
             switch (control.kind) {
             case ControlKind::ColorButton:
-                if (page.ColorButton(control.id)->GetColor() != sections::kAutomaticColor)
+                if (page.ColorButton(control.id)->GetColor() != kAutomaticColor)
                     fake.colors[control.id] = page.ColorButton(control.id)->GetColor();
                 break;
             case ControlKind::CheckBox:

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "sections/SectionCatalogue.h"
 #include "style/StyleDocument.h"

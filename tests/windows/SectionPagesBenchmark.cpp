@@ -10,7 +10,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "sections/SectionCatalogue.h"
 #include "style/StyleDocument.h"

@@ -107,7 +107,7 @@ std::string ExpectedLine(const CataloguePage& page, const std::vector<TemplateCo
     if (control.className == std::string("Edit")) line << ((control.style & styles::kBorder) ? " edged" : " flat");
     if (control.kind == ControlKind::CheckBox) line << (control.checked ? " ticked" : " clear");
     if (control.kind == ControlKind::ColorButton)
-        line << " colour " << Hex(sections::kAutomaticColor) << " default " << Hex(control.defaultColor) << " \""
+        line << " colour " << Hex(kAutomaticColor) << " default " << Hex(control.defaultColor) << " \""
              << page.colorDefaultText << "\"";
     return line.str();
 }

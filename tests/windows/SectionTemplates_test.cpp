@@ -1,7 +1,7 @@
 // The compiled page templates read back from the program's resources and
 // compared with the catalogue they were written from: every control's class,
 // style, position, size, id and text, in template order. Also the picture.
-#include "framework/TextConversion.h"
+#include "style/Utf16.h"
 #include "resources/ResourceIds.h"
 #include "sections/SectionCatalogue.h"
 #include "sections/WindowStyles.h"

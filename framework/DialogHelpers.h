@@ -1,12 +1,14 @@
 // Small helpers of the system's dialogs: message boxes, always titled with
-// string 128 ("Glimmerpatch"), and centring a dialog over its owner.
+// the program's name so that every message says where it comes from, and
+// centring a dialog over its owner.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-// The application's title, string resource 128.
+// The program's name from its string table (IDS_APP_TITLE), or
+// "Glimmerpatch" when the string cannot be loaded.
 std::wstring ApplicationTitle();
 
 // Shows a message box titled ApplicationTitle() and returns its answer.

@@ -1,4 +1,4 @@
-#include "style/DialogHelpers.h"
+#include "framework/DialogHelpers.h"
 
 #include "resources/ResourceIds.h"
 
