@@ -96,49 +96,6 @@ TEST(DefaultStyleBlock, ParsesBackToTheTable)
     EXPECT_EQ(blanks, 22) << "22 rows of the layout end with an empty line";
 }
 
-TEST(DefaultStyleBlock, SampleRowsHoldTheirDeclarations)
-{
-    const std::vector<std::string> lines = DefaultBlockLines();
-    const std::vector<ParsedBlock> blocks = ParseRuleBlocks(lines, 2, lines.size() - 1);
-    ASSERT_EQ(blocks.size(), 92u);
-    using Lines = std::vector<std::string>;
-
-    EXPECT_EQ(blocks[2].selector, "div table{");
-    EXPECT_TRUE(blocks[2].declarations.empty());
-
-    EXPECT_EQ(blocks[8].selector, "table table table{");
-    EXPECT_EQ(blocks[8].declarations, (Lines{"position:relative;", "left: -6px;"}));
-    EXPECT_FALSE(blocks[8].blankAfter);
-
-    EXPECT_EQ(blocks[12].selector,
-              "div table form tr td font, div table form tr td a.navbar, div table form tr td table tr td a.man, "
-              "div table form tr td table tr td font{");
-    EXPECT_EQ(blocks[12].declarations,
-              (Lines{"font-family: Verdana;", "font-weight: normal;", "font-style: normal;", "font-size: 8pt;"}));
-    EXPECT_TRUE(blocks[12].blankAfter);
-
-    EXPECT_EQ(blocks[16].declarations, (Lines{"color: rgb(4, 12, 92);", "text-decoration: underline;"}));
-
-    EXPECT_EQ(blocks[41].selector, "table tr td table .contactTable tr td .whitetext12{");
-    EXPECT_EQ(blocks[41].declarations,
-              (Lines{"font-family: Verdana;", "font-weight: bold;", "font-style: normal;", "font-size: 9pt;",
-                     "color: rgb(255, 255, 255);", "display: inline;"}));
-    EXPECT_TRUE(blocks[41].blankAfter);
-
-    EXPECT_EQ(blocks[55].selector, "table tr td.text table tr td.text table tr td .btext .redbtext{");
-    EXPECT_EQ(blocks[55].declarations, (Lines{"font-family: Verdana;", "font-weight: normal;", "font-style: normal;",
-                                              "font-size: 10pt;", "color: rgb(204, 0, 0);"}));
-    EXPECT_TRUE(blocks[55].blankAfter);
-
-    EXPECT_EQ(blocks[88].selector, "table tr td div div a:hover{");
-    EXPECT_EQ(blocks[88].declarations, (Lines{"color: rgb(204, 0, 0);"}));
-
-    EXPECT_EQ(blocks[91].selector, "table tr td div font{");
-    EXPECT_EQ(blocks[91].declarations, (Lines{"font-family: Verdana;", "font-weight: normal;", "font-style: normal;",
-                                              "font-size: 8pt;", "color: rgb(0, 0, 0);"}));
-    EXPECT_FALSE(blocks[91].blankAfter);
-}
-
 TEST(DefaultStyleBlock, SelectorsAreUniqueAndShorterOnesComeFirst)
 {
     const std::vector<DefaultRuleBlock>& blocks = DefaultRuleBlocks();

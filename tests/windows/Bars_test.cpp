@@ -9,6 +9,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -47,6 +49,66 @@ HMENU MenuOf(HWND popup)
     return reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
 }
 
+// Pointer input sent from the windows' own thread. Under Wine an absolute
+// move also moves the X server's pointer, and Wine refuses that move while
+// another thread's display connection holds the pointer grab that an open
+// menu takes ("refusing to warp pointer ... without exclusive grab"): the
+// X pointer stays behind, and when the grab next changes (a menu closes or
+// the next one opens) X reports the old place and Wine's cursor jumps back,
+// so a click sent meanwhile lands on the button before. The thread that
+// holds the grab may always move the pointer.
+class WindowThreadInput {
+public:
+    WindowThreadInput()
+    {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = &WindowThreadInput::Procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"GlimmerBarsTestInput";
+        RegisterClassW(&windowClass);
+        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  windowClass.hInstance, nullptr);
+    }
+    ~WindowThreadInput() { DestroyWindow(window_); }
+    WindowThreadInput(const WindowThreadInput&) = delete;
+    WindowThreadInput& operator=(const WindowThreadInput&) = delete;
+
+    HWND Handle() const { return window_; }
+    // Called from the driving thread; returns once the input is queued.
+    void Click(POINT screen) const { Run([&] { ClickAt(screen); }); }
+    void Move(POINT screen) const { Run([&] { MoveMouseTo(screen); }); }
+    void Button(bool down) const { Run([&] { MouseButton(down); }); }
+    // Waits until the windows' thread is back in its own message loop: a
+    // posted message is taken only there, not by a control's handler that
+    // is still busy with the last click (a toolbar that ran a drop-down
+    // menu from its button-down then drops the clicks queued meanwhile).
+    bool Settle() const
+    {
+        std::atomic<bool> reached{false};
+        PostMessageW(window_, kReached, 0, reinterpret_cast<LPARAM>(&reached));
+        return WaitFor([&] { return reached.load(); });
+    }
+
+private:
+    static constexpr UINT kRun = WM_APP + 1;
+    static constexpr UINT kReached = WM_APP + 2;
+    void Run(const std::function<void()>& send) const
+    {
+        SendMessageW(window_, kRun, 0, reinterpret_cast<LPARAM>(&send));
+    }
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == kReached) {
+            *reinterpret_cast<std::atomic<bool>*>(lParam) = true;
+            return 0;
+        }
+        if (message != kRun) return DefWindowProcW(window, message, wParam, lParam);
+        (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        return 0;
+    }
+    HWND window_ = nullptr;
+};
+
 // Help text of a command as the status bar shows it: its string up to the first line feed.
 std::wstring HelpText(UINT command)
 {
@@ -71,6 +133,8 @@ protected:
         ASSERT_NE(frame_->Create(), nullptr);
         ASSERT_NE(frame_->rebar.Handle(), nullptr);
         ASSERT_NE(frame_->toolBar.Handle(), nullptr);
+        input_ = std::make_unique<WindowThreadInput>();
+        ASSERT_NE(input_->Handle(), nullptr);
         // The pointer rests away from the bars: hot tracking follows it.
         MoveMouseTo(POINT{1200, 1000});
         ASSERT_TRUE(MakeForeground(frame_->Handle()));
@@ -78,6 +142,7 @@ protected:
     }
     void TearDown() override
     {
+        input_.reset();
         frame_.reset();
         PumpPending();
         folder_.reset();
@@ -89,6 +154,13 @@ protected:
         std::atomic<bool> done{false};
         std::thread driver([&] {
             script();
+            // A failed step may leave a menu open, and this thread's loop
+            // with it: close it so that the failure is told, not a hang.
+            for (int i = 0; i < 5 && !OpenPopups().empty(); ++i) {
+                ADD_FAILURE() << "a menu was left open";
+                PressKeys({VK_ESCAPE});
+                WaitFor([] { return OpenPopups().empty(); }, 1000);
+            }
             done = true;
         });
         const bool finished = PumpUntil([&] { return done.load(); }, 90000);
@@ -131,6 +203,7 @@ protected:
 
     std::unique_ptr<TemporaryFolder> folder_;
     std::unique_ptr<Owned<BarsTestFrame>> frame_;
+    std::unique_ptr<WindowThreadInput> input_;
 };
 
 TEST_F(BarsTest, CommandBarShowsTheMenuAsButtons)
@@ -158,7 +231,7 @@ TEST_F(BarsTest, ClicksOpenEachMenuAndEscapeCloses)
     const int count = GetMenuItemCount(bar.Menu());
     Drive([&] {
         for (int i = 0; i < count; ++i) {
-            ClickAt(MenuButtonCentre(i));
+            input_->Click(MenuButtonCentre(i));
             EXPECT_TRUE(WaitForMenu(i)) << "menu " << i;
             // Its pop-up opens under its button.
             const std::vector<HWND> open = OpenPopups();
@@ -175,12 +248,12 @@ TEST_F(BarsTest, ClicksOpenEachMenuAndEscapeCloses)
             EXPECT_TRUE(WaitForMenu(-1)) << "menu " << i;
         }
         // With a menu open, the mouse moving over another button opens that one.
-        ClickAt(MenuButtonCentre(0));
+        input_->Click(MenuButtonCentre(0));
         EXPECT_TRUE(WaitForMenu(0));
-        MoveMouseTo(MenuButtonCentre(2));
+        input_->Move(MenuButtonCentre(2));
         EXPECT_TRUE(WaitForMenu(2)) << "open " << OpenPopups().size() << " index " << bar.OpenMenuIndex();
         // A click on the open menu's button closes it.
-        ClickAt(MenuButtonCentre(2));
+        input_->Click(MenuButtonCentre(2));
         EXPECT_TRUE(WaitForMenu(-1));
     });
     EXPECT_TRUE(frame_->Commands().empty());
@@ -383,7 +456,7 @@ TEST_F(BarsTest, RevertButtonDropsDownWithoutCommand301)
                           {button.right - 6, button.bottom - 6, button.right - 4, button.bottom - 4}};
     Drive([&] {
         for (const RECT& part : parts) {
-            ClickAt(ScreenCentre(toolbar, &part));
+            input_->Click(ScreenCentre(toolbar, &part));
             EXPECT_TRUE(WaitFor([&] { return OpenPopups().size() == 1; }));
             const std::vector<HWND> open = OpenPopups();
             if (open.size() == 1) {
@@ -398,9 +471,10 @@ TEST_F(BarsTest, RevertButtonDropsDownWithoutCommand301)
             }
             PressKeys({VK_ESCAPE});
             EXPECT_TRUE(WaitFor([&] { return OpenPopups().empty(); }));
+            EXPECT_TRUE(input_->Settle());
         }
         // A choice arrives as its own command.
-        ClickAt(ScreenCentre(toolbar, &parts[0]));
+        input_->Click(ScreenCentre(toolbar, &parts[0]));
         EXPECT_TRUE(WaitFor([&] { return OpenPopups().size() == 1; }));
         PressKeys({VK_DOWN});
         PressKeys({VK_DOWN});
@@ -498,14 +572,26 @@ TEST_F(BarsTest, SplitKeepsTheBottomPaneHeightAndCannotBeDragged)
     const int before = split.SplitPosition();
     RECT bar{0, before, 200, before + SplitWindow::BarHeight()};
     const POINT grab = ScreenCentre(split.Handle(), &bar);
+    // The drag is over once the frame has taken the button's release.
+    static std::atomic<bool> released;
+    released = false;
+    HHOOK watch = SetWindowsHookExW(
+        WH_GETMESSAGE,
+        [](int code, WPARAM remove, LPARAM lParam) -> LRESULT {
+            const MSG* message = reinterpret_cast<const MSG*>(lParam);
+            if (code == HC_ACTION && remove == PM_REMOVE && message->message == WM_LBUTTONUP) released = true;
+            return CallNextHookEx(nullptr, code, remove, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_NE(watch, nullptr);
     Drive([&] {
-        MoveMouseTo(grab);
-        MouseButton(true);
-        MoveMouseTo(POINT{grab.x, grab.y + 60});
-        MouseButton(false);
-        Sleep(100);
+        input_->Move(grab);
+        input_->Button(true);
+        input_->Move(POINT{grab.x, grab.y + 60});
+        input_->Button(false);
+        EXPECT_TRUE(WaitFor([] { return released.load(); })) << "the drag never ended";
     });
-    PumpPending();
+    UnhookWindowsHookEx(watch);
     EXPECT_EQ(split.SplitPosition(), before);
     EXPECT_EQ(height(frame_->bottomPane), newBottom);
 }

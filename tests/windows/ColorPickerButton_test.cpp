@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "controls/ColorPickerButton.h"
+#include "controls/ColorPaletteLayout.h"
 #include "controls/PaletteColors.h"
 #include "framework/Dialog.h"
 #include "framework/Owned.h"
 #include "framework/Window.h"
 #include "tests/windows/DialogTemplateBuilder.h"
+#include "tests/windows/WindowTestSupport.h"
 
 namespace {
 
@@ -142,18 +144,27 @@ Script::Step Key(WPARAM key)
     };
 }
 
-// Palette geometry as a user sees it: the grid of 18-pixel boxes is centred
-// between the two text entries, which are equally high.
-POINT BoxCenter(HWND palette, int index, bool hasAutomatic, bool hasCustom)
+// The open palette's layout from the layout function, given the text extent
+// that makes a window of the palette's size with these entries.
+palette::Layout LayoutOf(HWND window, bool hasAutomatic = true, bool hasCustom = true)
 {
     RECT client;
-    GetClientRect(palette, &client);
-    const int edge = GetSystemMetrics(SM_CYEDGE);
+    GetClientRect(window, &client);
+    const palette::Size edge{GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE)};
     const int entries = (hasAutomatic ? 1 : 0) + (hasCustom ? 1 : 0);
-    const int textHeight = entries ? (client.bottom - 2 * edge - 90) / entries : 0;
-    const int gridLeft = (client.right - 144) / 2;
-    const int gridTop = edge + (hasAutomatic ? textHeight : 0);
-    return POINT{gridLeft + (index % 8) * 18 + 9, gridTop + (index / 8) * 18 + 9};
+    const int gridHeight = palette::kRows * palette::kBoxSize;
+    const int textHeight = entries ? (client.bottom - 2 * edge.height - gridHeight) / entries : 0;
+    const palette::Size text{client.right - 2 * edge.width - 2 * palette::kTextPadding,
+                             textHeight - 2 * palette::kTextPadding};
+    const palette::Layout layout = palette::LayOutPalette(hasAutomatic, hasCustom, text, edge);
+    EXPECT_EQ(layout.window.width, client.right);
+    EXPECT_EQ(layout.window.height, client.bottom);
+    return layout;
+}
+
+POINT Centre(const palette::Rect& rect)
+{
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 Script::Step ClickAt(std::function<POINT(HWND)> where)
@@ -170,16 +181,17 @@ Script::Step ClickAt(std::function<POINT(HWND)> where)
 
 Script::Step ClickBox(int index, bool hasAutomatic = true)
 {
-    return ClickAt([=](HWND palette) { return BoxCenter(palette, index, hasAutomatic, true); });
+    return ClickAt([=](HWND palette) { return Centre(LayoutOf(palette, hasAutomatic).BoxRect(index)); });
 }
 
 Script::Step ClickAutomaticEntry()
 {
-    return ClickAt([](HWND palette) {
-        RECT client;
-        GetClientRect(palette, &client);
-        return POINT{client.right / 2, GetSystemMetrics(SM_CYEDGE) + 3};
-    });
+    return ClickAt([](HWND palette) { return Centre(LayoutOf(palette).automatic); });
+}
+
+Script::Step ClickCustomEntry()
+{
+    return ClickAt([](HWND palette) { return Centre(LayoutOf(palette).custom); });
 }
 
 Script::Step WithPalette(std::function<void(HWND)> inspect)
@@ -220,7 +232,7 @@ protected:
         ASSERT_NE(dialog_.CreateModeless(nullptr, builder.Get()), nullptr) << GetLastError();
         Script::owner_ = dialog_.Handle();
         ASSERT_NE(dialog_.picker.Handle(), nullptr);
-        PumpMessages(50);
+        window_tests::PumpPending();
     }
     void TearDown() override
     {
@@ -245,7 +257,6 @@ protected:
     {
         HWND button = dialog_.picker.Handle();
         RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        PumpMessages(30);
         RECT client;
         GetClientRect(button, &client);
         HDC dc = GetDC(button);
@@ -420,16 +431,14 @@ TEST_F(ColorPickerButtonTest, WithoutDefaultTextThereIsNoAutomaticEntry)
                  Key(VK_ESCAPE)});
     const int textEntry = heightWithBoth - height;
     EXPECT_GT(textEntry, 10);
-    EXPECT_EQ(height, 2 * GetSystemMetrics(SM_CYEDGE) + 90 + textEntry);
+    EXPECT_EQ(height, 2 * GetSystemMetrics(SM_CYEDGE) + palette::kRows * palette::kBoxSize + textEntry);
 
     // A click at the top hits colour 0, not an automatic entry.
     dialog_.picker.SetDefaultText(L"");
     dialog_.received.clear();
     ClickPicker({ClickAt([](HWND palette) {
-        RECT client;
-        GetClientRect(palette, &client);
-        const int gridLeft = (client.right - 144) / 2;
-        return POINT{gridLeft + 5, GetSystemMetrics(SM_CYEDGE) + 3};
+        const palette::Rect box = LayoutOf(palette, false).BoxRect(0);
+        return POINT{box.left + 5, box.top + 3};
     })});
     EXPECT_EQ(dialog_.picker.GetColor(), kBlack);
 
@@ -450,11 +459,7 @@ TEST_F(ColorPickerButtonTest, CancellingTheColourDialogLeavesTheColour)
 
     // OK keeps the colour that the dialog started with: no change either.
     dialog_.received.clear();
-    ClickPicker({ClickAt([](HWND palette) {
-                     RECT client;
-                     GetClientRect(palette, &client);
-                     return POINT{client.right / 2, client.bottom - GetSystemMetrics(SM_CYEDGE) - 3};
-                 }),
+    ClickPicker({ClickCustomEntry(),
                  CloseColorDialog(IDOK)});
     EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8003}));
     EXPECT_EQ(dialog_.picker.GetColor(), kRed);
@@ -491,7 +496,7 @@ TEST_F(ColorPickerButtonTest, NearTheBottomOfTheWorkAreaThePaletteOpensAbove)
     GetWindowRect(dialog_.Handle(), &dialogRect);
     SetWindowPos(dialog_.Handle(), nullptr, 100, work.bottom - (dialogRect.bottom - dialogRect.top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PumpMessages(30);
+    window_tests::PumpPending();
     RECT paletteRect{};
     ClickPicker({WithPalette([&](HWND palette) { GetWindowRect(palette, &paletteRect); }), Key(VK_ESCAPE)});
     RECT buttonRect;
@@ -634,7 +639,7 @@ TEST(ColorPickerPaletteLoop, EndsWhenTheOwnerLetsTheObjectsGoInsideTheLoop)
     EXPECT_FALSE(IsWindow(host));
     EXPECT_FALSE(IsWindow(button));
     EXPECT_EQ(FindPalette(), nullptr);
-    PumpMessages(50); // nothing left in the queue reaches a freed object
+    window_tests::PumpPending(); // nothing left in the queue reaches a freed object
 }
 
 TEST(ColorPickerPaletteLoop, EndsOnAltF4FromTheKeyboard)
@@ -642,7 +647,7 @@ TEST(ColorPickerPaletteLoop, EndsOnAltF4FromTheKeyboard)
     HostedPicker hosted;
     ASSERT_TRUE(hosted.Make());
     HWND host = hosted.host.Handle();
-    SetForegroundWindow(host);
+    ASSERT_TRUE(window_tests::MakeForeground(host));
     SetFocus(hosted.picker.Handle());
     Script::owner_ = host;
     Script::Run({WithPalette([](HWND) {
@@ -684,11 +689,7 @@ TEST_F(ColorPickerButtonTest, MoreColorsOpensWithTheFocusAndOkWithANewColourRepo
 {
     dialog_.picker.SetColor(kRed);
     bool focusInside = false;
-    ClickPicker({ClickAt([](HWND palette) {
-                     RECT client;
-                     GetClientRect(palette, &client);
-                     return POINT{client.right / 2, client.bottom - GetSystemMetrics(SM_CYEDGE) - 3};
-                 }),
+    ClickPicker({ClickCustomEntry(),
                  [&] {
                      if (FindPalette()) return false;
                      HWND colorDialog = FindThreadWindow(L"#32770", Script::owner_);

@@ -68,17 +68,3 @@ private:
     std::vector<WORD> words_;
     std::size_t countOffset_ = 0;
 };
-
-// Dispatches the thread's messages for about the given time.
-inline void PumpMessages(DWORD milliseconds)
-{
-    const DWORD end = GetTickCount() + milliseconds;
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    } while (static_cast<LONG>(GetTickCount() - end) < 0);
-}

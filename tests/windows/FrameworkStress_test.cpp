@@ -16,80 +16,28 @@
 #include "framework/Owned.h"
 #include "framework/Window.h"
 #include "tests/windows/DialogTemplateBuilder.h"
+#include "tests/windows/WindowTestSupport.h"
 
 namespace {
 
 constexpr int kCycles = 1000;
 constexpr WORD kPickerId = 300;
 
-// GetGuiResources where the system has it. Wine answers 0 with
-// ERROR_CALL_NOT_IMPLEMENTED; there the GDI objects are counted in the
-// process's GDI handle table (the PEB points to it, entries of 24 bytes
-// with the object type at byte 14), and the USER objects as the process's
-// windows, top-level, message-only and child.
+// The process's GDI and USER objects (GetGuiResources, or where Wine answers
+// nothing, the GDI handle table and the process's windows).
 struct GuiCounts {
     long gdi = 0;
     long user = 0;
 };
 
-long CountHandleTableEntries()
-{
-#if defined(_WIN64)
-    const BYTE* peb = nullptr;
-    asm("movq %%gs:0x60, %0" : "=r"(peb)); // the process environment block
-    const BYTE* table = *reinterpret_cast<BYTE* const*>(peb + 0xF8);
-    if (!table) return -1;
-    long used = 0;
-    for (int i = 0; i < 0x10000; ++i) {
-        if (table[i * 24 + 14] != 0) ++used;
-    }
-    return used;
-#else
-    return -1;
-#endif
-}
-
-BOOL CALLBACK CountWindow(HWND window, LPARAM data)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId()) return TRUE;
-    ++*reinterpret_cast<long*>(data);
-    EnumChildWindows(window, [](HWND, LPARAM count) -> BOOL {
-        ++*reinterpret_cast<long*>(count);
-        return TRUE;
-    }, data);
-    return TRUE;
-}
-
-long CountWindows()
-{
-    long count = 0;
-    EnumWindows(&CountWindow, reinterpret_cast<LPARAM>(&count));
-    // Message-only windows are not top-level windows for EnumWindows.
-    HWND child = nullptr;
-    while ((child = FindWindowExW(HWND_MESSAGE, child, nullptr, nullptr)) != nullptr)
-        CountWindow(child, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 bool SystemCountsObjects()
 {
-    SetLastError(0);
     return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) != 0;
 }
 
 GuiCounts Count()
 {
-    GuiCounts counts;
-    if (SystemCountsObjects()) {
-        counts.gdi = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-        counts.user = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-    } else {
-        counts.gdi = CountHandleTableEntries();
-        counts.user = CountWindows();
-    }
-    return counts;
+    return GuiCounts{window_tests::CountGdiObjects(), window_tests::CountUserObjects()};
 }
 
 class Host : public Window {
@@ -181,7 +129,7 @@ void OneCycle(int cycle, const DialogTemplateBuilder& pageTemplate, const Dialog
 
 void Settle()
 {
-    PumpMessages(50);
+    window_tests::PumpPending();
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 
 #include <commctrl.h>
 #include "tests/windows/DialogTemplateBuilder.h"
+#include "tests/windows/WindowTestSupport.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ protected:
         builder.AddControl(L"STATIC", SS_LEFT, 5, 25, 50, 10, kStaticId, L"Label");
         builder.AddControl(L"BUTTON", BS_PUSHBUTTON, 60, 5, 50, 14, kHandledId, L"Answered");
         ASSERT_NE(dialog_.CreateModeless(nullptr, builder.Get()), nullptr);
-        PumpMessages(30);
+        window_tests::PumpPending();
     }
     void TearDown() override { dialog_.Destroy(); }
 
@@ -135,7 +136,7 @@ TEST_F(FrameworkTest, AnsweredAndMenuCommandsAreNotReflected)
 
 TEST_F(FrameworkTest, ColourAndNotifyMessagesComeBackWithTheChildsAnswer)
 {
-    PumpMessages(20);
+    window_tests::PumpPending();
     dialog_.label.reflected.clear();
     HDC dc = GetDC(dialog_.label.Handle());
     const LRESULT brush =

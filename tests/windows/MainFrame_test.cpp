@@ -53,14 +53,13 @@ protected:
     void TearDown() override
     {
         frame_.Destroy();
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        PumpPending();
         SetCurrentDirectoryW(previous_.c_str());
     }
 
     bool Checked(UINT command) { return (GetMenuState(frame_.Menu(), command, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
-    Folder folder_{L"glimmerpatch-frame"};
+    TemporaryFolder folder_{L"glimmerpatch-frame"};
     std::wstring previous_;
     MessageLoop loop_;
     Owned<MainFrame> frame_;
@@ -91,6 +90,14 @@ TEST_F(MainFrameTest, TabsCarryThePageTitlesInCatalogueOrderWithTheFirstSelected
     EXPECT_EQ(strip.SelectedIndex(), 0);
     EXPECT_EQ(frame_.Tabs().ActivePage(), strip.TabPage(0));
     EXPECT_TRUE(IsWindowVisible(strip.TabPage(0)));
+}
+
+// The frame is not shown yet when it sets the split, so the split window
+// still fills its client area: the bar put at the client height less 247
+// leaves the pages 247 pixels less the bar, which they keep.
+TEST_F(MainFrameTest, ThePagesPaneKeepsTheHeightTheSplitGaveIt)
+{
+    EXPECT_EQ(Height(WindowRect(frame_.Tabs().Handle())) + SplitWindow::BarHeight(), 247);
 }
 
 TEST_F(MainFrameTest, ViewCommandsMoveTheirCheckMarks)

@@ -15,6 +15,7 @@
 #include "framework/Owned.h"
 #include "framework/Window.h"
 #include "tests/windows/DialogTemplateBuilder.h"
+#include "tests/windows/WindowTestSupport.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ protected:
         ASSERT_NE(page_.CreateModeless(frame_.Handle(), builder.Get()), nullptr);
         accelerators_ = CreateAcceleratorTableW(accelerator_, 1);
         loop_.SetAccelerators(frame_.Handle(), accelerators_);
-        SetForegroundWindow(frame_.Handle());
+        ASSERT_TRUE(window_tests::MakeForeground(frame_.Handle()));
         SetFocus(Item(kEditId));
     }
     void TearDown() override { DestroyAcceleratorTable(accelerators_); }

@@ -8,30 +8,16 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
-#include <winternl.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <fstream>
-#include <functional>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/windows/WindowTestSupport.h"
+
 namespace program_driver {
 
-// Polls a condition every 10 ms until it holds or the time is up; returns
-// its last answer.
-inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 20000)
-{
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!done()) {
-        if (GetTickCount64() >= deadline) return done();
-        Sleep(10);
-    }
-    return true;
-}
+using namespace window_tests;
 
 inline std::wstring FolderOfThisProgram()
 {
@@ -74,40 +60,6 @@ inline std::string ReadBytes(const std::wstring& path)
     CloseHandle(file);
     return bytes;
 }
-
-// A fresh folder under the temporary folder, removed with its files.
-class Folder {
-public:
-    explicit Folder(const wchar_t* namePart)
-    {
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        static int serial = 0;
-        path_ = std::wstring(base) + namePart + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(++serial);
-        CreateDirectoryW(path_.c_str(), nullptr);
-    }
-    ~Folder()
-    {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(path_.c_str());
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-    const std::wstring& Path() const { return path_; }
-    std::wstring File(const wchar_t* name) const { return path_ + L"\\" + name; }
-
-private:
-    std::wstring path_;
-};
 
 inline std::wstring ClassOf(HWND window)
 {
@@ -209,56 +161,6 @@ private:
     size_t size_;
     void* address_ = nullptr;
 };
-
-// Real input, through the system's input queue.
-inline void MoveMouseTo(POINT screen)
-{
-    SetCursorPos(screen.x, screen.y);
-    INPUT input{};
-    const int width = std::max(2, GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    const int height = std::max(2, GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    input.type = INPUT_MOUSE;
-    input.mi.dx = static_cast<LONG>((screen.x * 65535LL) / (width - 1));
-    input.mi.dy = static_cast<LONG>((screen.y * 65535LL) / (height - 1));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-    SendInput(1, &input, sizeof(input));
-}
-
-inline void ClickAt(POINT screen)
-{
-    MoveMouseTo(screen);
-    INPUT inputs[2]{};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
-inline void SendKey(WORD key, bool up)
-{
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    switch (key) {
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END: case VK_INSERT: case VK_DELETE:
-        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-        break;
-    default:
-        break;
-    }
-    SendInput(1, &input, sizeof(input));
-}
-
-// Presses the keys in order and releases them in reverse ({VK_CONTROL, 'C'}).
-inline void PressKeys(std::initializer_list<WORD> keys)
-{
-    std::vector<WORD> pressed(keys);
-    for (WORD key : pressed) SendKey(key, false);
-    for (auto it = pressed.rbegin(); it != pressed.rend(); ++it) SendKey(*it, true);
-}
 
 inline std::wstring ClipboardText()
 {
@@ -379,52 +281,6 @@ inline bool ClickDialogButton(HWND dialog, int id)
     if (!button) return false;
     ClickAt(Centre(WindowRect(button)));
     return true;
-}
-
-// Objects of another process: windows of its threads (window-manager
-// objects), live entries of its GDI handle table, and its private bytes.
-inline int CountProcessWindows(DWORD process)
-{
-    int count = 0;
-    for (HWND window : TopLevelWindows(process)) {
-        ++count;
-        EnumChildWindows(
-            window, [](HWND, LPARAM counter) -> BOOL { ++*reinterpret_cast<int*>(counter); return TRUE; },
-            reinterpret_cast<LPARAM>(&count));
-    }
-    return count;
-}
-
-inline int CountProcessGdiObjects(HANDLE process)
-{
-    const DWORD reported = GetGuiResources(process, GR_GDIOBJECTS);
-    if (reported) return static_cast<int>(reported);
-    // Where the system answers nothing (Wine), read the process's GDI handle
-    // table through its process environment block: 65536 entries of 24
-    // bytes, a used one with a non-zero type byte at offset 14.
-    using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-    auto query = reinterpret_cast<QueryProcess>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
-    PROCESS_BASIC_INFORMATION basic{};
-    if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0) return -1;
-    std::uintptr_t table = 0;
-    if (!ReadProcessMemory(process, reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + 0xF8, &table, sizeof(table),
-                           nullptr) ||
-        !table)
-        return -1;
-    std::vector<BYTE> entries(65536 * 24);
-    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr))
-        return -1;
-    int count = 0;
-    for (size_t i = 0; i < 65536; ++i)
-        if (entries[i * 24 + 14]) ++count;
-    return count;
-}
-
-inline int CountProcessUserObjects(HANDLE process, DWORD processId)
-{
-    const DWORD reported = GetGuiResources(process, GR_USEROBJECTS);
-    return reported ? static_cast<int>(reported) : CountProcessWindows(processId);
 }
 
 // Private bytes; where the system leaves them out for another process

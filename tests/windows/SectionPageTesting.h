@@ -14,6 +14,7 @@
 #include "style/StyleDocument.h"
 #include "tests/native/TestSupport.h"
 #include "tests/windows/PagesHostWindow.h"
+#include "tests/windows/WindowTestSupport.h"
 
 #include <memory>
 #include <string>
@@ -21,15 +22,7 @@
 
 namespace page_testing {
 
-// Dispatches every message waiting in the thread's queue.
-inline void DispatchPending()
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
+using window_tests::PumpPending;
 
 inline std::string WindowText(HWND window)
 {
@@ -90,13 +83,13 @@ protected:
         WriteWorkingPage();
         ASSERT_TRUE(host_.Create(1000, 260, true)) << GetLastError();
         ASSERT_EQ(host_.pages.Count(), sections::kSectionPageCount);
-        DispatchPending();
+        PumpPending();
     }
 
     void TearDown() override
     {
         host_.Destroy();
-        DispatchPending();
+        PumpPending();
     }
 
     sections::SectionPage& Page(sections::SectionPageId page) { return *host_.pages.Page(page); }
@@ -105,7 +98,7 @@ protected:
     HWND Show(sections::SectionPageId page)
     {
         host_.container.Strip().SelectTab(sections::PageIndex(page));
-        DispatchPending();
+        PumpPending();
         return Page(page).Handle();
     }
 

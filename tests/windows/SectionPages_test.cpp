@@ -173,7 +173,7 @@ TEST_F(SectionPages, InitialisingAllPagesWritesNothing)
         HWND window = Show(entry.page);
         UpdateWindow(window);
     }
-    DispatchPending();
+    PumpPending();
     EXPECT_EQ(WorkingPage(), WorkingPageText());
     EXPECT_EQ(host_.refreshes, 0);
 }
@@ -291,7 +291,7 @@ TEST_F(SectionPageScrolling, WideningAtTheRightEndKeepsTheEndInViewAndGrowingToF
     // end of the content stays at the right edge.
     Scroll(SB_RIGHT);
     SetWindowPos(host_.Handle(), nullptr, 0, 0, frameWidth + 100, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
-    DispatchPending();
+    PumpPending();
     SCROLLINFO after = ScrollState(window_);
     GetClientRect(window_, &pageClient);
     EXPECT_EQ(static_cast<int>(after.nPage), pageClient.right);
@@ -301,7 +301,7 @@ TEST_F(SectionPageScrolling, WideningAtTheRightEndKeepsTheEndInViewAndGrowingToF
     // Shrinking changes only the page size.
     const int before = after.nPos;
     SetWindowPos(host_.Handle(), nullptr, 0, 0, frameWidth - 200, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
-    DispatchPending();
+    PumpPending();
     after = ScrollState(window_);
     GetClientRect(window_, &pageClient);
     EXPECT_EQ(static_cast<int>(after.nPage), pageClient.right);
@@ -312,7 +312,7 @@ TEST_F(SectionPageScrolling, WideningAtTheRightEndKeepsTheEndInViewAndGrowingToF
     // puts the position at M - W - 1.
     Scroll(SB_THUMBPOSITION, static_cast<WORD>(m - pageClient.right - 10));
     SetWindowPos(host_.Handle(), nullptr, 0, 0, frameWidth + 100, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
-    DispatchPending();
+    PumpPending();
     after = ScrollState(window_);
     GetClientRect(window_, &pageClient);
     EXPECT_EQ(after.nPos, m - pageClient.right - 1);
@@ -322,12 +322,12 @@ TEST_F(SectionPageScrolling, WideningAtTheRightEndKeepsTheEndInViewAndGrowingToF
     // narrow page in a narrow host, scrolled to its end, then a wide host.
     HWND narrow = Show(SectionPageId::ExtendedNetwork);
     SetWindowPos(host_.Handle(), nullptr, 0, 0, 500, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
-    DispatchPending();
+    PumpPending();
     SendMessageW(narrow, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), 0);
     const SCROLLINFO narrowInfo = ScrollState(narrow);
     ASSERT_GT(narrowInfo.nPos, 0);
     SetWindowPos(host_.Handle(), nullptr, 0, 0, narrowInfo.nMax + 100, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
-    DispatchPending();
+    PumpPending();
     GetClientRect(narrow, &pageClient);
     ASSERT_GE(pageClient.right, narrowInfo.nMax);
     EXPECT_EQ(ScrollState(narrow).nPos, 0);
@@ -419,7 +419,7 @@ TEST_F(SectionPages, MessagesThePageDoesNotRouteChangeNothing)
     SendMessageW(background.Handle(), WM_NOTIFY, 1002, 0);
     // Unknown messages and scroll requests that do not scroll.
     SendMessageW(sizePage, WM_APP + 7, 1, 2);
-    DispatchPending();
+    PumpPending();
 
     EXPECT_EQ(WorkingPage(), WorkingPageText());
     EXPECT_EQ(host_.refreshes, 0);
@@ -502,56 +502,33 @@ TEST_F(SectionPages, DeletedOrDamagedWorkingPageGetsTheStyleDocumentsHandling)
 // Making and destroying the sixteen pages leaves no window behind, whichever
 // goes first, the pages or their container. (Wine counts no GDI or USER
 // objects per process, so the windows are counted.)
-namespace {
-
-int CountThreadWindows()
-{
-    struct Count {
-        static BOOL CALLBACK Child(HWND, LPARAM data)
-        {
-            ++*reinterpret_cast<int*>(data);
-            return TRUE;
-        }
-        static BOOL CALLBACK TopLevel(HWND window, LPARAM data)
-        {
-            ++*reinterpret_cast<int*>(data);
-            EnumChildWindows(window, &Count::Child, data);
-            return TRUE;
-        }
-    };
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), &Count::TopLevel, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-} // namespace
-
 TEST(SectionPageSetLifetime, CreatingAndDestroyingThePagesLeavesNothingBehind)
 {
+    const auto windows = [] { return window_tests::CountProcessWindows(GetCurrentProcessId()); };
     testing_support::WorkingFolder folder("glimmerpatch-pages");
     WriteWorkingPage();
-    DispatchPending();
-    const int before = CountThreadWindows();
+    PumpPending();
+    const int before = windows();
     {
         Owned<PagesHostWindow> host;
         ASSERT_TRUE(host.Create(800, 240, true));
-        DispatchPending();
-        EXPECT_GT(CountThreadWindows(), before + 600);
+        PumpPending();
+        EXPECT_GT(windows(), before + 600);
         host.pages.Destroy();   // the pages before their container
-        DispatchPending();
+        PumpPending();
         EXPECT_EQ(host.pages.Count(), 0);
     }
-    DispatchPending();
-    EXPECT_EQ(CountThreadWindows(), before);
+    PumpPending();
+    EXPECT_EQ(windows(), before);
     {
         Owned<PagesHostWindow> host;
         ASSERT_TRUE(host.Create(800, 240, true));
-        DispatchPending();
+        PumpPending();
         host.Destroy();         // the container and its pages' windows before the page objects
-        DispatchPending();
+        PumpPending();
         EXPECT_EQ(host.pages.Page(0)->Handle(), nullptr);
     }
-    DispatchPending();
-    EXPECT_EQ(CountThreadWindows(), before);
+    PumpPending();
+    EXPECT_EQ(windows(), before);
     EXPECT_EQ(folder.Page(), WorkingPageText());
 }

@@ -14,6 +14,7 @@
 #include "framework/Dialog.h"
 #include "framework/Owned.h"
 #include "tests/windows/DialogTemplateBuilder.h"
+#include "tests/windows/WindowTestSupport.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ protected:
             EXPECT_EQ(container_.AddPage(MakePage(title.c_str())), i - 1);
         }
         container_.Strip().SelectTab(0);
-        PumpMessages(20);
+        window_tests::PumpPending();
     }
 
     std::vector<int> VisiblePages() const
@@ -117,7 +118,7 @@ protected:
     void ResizeContainer(int width)
     {
         SetWindowPos(container_.Handle(), nullptr, 0, 0, width, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        PumpMessages(20);
+        window_tests::PumpPending();
     }
 
     Owned<RecordingContainer> container_;
@@ -276,14 +277,14 @@ TEST_F(TabStripTest, ScrollButtonsAppearAndSelectingAHiddenTabScrollsItIn)
     const LPARAM point = MAKELPARAM((right.left + right.right) / 2, (right.top + right.bottom) / 2);
     SendMessageW(strip.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
     EXPECT_EQ(strip.ScrollOffset(), -tabstrip::kScrollStep);
-    PumpMessages(150);
+    EXPECT_TRUE(window_tests::PumpUntil([&] { return strip.ScrollOffset() < -tabstrip::kScrollStep; }, 3000));
     const int held = strip.ScrollOffset();
     EXPECT_LT(held, -tabstrip::kScrollStep);
     EXPECT_EQ(held % tabstrip::kScrollStep, 0);
     SendMessageW(strip.Handle(), WM_LBUTTONUP, 0, point);
     const int released = strip.ScrollOffset();
-    PumpMessages(100);
-    EXPECT_EQ(strip.ScrollOffset(), released);
+    EXPECT_FALSE(window_tests::PumpUntil([&] { return strip.ScrollOffset() != released; }, 100))
+        << "the repeat went on after the release";
 
     // The left button scrolls back.
     const RECT left = strip.ScrollLeftButton();
@@ -324,14 +325,12 @@ TEST_F(TabStripTest, TheTabUnderTheMouseIsHotUntilTheMouseLeaves)
     POINT over{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
     ClientToScreen(container_.Strip().Handle(), &over);
     SetCursorPos(over.x, over.y);
-    PumpMessages(150);
-    EXPECT_EQ(container_.Strip().HotIndex(), 2);
+    EXPECT_TRUE(window_tests::PumpUntil([&] { return container_.Strip().HotIndex() == 2; }, 3000));
 
     RECT window;
     GetWindowRect(container_.Handle(), &window);
     SetCursorPos(window.right + 50, window.bottom + 50);
-    PumpMessages(300);
-    EXPECT_EQ(container_.Strip().HotIndex(), -1);
+    EXPECT_TRUE(window_tests::PumpUntil([&] { return container_.Strip().HotIndex() == -1; }, 3000));
 }
 
 namespace {

@@ -1,15 +1,22 @@
-// Helpers of the bar and preview window tests: a plain top-level host
-// window, message pumping with a deadline, real input through SendInput, and
-// counts of the process's window-manager and GDI objects.
+// What the window tests share: a plain top-level host window, message pumps
+// that end, one way to wait for a condition, real input through SendInput,
+// counts of a process's window-manager and GDI objects, and a temporary
+// folder with wide paths. The end-to-end tests add ProgramDriver.h on top.
 #pragma once
 
 #include <windows.h>
 #include <winternl.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "style/Utf16.h"
+#include "tests/native/TestSupport.h"
 
 namespace window_tests {
 
@@ -32,11 +39,18 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000
     }
 }
 
-// Dispatches what is queued now, without waiting.
-inline void PumpPending()
+// Dispatches what is queued now, without waiting. A window that keeps
+// posting to itself would keep this loop going for ever: past the cap the
+// test fails and the loop ends.
+inline void PumpPending(int cap = 10000)
 {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    for (int handled = 0; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++handled) {
+        if (handled == cap) {
+            ADD_FAILURE() << "messages kept coming: " << cap << " dispatched, message 0x" << std::hex
+                          << message.message << " still queued";
+            return;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -107,12 +121,17 @@ inline void SendKey(WORD key, bool up)
     input.ki.wVk = key;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    switch (key) {
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_HOME: case VK_END: case VK_INSERT: case VK_DELETE:
+        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+        break;
+    default:
+        break;
+    }
     SendInput(1, &input, sizeof(input));
 }
 
-// Presses and releases the keys in order, then releases in reverse order
-// (a chord such as {VK_MENU, 'F'}).
+// Presses the keys in order and releases them in reverse ({VK_CONTROL, 'C'}).
 inline void PressKeys(std::initializer_list<WORD> keys)
 {
     std::vector<WORD> pressed(keys);
@@ -120,33 +139,29 @@ inline void PressKeys(std::initializer_list<WORD> keys)
     for (auto it = pressed.rbegin(); it != pressed.rend(); ++it) SendKey(*it, true);
 }
 
-// Moves the mouse to the screen point and clicks the left button there.
-inline void ClickAt(POINT screen)
-{
-    INPUT inputs[3]{};
-    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN) > 0 ? GetSystemMetrics(SM_CXVIRTUALSCREEN) : 1280;
-    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN) > 0 ? GetSystemMetrics(SM_CYVIRTUALSCREEN) : 1024;
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dx = static_cast<LONG>((screen.x * 65535LL) / (width - 1));
-    inputs[0].mi.dy = static_cast<LONG>((screen.y * 65535LL) / (height - 1));
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[2].type = INPUT_MOUSE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
-}
-
 inline void MoveMouseTo(POINT screen)
 {
+    SetCursorPos(screen.x, screen.y);
     INPUT input{};
-    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN) > 0 ? GetSystemMetrics(SM_CXVIRTUALSCREEN) : 1280;
-    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN) > 0 ? GetSystemMetrics(SM_CYVIRTUALSCREEN) : 1024;
+    const int width = std::max(2, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    const int height = std::max(2, GetSystemMetrics(SM_CYVIRTUALSCREEN));
     input.type = INPUT_MOUSE;
     input.mi.dx = static_cast<LONG>((screen.x * 65535LL) / (width - 1));
     input.mi.dy = static_cast<LONG>((screen.y * 65535LL) / (height - 1));
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
     SendInput(1, &input, sizeof(input));
+}
+
+// Moves the mouse to the screen point and clicks the left button there.
+inline void ClickAt(POINT screen)
+{
+    MoveMouseTo(screen);
+    INPUT inputs[2]{};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
 }
 
 inline void MouseButton(bool down)
@@ -157,9 +172,10 @@ inline void MouseButton(bool down)
     SendInput(1, &input, sizeof(input));
 }
 
-// Polls a condition from a thread that does not own the windows (the
-// windows' thread keeps pumping meanwhile). Returns its last answer.
-inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 5000)
+// Polls a condition every 10 ms until it holds or the time is up; returns
+// its last answer. For conditions that another thread or process makes true
+// (this thread's own windows need PumpUntil).
+inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000)
 {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (!done()) {
@@ -183,76 +199,78 @@ inline POINT ScreenCentre(HWND window, const RECT* clientRect = nullptr)
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-// Windows of this thread: top-level ones and all their descendants.
-inline int CountThreadWindows()
+// Windows of a process: top-level, message-only and all their descendants.
+inline int CountProcessWindows(DWORD process)
 {
-    int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM counter) -> BOOL {
-            int& total = *reinterpret_cast<int*>(counter);
-            ++total;
-            EnumChildWindows(
-                window, [](HWND, LPARAM inner) -> BOOL { ++*reinterpret_cast<int*>(inner); return TRUE; }, counter);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
+    struct Search {
+        DWORD process;
+        int count;
+    } search{process, 0};
+    auto countTree = [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s.process) return TRUE;
+        ++s.count;
+        EnumChildWindows(
+            window, [](HWND, LPARAM inner) -> BOOL { ++reinterpret_cast<Search*>(inner)->count; return TRUE; }, data);
+        return TRUE;
+    };
+    EnumWindows(countTree, reinterpret_cast<LPARAM>(&search));
+    // Message-only windows are not top-level windows for EnumWindows.
+    for (HWND window = nullptr; (window = FindWindowExW(HWND_MESSAGE, window, nullptr, nullptr)) != nullptr;)
+        countTree(window, reinterpret_cast<LPARAM>(&search));
+    return search.count;
 }
 
-// Live GDI objects of the process. Where GetGuiResources answers nothing
-// (Wine), the process's GDI handle table is counted instead: 24-byte
-// entries, 65536 of them, a used entry has a non-zero type byte at offset 14.
-inline int CountGdiObjects()
+// Live GDI objects of a process. Where GetGuiResources answers nothing
+// (Wine), the process's GDI handle table is counted instead, read through its
+// process environment block: 65536 entries of 24 bytes, a used one with a
+// non-zero type byte at offset 14. -1 when neither can be read.
+inline int CountGdiObjects(HANDLE process = GetCurrentProcess())
 {
-    const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD reported = GetGuiResources(process, GR_GDIOBJECTS);
     if (reported) return static_cast<int>(reported);
-    const BYTE* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-    const BYTE* table = *reinterpret_cast<const BYTE* const*>(peb + 0xF8);
-    if (!table) return -1;
+    using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<QueryProcess>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic{};
+    if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0) return -1;
+    std::uintptr_t table = 0;
+    if (!ReadProcessMemory(process, reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + 0xF8, &table, sizeof(table),
+                           nullptr) ||
+        !table)
+        return -1;
+    std::vector<BYTE> entries(65536 * 24);
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr))
+        return -1;
     int count = 0;
-    for (int i = 0; i < 65536; ++i)
-        if (table[i * 24 + 14]) ++count;
+    for (size_t i = 0; i < 65536; ++i)
+        if (entries[i * 24 + 14]) ++count;
     return count;
 }
 
-// Live window-manager objects of the process; where GetGuiResources answers
-// nothing (Wine), the windows of this thread.
-inline int CountUserObjects()
+// Live window-manager objects of a process; where GetGuiResources answers
+// nothing (Wine), its windows.
+inline int CountUserObjects(HANDLE process = GetCurrentProcess())
 {
-    const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    return reported ? static_cast<int>(reported) : CountThreadWindows();
+    const DWORD reported = GetGuiResources(process, GR_USEROBJECTS);
+    return reported ? static_cast<int>(reported) : CountProcessWindows(GetProcessId(process));
 }
 
-// A folder under the temporary folder, removed with its files at the end.
+// The unit tests' temporary folder (tests/native/TestSupport.h), removed
+// with everything in it, with the wide paths that the Win32 calls take.
 class TemporaryFolder {
 public:
     explicit TemporaryFolder(const wchar_t* namePart)
+        : folder_(NarrowToUtf8(namePart)), path_(WidenUtf8(folder_.Path()))
     {
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        path_ = std::wstring(base) + namePart + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(GetTickCount64());
-        CreateDirectoryW(path_.c_str(), nullptr);
     }
-    ~TemporaryFolder()
-    {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(path_.c_str());
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
     const std::wstring& Path() const { return path_; }
+    std::wstring File(const wchar_t* name) const { return path_ + L"\\" + name; }
 
 private:
+    testing_support::TemporaryFolder folder_;
     std::wstring path_;
 };
 

@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "ProgramDriver.h"
+#include "tests/windows/ProgramDriver.h"
 #include "sections/SectionCatalogue.h"
 
 using namespace program_driver;
@@ -63,7 +63,7 @@ double Percentile(std::vector<double> values, double share)
 // moment; then closes it (the close box) and waits for it to end.
 double TimeOneStart(const std::wstring& program, const wchar_t* frameClass)
 {
-    Folder folder(L"glimmerpatch-bench-start");
+    TemporaryFolder folder(L"glimmerpatch-bench-start");
     Program running;
     const LARGE_INTEGER started = Now();
     if (!running.Start(folder.Path(), program)) return -1;
@@ -106,13 +106,13 @@ struct Counts {
 
 Counts CountObjects(const Program& program)
 {
-    return Counts{CountProcessUserObjects(program.Process(), program.Id()), CountProcessGdiObjects(program.Process()),
+    return Counts{CountUserObjects(program.Process()), CountGdiObjects(program.Process()),
                   PrivateBytes(program.Process()), WorkingSetBytes(program.Process())};
 }
 
 void BenchmarkChanges(int changes)
 {
-    Folder folder(L"glimmerpatch-bench-changes");
+    TemporaryFolder folder(L"glimmerpatch-bench-changes");
     Program program;
     if (!program.Start(folder.Path())) {
         std::printf("changes: cannot start Glimmerpatch\n");
