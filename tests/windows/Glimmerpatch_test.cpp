@@ -549,7 +549,7 @@ TEST_F(GlimmerpatchTest, AnAddressBeyondAsciiKeepsThePageAsciiAndTheCodeViewExac
     }
     ASSERT_TRUE(apply && use);
     HWND page = parts.pages[static_cast<size_t>(sections::PageIndex(apply->page))];
-    ASSERT_TRUE(ClickTabOf(parts, page));
+    ASSERT_TRUE(ClickTab(parts, static_cast<size_t>(sections::PageIndex(apply->page))));
     ClickAt(Centre(WindowRect(GetDlgItem(page, use->controlId))));
     HWND url = GetDlgItem(page, apply->edit);
     ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(url) != FALSE; }));
