@@ -140,6 +140,14 @@ protected:
     std::string Page() const { return ReadBytes(PagePath()); }
 
     // Clicks inside the frame's title bar so that keys go to the program.
+    // Opens a menu of the command bar by Alt and its letter, and waits until
+    // its pop-up shows: an item's letter pressed before that goes elsewhere.
+    void OpenMenuByKeys(WORD letter)
+    {
+        PressKeys({VK_MENU, letter});
+        ASSERT_NE(program_.WaitForWindow(L"#32768", 10000), nullptr) << "no pop-up menu";
+    }
+
     void FocusFrame()
     {
         RECT frame = WindowRect(frame_);
@@ -213,7 +221,7 @@ TEST_F(GlimmerpatchTest, StartsWithTheTemplatePageTheTitleAndTheSixteenPagesInTa
 
     // Nothing changed: Exit (File menu by keys) asks nothing and ends with 1.
     FocusFrame();
-    PressKeys({VK_MENU, 'F'});
+    OpenMenuByKeys('F');
     PressKeys({'X'});
     EXPECT_EQ(program_.WaitForExit(), 1u);
     EXPECT_TRUE(TopLevelWindows(program_.Id(), L"#32770").empty());
@@ -278,7 +286,7 @@ TEST_F(GlimmerpatchTest, ViewCommandsHideAndShowTheToolbarRowAndTheStatusBar)
 
     // View, Toolbar by keys: the toolbar's row goes, the client area grows.
     FocusFrame();
-    PressKeys({VK_MENU, 'V'});
+    OpenMenuByKeys('V');
     PressKeys({'T'});
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(parts.toolbar); }));
     ASSERT_TRUE(WaitFor([&] { return Height(WindowRect(parts.split)) > splitHeight; }))
@@ -293,7 +301,7 @@ TEST_F(GlimmerpatchTest, ViewCommandsHideAndShowTheToolbarRowAndTheStatusBar)
     EXPECT_EQ(Height(WindowRect(parts.rebar)), rebarHeight);
 
     // View, Status Bar: hidden, then shown again.
-    PressKeys({VK_MENU, 'V'});
+    OpenMenuByKeys('V');
     PressKeys({'S'});
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(parts.statusBar); }));
     ASSERT_TRUE(WaitFor([&] { return Height(WindowRect(parts.split)) > splitHeight; }));
