@@ -167,12 +167,18 @@ LRESULT MainFrame::OnCreate(Message&)
 
     // The tab container that holds the section pages, with a sunken edge.
     tabs_.SetStripStyle(kTabStripStyle);
-    tabs_.Create(split_.Handle(), RECT{}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, kTabContainerId,
-                 WS_EX_CLIENTEDGE);
+    const bool tabsMade = tabs_.Create(split_.Handle(), RECT{}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN |
+                                       WS_CLIPSIBLINGS, kTabContainerId, WS_EX_CLIENTEDGE) != nullptr;
 
     // The section pages in tab order, each reporting its changes to this
-    // frame; the first tab ends up selected.
-    pages_.Create(tabs_, frame);
+    // frame; the first tab ends up selected. Without the strip or the pages
+    // the frame is of no use: the user is told, and the program ends as when
+    // the frame itself cannot be made.
+    if (!tabsMade || !pages_.Create(tabs_, frame)) {
+        MessageBoxW(nullptr, SectionPagesNotCreatedText().c_str(), LoadResourceString(IDS_APP_TITLE).c_str(),
+                    MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+        return -1;
+    }
 
     // Preview above, pages below. The pages keep their height when the frame
     // is resized, so the split is set from the bottom.
