@@ -1,5 +1,6 @@
 #include "app/AboutDialog.h"
 
+#include "framework/ButtonPresses.h"
 #include "framework/Owned.h"
 #include "app/ShellOpen.h"
 #include "resources/ResourceIds.h"
@@ -60,6 +61,8 @@ LRESULT AboutDialog::OnInitDialog(Message&)
     const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
     SetWindowLongPtrW(button, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
     SetWindowPos(button, nullptr, 0, 0, kImageWidth, kImageHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Two quick presses ask the shell twice, each drawn pressed.
+    TreatDoubleClicksAsPresses(button);
     InvalidateRect(button, nullptr, TRUE);
     return TRUE;
 }

@@ -173,15 +173,20 @@ LRESULT MainFrame::OnCreate(Message&)
 
     // The tab container that holds the section pages, with a sunken edge.
     tabs_.SetStripStyle(kTabStripStyle);
-    tabs_.Create(split_.Handle(), RECT{}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, kTabContainerId,
-                 WS_EX_CLIENTEDGE);
+    const bool tabsMade = tabs_.Create(split_.Handle(), RECT{}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN |
+                                       WS_CLIPSIBLINGS, kTabContainerId, WS_EX_CLIENTEDGE) != nullptr;
 
     // A tab for every section page and the first page, selected, so that
     // the frame can show at once; the other pages are made while the loop
     // is idle, one at a time in tab order, or at once when their tab is
-    // chosen first. Each reports its changes to this frame. Without its
-    // first page the frame is not made.
-    if (!pages_.Start(tabs_, frame)) return -1;
+    // chosen first. Each reports its changes to this frame. Without the
+    // strip or the first page the frame is of no use: the user is told, and
+    // the program ends as when the frame itself cannot be made.
+    if (!tabsMade || !pages_.Start(tabs_, frame)) {
+        MessageBoxW(nullptr, SectionPagesNotCreatedText().c_str(), LoadResourceString(IDS_APP_TITLE).c_str(),
+                    MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+        return -1;
+    }
     pages_.SetFailureNotice(
         [frame](int tabIndex) { PostMessageW(frame, kPageFailedNoticeMessage, static_cast<WPARAM>(tabIndex), 0); });
 

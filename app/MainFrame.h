@@ -41,8 +41,8 @@ public:
     // Creates the frame at the default position and size, with the frame's
     // menu and accelerator table (IDR_GP_MAINFRAME, IDR_GP_ACCELERATORS).
     // nullptr when it cannot be created - among others when the working page
-    // cannot be written into the start-up directory, which the user has then
-    // been told.
+    // cannot be written into the start-up directory or the tab strip or a
+    // section page cannot be made, which the user has then been told.
     HWND Create();
 
     // Whether the style has not changed since it was last loaded, saved or

@@ -6,6 +6,13 @@ std::wstring StartupFolderNotWritableText(const std::wstring& folder)
            L"\r\n\r\nGlimmerpatch keeps the page you style there. Start it from a folder that you can write to.";
 }
 
+std::wstring SectionPagesNotCreatedText()
+{
+    return L"The section pages could not be created, so there is nothing to style with.\r\n\r\n"
+           L"Glimmerpatch will close now. Closing other programs to free memory may help before you start it "
+           L"again.";
+}
+
 std::wstring WorkingPageNotWritableText(const std::wstring& page)
 {
     return L"The working page cannot be written:\r\n\r\n" + page +

@@ -8,6 +8,10 @@
 // folder; the program ends after it.
 std::wstring StartupFolderNotWritableText(const std::wstring& folder);
 
+// At start-up, when the tab strip or the section pages cannot be made; the
+// program ends after it.
+std::wstring SectionPagesNotCreatedText();
+
 // While running, when a change could not be stored: the message box (shown
 // once until the page can be written again) and the status bar's text.
 std::wstring WorkingPageNotWritableText(const std::wstring& page);

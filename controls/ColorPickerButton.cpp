@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "controls/PaletteColors.h"
+#include "framework/ButtonPresses.h"
 #include "framework/GdiHandles.h"
 #include "framework/Owned.h"
 
@@ -54,6 +55,7 @@ bool ColorPickerButton::Attach(HWND button)
     if (!Subclass(button)) return false;
     const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
     SetWindowLongPtrW(button, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+    TreatDoubleClicksAsPresses(button);
     theme_.Open(Handle(), L"Button");
     Redraw();
     return true;

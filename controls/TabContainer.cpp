@@ -1,6 +1,9 @@
 #include "controls/TabContainer.h"
 
+#include <algorithm>
 #include <string>
+
+#include "framework/MessageLoop.h"
 
 namespace {
 
@@ -103,6 +106,7 @@ void TabContainer::LayOut()
 const MessageEntry<TabContainer> TabContainer::kMessageMap[] = {
     OnMessage(WM_CREATE, &TabContainer::OnCreate),
     OnMessage(WM_SIZE, &TabContainer::OnSize),
+    OnMessage(WM_DESTROY, &TabContainer::OnDestroy),
     OnNotify(kStripId, static_cast<UINT>(TCN_SELCHANGE), &TabContainer::OnSelectionChanged),
     OnNotify(kStripId, static_cast<UINT>(NM_CLICK), &TabContainer::OnStripClick),
     OnMessage(WM_SETFOCUS, &TabContainer::OnSetFocus),
@@ -132,7 +136,47 @@ LRESULT TabContainer::OnCreate(Message&)
     const RECT none{0, 0, 0, 0};
     if (!strip_.Create(Handle(), none, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | stripStyle_, kStripId)) return -1;
     LayOut();
+    if (MessageLoop* loop = MessageLoop::Current())
+        loop->AddKeyFilter(Handle(), [this](MSG& message) { return TranslatePageKey(message); });
     return 0;
+}
+
+LRESULT TabContainer::OnDestroy(Message& message)
+{
+    if (MessageLoop* loop = MessageLoop::Current()) loop->RemoveKeyFilter(Handle());
+    message.handled = false;
+    return 0;
+}
+
+bool TabContainer::TranslatePageKey(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
+    switch (message.wParam) {
+    case VK_TAB:
+        ShowNeighbourPage(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+        return true;
+    case VK_NEXT:
+        ShowNeighbourPage(1);
+        return true;
+    case VK_PRIOR:
+        ShowNeighbourPage(-1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TabContainer::ShowNeighbourPage(int step)
+{
+    const int count = strip_.TabCount();
+    if (count == 0) return;
+    const int from = std::max(strip_.SelectedIndex(), 0);
+    strip_.SelectTab(((from + step) % count + count) % count);
+    // The dialog manager's own way to move the focus: it also selects the
+    // text of an edit and moves the default button as Tab would.
+    if (!activePage_) return;
+    if (HWND first = GetNextDlgTabItem(activePage_, nullptr, FALSE))
+        SendMessageW(activePage_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
 }
 
 LRESULT TabContainer::OnSize(Message& message)

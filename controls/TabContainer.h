@@ -3,6 +3,13 @@
 // strip's selection changes. Keys, characters and commands that reach the
 // container go on to the active page, and so do changes of the system
 // settings (which only top-level windows receive), after the strip.
+//
+// As in every tabbed dialog, Ctrl+Tab and Ctrl+Page Down show the next page
+// and Ctrl+Shift+Tab and Ctrl+Page Up the previous one, wrapping at the
+// ends, wherever the keyboard focus is inside the container; the page shown
+// gets the focus on its first tab stop. The container takes these keys from
+// the thread's message loop (framework/MessageLoop.h) before the page's
+// dialog navigation sees them.
 #pragma once
 
 #include <windows.h>
@@ -44,6 +51,12 @@ public:
     // page). Whoever sets it keeps it valid while the container lives, or
     // sets nullptr first.
     void SetPageMaker(std::function<HWND(int index)> maker) { pageMaker_ = std::move(maker); }
+    // Shows the page `step` tabs after the active one (before it for a
+    // negative step), wrapping, and gives its first tab stop the focus.
+    void ShowNeighbourPage(int step);
+    // The page keys above, for a key message of a window inside the
+    // container: true when it was one of them and has been acted on.
+    bool TranslatePageKey(const MSG& message);
 
     HWND ActivePage() const { return activePage_; }
     TabStrip& Strip() { return strip_; }
@@ -58,6 +71,7 @@ private:
 
     LRESULT OnCreate(Message& message);
     LRESULT OnSize(Message& message);
+    LRESULT OnDestroy(Message& message);
     LRESULT OnSelectionChanged(Message& message);
     LRESULT OnStripClick(Message& message);
     LRESULT OnSetFocus(Message& message);

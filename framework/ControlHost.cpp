@@ -7,6 +7,11 @@
 #include <servprov.h>
 #include <urlmon.h>
 
+#include "framework/ComObject.h"
+#include "framework/MessageLoop.h"
+
+using Microsoft::WRL::ComPtr;
+
 namespace {
 
 long liveSites = 0;
@@ -34,25 +39,8 @@ bool DecideUrlAction(DWORD action, DWORD& policy)
 
 // Answers the URL actions of the hosted pages; everything else is left to
 // the platform's own security manager.
-class HostSecurityManager final : public IInternetSecurityManager {
+class HostSecurityManager final : public ComObject<IInternetSecurityManager> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object) return E_POINTER;
-        *object = nullptr;
-        if (iid == IID_IUnknown || iid == IID_IInternetSecurityManager) *object = this;
-        if (!*object) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
-
     HRESULT STDMETHODCALLTYPE SetSecuritySite(IInternetSecurityMgrSite*) override { return INET_E_DEFAULT_ACTION; }
     HRESULT STDMETHODCALLTYPE GetSecuritySite(IInternetSecurityMgrSite** site) override
     {
@@ -88,8 +76,12 @@ public:
     }
 
 private:
-    ~HostSecurityManager() = default;
-    LONG references_ = 1;
+    void* FindInterface(REFIID iid) override
+    {
+        if (iid == IID_IUnknown || iid == IID_IInternetSecurityManager)
+            return static_cast<IInternetSecurityManager*>(this);
+        return nullptr;
+    }
 };
 
 } // namespace
@@ -97,42 +89,13 @@ private:
 // The container as the control sees it: one object for all its interfaces.
 // The host owns one reference; the control holds others while it lives. Once
 // the host is gone (Detach) the object answers without touching it.
-class HostSite final : public IOleClientSite,
-                       public IOleInPlaceSite,
-                       public IOleInPlaceFrame,
-                       public IDispatch,
-                       public IServiceProvider {
+class HostSite final
+    : public ComObject<IOleClientSite, IOleInPlaceSite, IOleInPlaceFrame, IDispatch, IServiceProvider> {
 public:
     explicit HostSite(HWND window) : window_(window) { InterlockedIncrement(&liveSites); }
+    ~HostSite() override { InterlockedDecrement(&liveSites); }
 
     void Detach() { window_ = nullptr; }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object) return E_POINTER;
-        *object = nullptr;
-        if (iid == IID_IUnknown || iid == IID_IOleClientSite)
-            *object = static_cast<IOleClientSite*>(this);
-        else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite)
-            *object = static_cast<IOleInPlaceSite*>(this);
-        else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame)
-            *object = static_cast<IOleInPlaceFrame*>(this);
-        else if (iid == IID_IDispatch)
-            *object = static_cast<IDispatch*>(this);
-        else if (iid == IID_IServiceProvider)
-            *object = static_cast<IServiceProvider*>(this);
-        if (!*object) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
 
     // IOleClientSite
     HRESULT STDMETHODCALLTYPE SaveObject() override { return S_OK; }
@@ -244,17 +207,22 @@ public:
         if (!object) return E_POINTER;
         *object = nullptr;
         if (service != SID_SInternetSecurityManager) return E_NOINTERFACE;
-        HostSecurityManager* manager = new HostSecurityManager();
-        const HRESULT hr = manager->QueryInterface(iid, object);
-        manager->Release();
-        return hr;
+        return MakeComObject<HostSecurityManager>()->QueryInterface(iid, object);
     }
 
 private:
-    ~HostSite() { InterlockedDecrement(&liveSites); }
+    void* FindInterface(REFIID iid) override
+    {
+        if (iid == IID_IUnknown || iid == IID_IOleClientSite) return static_cast<IOleClientSite*>(this);
+        if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) return static_cast<IOleInPlaceSite*>(this);
+        if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame)
+            return static_cast<IOleInPlaceFrame*>(this);
+        if (iid == IID_IDispatch) return static_cast<IDispatch*>(this);
+        if (iid == IID_IServiceProvider) return static_cast<IServiceProvider*>(this);
+        return nullptr;
+    }
 
     HWND window_;
-    LONG references_ = 1;
 };
 
 const DWORD ControlHost::kDownloadControl = DLCTL_DLIMAGES | DLCTL_VIDEOS | DLCTL_BGSOUNDS | DLCTL_NO_JAVA |
@@ -285,9 +253,14 @@ HWND ControlHost::Create(HWND parent, const std::wstring& creationText, const RE
     return Window::Create(kClassName, exStyle, creationText.c_str(), style, rect, parent, id);
 }
 
+IUnknown* ControlHost::Control() const
+{
+    return control_.Get();
+}
+
 IUnknown* ControlHost::Site() const
 {
-    return site_ ? static_cast<IOleClientSite*>(site_) : nullptr;
+    return site_.Get();
 }
 
 HWND ControlHost::ControlWindow() const
@@ -344,64 +317,65 @@ bool ControlHost::ProcessMessage(Message& message, LRESULT& result)
 
 bool ControlHost::CreateControl(const std::wstring& address)
 {
-    site_ = new HostSite(Handle());
+    site_ = MakeComObject<HostSite>(Handle());
+    IOleClientSite* site = site_.Get();
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                reinterpret_cast<void**>(&oleObject_)))) {
-        oleObject_ = nullptr;
+                                reinterpret_cast<void**>(oleObject_.ReleaseAndGetAddressOf())))) {
+        DestroyControl();
         return false;
     }
-    oleObject_->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&control_));
-    oleObject_->SetClientSite(static_cast<IOleClientSite*>(site_));
+    oleObject_.As(&control_);
+    oleObject_->SetClientSite(site);
     RECT client{};
     GetClientRect(Handle(), &client);
-    const HRESULT activated =
-        oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(site_), 0, Handle(), &client);
-    oleObject_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlaceObject_));
+    const HRESULT activated = oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, Handle(), &client);
+    oleObject_.As(&inPlaceObject_);
     if (FAILED(activated)) {
         DestroyControl();
         return false;
     }
     SizeControl();
-    OnControlCreated(control_);
+    // The control's keys inside it (arrows, Page Down, Tab in the page) come
+    // from the thread's message loop, after the frame's own accelerators.
+    if (MessageLoop* loop = MessageLoop::Current())
+        loop->AddKeyFilter(Handle(), [this](MSG& message) { return TranslateControlAccelerator(&message); });
+    OnControlCreated(control_.Get());
 
-    IWebBrowser2* browser = nullptr;
-    if (control_ && SUCCEEDED(control_->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser)))) {
+    // A navigation that fails at once fires no event: its result is the
+    // only word of it.
+    if (SUCCEEDED(control_.As(&browser_))) {
         VARIANT target;
         VariantInit(&target);
         target.vt = VT_BSTR;
         target.bstrVal = SysAllocString(address.c_str());
         VARIANT empty;
         VariantInit(&empty);
-        browser->Navigate2(&target, &empty, &empty, &empty, &empty);
+        navigateResult_ = target.bstrVal ? browser_->Navigate2(&target, &empty, &empty, &empty, &empty)
+                                         : E_OUTOFMEMORY;
         VariantClear(&target);
-        browser->Release();
     }
     return true;
 }
 
 void ControlHost::DestroyControl()
 {
-    if (control_) OnControlDestroying(control_);
-    if (inPlaceObject_) {
-        inPlaceObject_->InPlaceDeactivate();
-        inPlaceObject_->Release();
-        inPlaceObject_ = nullptr;
-    }
+    if (MessageLoop* loop = MessageLoop::Current(); loop && Handle()) loop->RemoveKeyFilter(Handle());
+    if (control_) OnControlDestroying(control_.Get());
+    // Nothing may call back into the site once its window goes: the
+    // navigation stops first, and the site lets go of the window and the
+    // control of the site before the control closes.
+    if (browser_) browser_->Stop();
+    browser_.Reset();
+    if (inPlaceObject_) inPlaceObject_->InPlaceDeactivate();
+    inPlaceObject_.Reset();
+    if (site_) static_cast<HostSite*>(site_.Get())->Detach();
     if (oleObject_) {
-        oleObject_->Close(OLECLOSE_NOSAVE);
         oleObject_->SetClientSite(nullptr);
-        oleObject_->Release();
-        oleObject_ = nullptr;
+        oleObject_->Close(OLECLOSE_NOSAVE);
     }
-    if (control_) {
-        control_->Release();
-        control_ = nullptr;
-    }
-    if (site_) {
-        site_->Detach();
-        site_->Release();
-        site_ = nullptr;
-    }
+    oleObject_.Reset();
+    control_.Reset();
+    site_.Reset();
 }
 
 void ControlHost::SizeControl()
@@ -418,11 +392,9 @@ bool ControlHost::TranslateControlAccelerator(MSG* message)
     if (message->message < WM_KEYFIRST || message->message > WM_KEYLAST) return false;
     HWND control = ControlWindow();
     if (!control || (message->hwnd != control && !IsChild(control, message->hwnd))) return false;
-    IOleInPlaceActiveObject* active = nullptr;
-    if (FAILED(control_->QueryInterface(IID_IOleInPlaceActiveObject, reinterpret_cast<void**>(&active)))) return false;
-    const bool taken = active->TranslateAccelerator(message) == S_OK;
-    active->Release();
-    return taken;
+    ComPtr<IOleInPlaceActiveObject> active;
+    if (FAILED(control_.As(&active))) return false;
+    return active->TranslateAccelerator(message) == S_OK;
 }
 
 void ControlHost::ShowNotice(const std::wstring& heading, const std::wstring& text)

@@ -16,13 +16,19 @@
 // Where no control can be created, or the caller finds that it cannot draw,
 // the window shows a notice (a heading and a text) instead of a blank area.
 //
+// When the window goes, the host stops any navigation and takes its site
+// away from the control before it closes and releases it, so that nothing
+// calls back into a site whose window is being destroyed.
+//
 // Create it as Owned<ControlHost> (or Owned<PreviewView>, ...). Call
 // ControlHost::RegisterWindowClass() once (after CoInitializeEx with a
 // single-threaded apartment) before creating hosts.
 #pragma once
 
 #include <windows.h>
+#include <exdisp.h>
 #include <ole2.h>
+#include <wrl/client.h>
 
 #include <string>
 
@@ -50,7 +56,7 @@ public:
                 DWORD exStyle = WS_EX_CLIENTEDGE);
 
     // The hosted control (not AddRef'ed), or nullptr when none is hosted.
-    IUnknown* Control() const { return control_; }
+    IUnknown* Control() const;
     // The container's site object as the control sees it (not AddRef'ed).
     IUnknown* Site() const;
     // The control's own window, or nullptr.
@@ -62,8 +68,14 @@ public:
     const std::wstring& NoticeHeading() const { return noticeHeading_; }
     const std::wstring& NoticeText() const { return noticeText_; }
 
-    // Gives the control the first look at a keyboard message of the message
-    // loop (tab keys, shortcuts inside the page). True when it took it.
+    // What IWebBrowser2::Navigate2 answered at creation (S_OK before it
+    // ran). A navigation that fails at once reports nothing else.
+    HRESULT NavigateResult() const { return navigateResult_; }
+
+    // Gives the control the first look at a keyboard message of its own
+    // windows (arrow keys, Page Down and Tab inside the page). True when it
+    // took it. The thread's message loop calls it for every key message
+    // inside the host once the control is up (framework/MessageLoop.h).
     bool TranslateControlAccelerator(MSG* message);
 
     // Site objects alive in the process: each host makes one, and it goes
@@ -86,10 +98,13 @@ private:
     void PaintNotice(HDC dc);
     void FreeFonts();
 
-    HostSite* site_ = nullptr;
-    IUnknown* control_ = nullptr;
-    IOleObject* oleObject_ = nullptr;
-    IOleInPlaceObject* inPlaceObject_ = nullptr;
+    // The site object (a HostSite) by its first interface.
+    Microsoft::WRL::ComPtr<IOleClientSite> site_;
+    Microsoft::WRL::ComPtr<IUnknown> control_;
+    Microsoft::WRL::ComPtr<IOleObject> oleObject_;
+    Microsoft::WRL::ComPtr<IOleInPlaceObject> inPlaceObject_;
+    Microsoft::WRL::ComPtr<IWebBrowser2> browser_;
+    HRESULT navigateResult_ = S_OK;
 
     bool noticeShown_ = false;
     std::wstring noticeHeading_;

@@ -51,6 +51,10 @@
 //   ControlHost.h      ControlHost: our in-place container of the web
 //                      browser control (ambient download control, host
 //                      security manager), with a notice in its place
+//   ButtonPresses.h    TreatDoubleClicksAsPresses: an owner-drawn button
+//                      takes a quick second click for a press
+//   ComObject.h        ComObject<I...>: the one IUnknown of our own COM
+//                      objects; MakeComObject returns the first reference
 //
 // Texts cross between the portable core's UTF-8 and the wide Win32 API with
 // WidenUtf8 and NarrowToUtf8 of the core (style/Utf16.h).

@@ -27,6 +27,32 @@ void MessageLoop::SetAccelerators(HWND window, HACCEL table)
     accelerators_ = table;
 }
 
+void MessageLoop::AddKeyFilter(HWND window, KeyFilter filter)
+{
+    if (!window || !filter) return;
+    RemoveKeyFilter(window);
+    keyFilters_.emplace_back(window, std::move(filter));
+}
+
+void MessageLoop::RemoveKeyFilter(HWND window)
+{
+    keyFilters_.erase(std::remove_if(keyFilters_.begin(), keyFilters_.end(),
+                                     [window](const auto& entry) { return entry.first == window; }),
+                      keyFilters_.end());
+}
+
+bool MessageLoop::FilterKey(MSG& message)
+{
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
+    // A filter may make or end windows that register: it runs on a copy.
+    const std::vector<std::pair<HWND, KeyFilter>> filters = keyFilters_;
+    for (const auto& [window, filter] : filters) {
+        if (window != message.hwnd && !IsChild(window, message.hwnd)) continue;
+        if (filter(message)) return true;
+    }
+    return false;
+}
+
 void MessageLoop::AddDialog(HWND dialog)
 {
     if (dialog && std::find(dialogs_.begin(), dialogs_.end(), dialog) == dialogs_.end()) dialogs_.push_back(dialog);
@@ -48,6 +74,7 @@ bool MessageLoop::PreTranslate(MSG& message)
         TranslateAcceleratorW(acceleratorWindow_, accelerators_, &message))
         return true;
     if (!message.hwnd) return false;
+    if (FilterKey(message)) return true;
     // The innermost registered dialog that holds the window: a page inside
     // another registered dialog handles its own controls.
     HWND holder = nullptr;

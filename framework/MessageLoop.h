@@ -2,11 +2,15 @@
 // the queue goes through, in this order:
 //   1. accelerator translation: the table given for a window (the main
 //      frame's), for every message, so these keys never reach an edit;
-//   2. IsDialogMessage of the registered modeless dialog that holds the
+//   2. the key filters of the registered windows that hold the message's
+//      window, for key messages only: a window that has its own keys for
+//      everything inside it (a hosted browser control's keys, a tab
+//      container's keys between its pages) registers itself while it lives;
+//   3. IsDialogMessage of the registered modeless dialog that holds the
 //      message's window (Tab and arrow keys between controls, Space on a
 //      check box, arrow keys in an up-down); modeless dialogs of
 //      framework/Dialog.h register themselves while their window lives;
-//   3. TranslateMessage and DispatchMessage.
+//   4. TranslateMessage and DispatchMessage.
 // When the queue has run empty after a message, the idle step runs; while it
 // says it has more to do it runs again, as long as nothing arrives, so that
 // work done in small steps never keeps a message waiting for more than one
@@ -19,6 +23,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class MessageLoop {
@@ -43,14 +48,24 @@ public:
     // Runs until WM_QUIT and returns its exit code (wParam).
     int Run();
 
-    // Steps 1 and 2 for one message: true when it was used up there and
+    // Steps 1 to 3 for one message: true when it was used up there and
     // must not be dispatched.
     bool PreTranslate(MSG& message);
 
+    // A key message (WM_KEYFIRST to WM_KEYLAST) whose window is `window` or
+    // inside it goes to `filter` first; true from the filter uses it up. One
+    // filter per window; registering again replaces it.
+    using KeyFilter = std::function<bool(MSG& message)>;
+    void AddKeyFilter(HWND window, KeyFilter filter);
+    void RemoveKeyFilter(HWND window);
+
 private:
+    bool FilterKey(MSG& message);
+
     HWND acceleratorWindow_ = nullptr;
     HACCEL accelerators_ = nullptr;
     std::vector<HWND> dialogs_;
+    std::vector<std::pair<HWND, KeyFilter>> keyFilters_;
     std::function<bool()> idleStep_;
     MessageLoop* previous_ = nullptr;
 };

@@ -3,8 +3,11 @@
 #include <exdispid.h>
 #include <ocidl.h>
 
+#include "framework/ComObject.h"
 #include "page/WorkingPage.h"
 #include "style/Utf16.h"
+
+using Microsoft::WRL::ComPtr;
 
 namespace {
 long liveSinks = 0;
@@ -12,27 +15,12 @@ long liveSinks = 0;
 
 // The view's DWebBrowserEvents2 sink. Every event gets the default answer;
 // the view only notes whether a page was shown or the navigation failed.
-class PreviewEvents final : public IDispatch {
+class PreviewEvents final : public ComObject<IDispatch> {
 public:
     explicit PreviewEvents(PreviewView* view) : view_(view) { InterlockedIncrement(&liveSinks); }
+    ~PreviewEvents() override { InterlockedDecrement(&liveSinks); }
     void Detach() { view_ = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object) return E_POINTER;
-        *object = nullptr;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID_DWebBrowserEvents2) *object = this;
-        if (!*object) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
     {
         if (count) *count = 0;
@@ -67,7 +55,12 @@ public:
     }
 
 private:
-    ~PreviewEvents() { InterlockedDecrement(&liveSinks); }
+    void* FindInterface(REFIID iid) override
+    {
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID_DWebBrowserEvents2)
+            return static_cast<IDispatch*>(this);
+        return nullptr;
+    }
 
     static long StatusCode(const VARIANT& argument)
     {
@@ -80,7 +73,6 @@ private:
     }
 
     PreviewView* view_;
-    LONG references_ = 1;
 };
 
 PreviewView::~PreviewView()
@@ -118,6 +110,7 @@ bool PreviewView::ProcessMessage(Message& message, LRESULT& result)
         // The page is written before the control can ask for it.
         WriteWorkingPage();
         ControlHost::ProcessMessage(message, result);
+        if (browser_ && FAILED(NavigateResult())) OnNavigateError(NavigateResult());
         if (!browser_) ShowNoEngineNotice();
         result = 0;
         return true;
@@ -127,19 +120,15 @@ bool PreviewView::ProcessMessage(Message& message, LRESULT& result)
 
 void PreviewView::OnControlCreated(IUnknown* control)
 {
-    if (FAILED(control->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser_)))) {
-        browser_ = nullptr;
+    if (FAILED(control->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(browser_.ReleaseAndGetAddressOf()))))
         return;
-    }
-    IConnectionPointContainer* container = nullptr;
-    if (FAILED(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)))) return;
-    if (SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &connectionPoint_))) {
-        events_ = new PreviewEvents(this);
-        if (FAILED(connectionPoint_->Advise(events_, &cookie_))) cookie_ = 0;
-    } else {
-        connectionPoint_ = nullptr;
-    }
-    container->Release();
+    ComPtr<IConnectionPointContainer> container;
+    if (FAILED(control->QueryInterface(IID_IConnectionPointContainer,
+                                       reinterpret_cast<void**>(container.GetAddressOf()))) ||
+        FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, connectionPoint_.ReleaseAndGetAddressOf())))
+        return;
+    events_ = MakeComObject<PreviewEvents>(this);
+    if (FAILED(connectionPoint_->Advise(events_.Get(), &cookie_))) cookie_ = 0;
 }
 
 void PreviewView::OnControlDestroying(IUnknown*)
@@ -149,21 +138,12 @@ void PreviewView::OnControlDestroying(IUnknown*)
 
 void PreviewView::Unsubscribe()
 {
-    if (connectionPoint_) {
-        if (cookie_) connectionPoint_->Unadvise(cookie_);
-        connectionPoint_->Release();
-        connectionPoint_ = nullptr;
-    }
+    if (connectionPoint_ && cookie_) connectionPoint_->Unadvise(cookie_);
     cookie_ = 0;
-    if (events_) {
-        events_->Detach();
-        events_->Release();
-        events_ = nullptr;
-    }
-    if (browser_) {
-        browser_->Release();
-        browser_ = nullptr;
-    }
+    connectionPoint_.Reset();
+    if (events_) static_cast<PreviewEvents*>(events_.Get())->Detach();
+    events_.Reset();
+    browser_.Reset();
 }
 
 void PreviewView::Refresh()

@@ -9,14 +9,17 @@
 // navigation error is seen), and the host navigates to the page. Every event
 // is answered with the default: nothing is cancelled.
 //
-// Where no engine can draw the page (the control cannot be created, or its
-// first navigation fails before any page was shown, or a refresh fails
-// before any page was shown) the pane shows a notice with the working page
-// path instead of a blank area. Once a page has been shown it never does.
+// Where no engine can draw the page (the control cannot be created, its
+// first navigation fails, at once or later, before any page was shown, or a
+// refresh fails before any page was shown) the pane shows a notice with the
+// working page path instead of a blank area. Once a page has been shown it
+// never does.
 #pragma once
 
 #include <windows.h>
 #include <exdisp.h>
+#include <ocidl.h>
+#include <wrl/client.h>
 
 #include "framework/ControlHost.h"
 
@@ -36,7 +39,7 @@ public:
     void Refresh();
 
     // The browser control's IWebBrowser2 (not AddRef'ed), or nullptr.
-    IWebBrowser2* Browser() const { return browser_; }
+    IWebBrowser2* Browser() const { return browser_.Get(); }
     bool Subscribed() const { return cookie_ != 0; }
     // Whether the control has shown a page (a navigation completed).
     bool PageShown() const { return pageShown_; }
@@ -62,9 +65,9 @@ private:
     void ShowNoEngineNotice();
     void Unsubscribe();
 
-    IWebBrowser2* browser_ = nullptr;
-    IConnectionPoint* connectionPoint_ = nullptr;
-    PreviewEvents* events_ = nullptr;
+    Microsoft::WRL::ComPtr<IWebBrowser2> browser_;
+    Microsoft::WRL::ComPtr<IConnectionPoint> connectionPoint_;
+    Microsoft::WRL::ComPtr<IDispatch> events_; // a PreviewEvents
     DWORD cookie_ = 0;
     bool pageShown_ = false;
     long lastNavigateError_ = 0;

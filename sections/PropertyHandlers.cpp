@@ -160,10 +160,11 @@ void BackgroundUseImage(const PropertyRow& row, PageControls& page)
     page.SendRefresh();
 }
 
-// Both "Apply Image" buttons: the URL is written as typed.
+// Both "Apply Image" buttons: the URL is written as typed, its letters beyond
+// ASCII as the escapes of their UTF-8 bytes.
 void ApplyImage(const PropertyRow& row, PageControls& page)
 {
-    StyleDocument::SetProperty(row.selector, row.property, "url(" + page.ControlText(row.edit) + ")");
+    StyleDocument::SetProperty(row.selector, row.property, "url(" + EscapeNonAscii(page.ControlText(row.edit)) + ")");
     page.SendRefresh();
 }
 
@@ -230,6 +231,24 @@ std::string RgbText(ColorValue color)
 {
     return "rgb(" + std::to_string(color & 0xFF) + ", " + std::to_string((color >> 8) & 0xFF) + ", " +
            std::to_string((color >> 16) & 0xFF) + ")";
+}
+
+std::string EscapeNonAscii(const std::string& address)
+{
+    static const char kHexDigits[] = "0123456789ABCDEF";
+    std::string escaped;
+    escaped.reserve(address.size());
+    for (const char c : address) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            escaped += c;
+            continue;
+        }
+        escaped += '%';
+        escaped += kHexDigits[byte >> 4];
+        escaped += kHexDigits[byte & 0xF];
+    }
+    return escaped;
 }
 
 const std::vector<ContactImageRule>& ContactImageRules()

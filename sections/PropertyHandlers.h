@@ -27,6 +27,12 @@ void RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDown
 // "rgb(r, g, b)" of a colour value; the top byte is ignored.
 std::string RgbText(ColorValue color);
 
+// An image address as "Apply Image" writes it: every byte outside ASCII (the
+// UTF-8 bytes of a letter such as "\xC3\xA9") becomes "%" and two upper-case
+// hex digits, so that the working page stays pure ASCII and every browser
+// reads the address the same in any code page. ASCII bytes stay as they are.
+std::string EscapeNonAscii(const std::string& address);
+
 // The rule blocks that the Contact page's "Use Image" writes when ticked and
 // removes when cleared, in order.
 struct ContactImageRule {

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 using namespace sections;
 using testing_support::FakePage;
 using testing_support::SmallPage;
@@ -205,4 +208,61 @@ TEST_F(SpecialTest, ContactApplyImageBeforeUseImageAppendsItsRule)
     Click(SectionPageId::Contact, 1554);
     EXPECT_EQ(folder_.Page(), SmallPage("body{\r\n}\r\n.contactTable{\r\n\tbackground-image: url();\r\n}\r\n"));
     EXPECT_EQ(page_.Refreshes(), 1);
+}
+
+// Both "Apply Image" buttons write the address as typed, except that every
+// byte outside ASCII becomes its %XX escape: the page stays pure ASCII.
+TEST_F(SpecialTest, ApplyImageEscapesOnlyWhatIsBeyondAscii)
+{
+    std::string everyAscii;
+    for (int c = 1; c < 0x80; ++c) everyAscii += static_cast<char>(c);
+    const struct {
+        std::string typed;
+        std::string written;
+    } cases[] = {
+        {"http://example.com/bilder/café-straße-日本.png",
+         "http://example.com/bilder/caf%C3%A9-stra%C3%9Fe-%E6%97%A5%E6%9C%AC.png"},
+        {"C:\\Bilder\\Ärger 100%.gif", "C:\\Bilder\\%C3%84rger 100%.gif"},
+        {everyAscii, everyAscii},
+        {"   ", "   "},
+        {"a)b;c}d\r\ne", "a)b;c}d\r\ne"},
+        {"http://example.com/" + std::string(10000 - 19, 'x'), "http://example.com/" + std::string(10000 - 19, 'x')},
+    };
+    for (const auto& c : cases) {
+        for (const auto& [section, button, edit, selector] :
+             {std::tuple{SectionPageId::Background, 1063, 1007, "body{"},
+              std::tuple{SectionPageId::Contact, 1554, 1553, ".contactTable{"}}) {
+            SCOPED_TRACE(std::to_string(button) + ": " + c.typed.substr(0, 60));
+            folder_.SetPage(SmallPage(std::string(selector) + "\r\n}\r\n"));
+            page_.texts[edit] = c.typed;
+            Click(section, button);
+            EXPECT_EQ(folder_.Page(),
+                      SmallPage(std::string(selector) + "\r\n\tbackground-image: url(" + c.written + ");\r\n}\r\n"));
+        }
+    }
+}
+
+// Every byte from 0x80 up comes back from its escape; nothing else changes.
+TEST(EscapeNonAscii, EveryByteBeyondAsciiRoundTripsThroughItsEscape)
+{
+    std::string bytes;
+    for (int c = 0; c < 0x100; ++c) bytes += static_cast<char>(c);
+    const std::string escaped = EscapeNonAscii(bytes);
+    EXPECT_EQ(escaped.size(), 0x80 + 3 * 0x80);
+    std::string decoded;
+    for (std::size_t i = 0; i < escaped.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(escaped[i]);
+        ASSERT_LT(byte, 0x80) << i;
+        if (i < 0x80) {
+            decoded += escaped[i];
+            continue;
+        }
+        ASSERT_EQ(escaped[i], '%') << i;
+        const std::string hex = escaped.substr(i + 1, 2);
+        EXPECT_EQ(hex.find_first_not_of("0123456789ABCDEF"), std::string::npos) << hex;
+        decoded += static_cast<char>(std::stoi(hex, nullptr, 16));
+        i += 2;
+    }
+    EXPECT_EQ(decoded, bytes);
+    EXPECT_EQ(EscapeNonAscii(""), "");
 }

@@ -10,6 +10,7 @@
 #include "style/StyleDocument.h"
 #include "tests/native/TestSupport.h"
 #include "tests/windows/ModalDriver.h"
+#include "tests/windows/WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,9 @@ using modal_driver::MessageText;
 using modal_driver::PressKey;
 using modal_driver::Script;
 using modal_driver::TextOf;
+using window_tests::MouseButton;
+using window_tests::MoveMouseTo;
+using window_tests::ScreenCentre;
 
 namespace {
 
@@ -187,6 +191,8 @@ TEST(CodeView, OnlyItsOwnOkEndsIt)
     EXPECT_TRUE(openAfterKeys);
 }
 
+// Two quick real clicks, the second inside the double-click time, are two
+// presses: each is drawn pressed and each asks the shell.
 TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
 {
     ShellSeam seam;
@@ -197,24 +203,41 @@ TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
     std::wstring title;
     std::size_t callsAfterOpening = 99, callsAfterFirst = 99;
     bool openAfterPresses = false, openAfterEscape = false;
+    ULONGLONG firstDown = 0, secondDown = 0;
+    auto button = [&] { return GetDlgItem(about, IDC_GP_ABOUT_DONATE); };
+    auto pressed = [&] { return (SendMessageW(button(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; };
 
     Script script;
     script.Then("opens", [&] { return (about = FindDialog(L"About")) != nullptr; })
-        .Then("look, press once", [&] {
-            HWND button = GetDlgItem(about, IDC_GP_ABOUT_DONATE);
-            GetClientRect(button, &buttonRect);
-            buttonType = GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK;
+        .Then("look, press the first time", [&] {
+            GetClientRect(button(), &buttonRect);
+            buttonType = GetWindowLongPtrW(button(), GWL_STYLE) & BS_TYPEMASK;
             title = TextOf(GetDlgItem(about, IDC_GP_ABOUT_TITLE_TEXT));
             callsAfterOpening = shellCalls.size();
-            PostMessageW(button, BM_CLICK, 0, 0);
+            MoveMouseTo(ScreenCentre(button()));
+            firstDown = GetTickCount64();
+            MouseButton(true);
             return true;
         })
-        .Then("press again", [&] {
+        .Then("drawn pressed the first time", [&] {
+            if (!pressed()) return false;
+            MouseButton(false);
+            return true;
+        })
+        .Then("press again at once", [&] {
+            if (shellCalls.size() != 1) return false;
             callsAfterFirst = shellCalls.size();
-            PostMessageW(GetDlgItem(about, IDC_GP_ABOUT_DONATE), BM_CLICK, 0, 0);
+            secondDown = GetTickCount64();
+            MouseButton(true);
+            return true;
+        })
+        .Then("drawn pressed the second time", [&] {
+            if (!pressed()) return false;
+            MouseButton(false);
             return true;
         })
         .Then("escape", [&] {
+            if (shellCalls.size() != 2) return false;
             openAfterPresses = FindDialog(L"About") == about;
             PressKey(about, VK_ESCAPE);
             return true;
@@ -230,6 +253,7 @@ TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
     script.Stop();
 
     ASSERT_EQ(script.Failure(), "");
+    EXPECT_LT(secondDown - firstDown, GetDoubleClickTime()) << "the second click was no double click";
     EXPECT_EQ(result, IDC_GP_ABOUT_OK);
     EXPECT_EQ(buttonRect.right, AboutDialog::kImageWidth);
     EXPECT_EQ(buttonRect.bottom, AboutDialog::kImageHeight);

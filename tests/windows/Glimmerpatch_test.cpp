@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@
 #include "controls/TabStrip.h"
 #include "framework/Owned.h"
 #include "page/WorkingPage.h"
+#include "resources/ResourceIds.h"
+#include "sections/PropertyTable.h"
 #include "sections/SectionCatalogue.h"
 
 using namespace program_driver;
@@ -48,6 +51,44 @@ HWND FocusOf(HWND window)
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+// The whole text of a window of the program (TextOf reads 1,023 characters).
+std::wstring LongTextOf(HWND window)
+{
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
+    text.resize(copied);
+    return text;
+}
+
+// Types the text with real key input, each character as itself (what an
+// input method or a paste of single characters gives).
+void TypeText(const std::wstring& text)
+{
+    for (wchar_t c : text) {
+        INPUT inputs[2]{};
+        for (INPUT& input : inputs) {
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = c;
+            input.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, inputs, sizeof(INPUT));
+    }
+}
+
+// The first control that Tab reaches on a page: visible, enabled, a tab stop.
+HWND FirstTabStop(HWND page)
+{
+    for (HWND child : Children(page))
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child))
+            return child;
+    return nullptr;
 }
 
 // The main frame's parts, found by their classes and ids.
@@ -457,6 +498,107 @@ TEST_F(GlimmerpatchTest, MessagesFromOutsideDoNoHarm)
     PostMessageW(frame_, WM_COMMAND, kViewStatusBar, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(parts.statusBar); }));
     EXPECT_EQ(TopLevelWindows(program_.Id(), L"#32770").size(), 1u);
+    DWORD exitCode = 0;
+    EXPECT_EQ(CloseAnsweringNo(exitCode), StyleFileCommands::kExitPrompt);
+    EXPECT_EQ(exitCode, 1u);
+}
+
+// As in every tabbed dialog: Ctrl+Tab and Ctrl+Page Down show the next page,
+// Ctrl+Shift+Tab and Ctrl+Page Up the previous one, wrapping at both ends,
+// from wherever the focus is in a page (an edit here); the page shown has
+// the focus on its first tab stop, and nothing is written.
+TEST_F(GlimmerpatchTest, CtrlTabAndCtrlPageKeysMoveBetweenThePagesWrapping)
+{
+    FrameParts parts(frame_);
+    ASSERT_EQ(parts.pages.size(), 16u);
+    // The first page's edit is its image address, open once "Use Image" is
+    // ticked (which writes nothing).
+    const sections::SectionPageId first = sections::SectionCatalogue()[0].page;
+    HWND edit = nullptr, use = nullptr;
+    for (const sections::PropertyRow* row : sections::PageRows(first)) {
+        if (row->special == sections::SpecialHandler::BackgroundUseImage) use = GetDlgItem(parts.pages[0], row->controlId);
+        if (row->special == sections::SpecialHandler::BackgroundApplyImage) edit = GetDlgItem(parts.pages[0], row->edit);
+    }
+    ASSERT_TRUE(edit && use);
+    ClickAt(Centre(WindowRect(use)));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(edit) != FALSE; }));
+    ClickAt(Centre(WindowRect(edit)));
+    ASSERT_TRUE(WaitFor([&] { return FocusOf(frame_) == edit; }));
+
+    const struct {
+        std::vector<WORD> keys;
+        size_t page;
+    } steps[] = {
+        {{VK_CONTROL, VK_TAB}, 1},          {{VK_CONTROL, VK_SHIFT, VK_TAB}, 0}, {{VK_CONTROL, VK_SHIFT, VK_TAB}, 15},
+        {{VK_CONTROL, VK_NEXT}, 0},         {{VK_CONTROL, VK_PRIOR}, 15},        {{VK_CONTROL, VK_PRIOR}, 14},
+        {{VK_CONTROL, VK_TAB}, 15},         {{VK_CONTROL, VK_TAB}, 0},
+    };
+    for (const auto& step : steps) {
+        for (WORD key : step.keys) SendKey(key, false);
+        for (auto key = step.keys.rbegin(); key != step.keys.rend(); ++key) SendKey(*key, true);
+        HWND page = parts.pages[step.page];
+        EXPECT_TRUE(WaitFor([&] { return parts.VisiblePage() == page && FocusOf(frame_) == FirstTabStop(page); }))
+            << "to page " << step.page + 1 << ": page " << parts.VisiblePage() << " focus " << FocusOf(frame_);
+    }
+    EXPECT_EQ(Page(), WorkingPageText());
+}
+
+// An image address with letters beyond ASCII, typed and applied on the
+// Background page: the page stays pure ASCII with the address in %XX escapes,
+// and the code view and the clipboard hold exactly the page's style code.
+TEST_F(GlimmerpatchTest, AnAddressBeyondAsciiKeepsThePageAsciiAndTheCodeViewExact)
+{
+    FrameParts parts(frame_);
+    const sections::PropertyRow* apply = nullptr;
+    const sections::PropertyRow* use = nullptr;
+    for (const sections::PropertyRow& row : sections::PropertyTable()) {
+        if (row.special == sections::SpecialHandler::BackgroundApplyImage) apply = &row;
+        if (row.special == sections::SpecialHandler::BackgroundUseImage) use = &row;
+    }
+    ASSERT_TRUE(apply && use);
+    HWND page = parts.pages[static_cast<size_t>(sections::PageIndex(apply->page))];
+    ASSERT_TRUE(ClickTab(parts, static_cast<size_t>(sections::PageIndex(apply->page))));
+    ClickAt(Centre(WindowRect(GetDlgItem(page, use->controlId))));
+    HWND url = GetDlgItem(page, apply->edit);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(url) != FALSE; }));
+    ClickAt(Centre(WindowRect(url)));
+    ASSERT_TRUE(WaitFor([&] { return FocusOf(frame_) == url; }));
+    const std::wstring typed = L"http://example.com/bilder/café-straße-日本.png";
+    TypeText(typed);
+    ASSERT_TRUE(WaitFor([&] { return TextOf(url) == typed; })) << "typed: " << TextOf(url).size() << " characters";
+    ClickAt(Centre(WindowRect(GetDlgItem(page, apply->controlId))));
+    const std::string escaped = "http://example.com/bilder/caf%C3%A9-stra%C3%9Fe-%E6%97%A5%E6%9C%AC.png";
+    ASSERT_TRUE(WaitFor([&] { return Page().find("url(" + escaped + ");") != std::string::npos; }));
+    const std::string written = Page();
+    EXPECT_TRUE(std::all_of(written.begin(), written.end(), [](char c) { return (c & 0x80) == 0; }));
+
+    // The code view: the page's style code, from its opening style tag
+    // after the marker through "</style>".
+    const size_t from = written.find("<style type=\"text/css\">", written.find("<!-- Glimmerpatch -->"));
+    const size_t to = written.find("</style>", from) + 8;
+    const std::wstring code = Widen(written.substr(from, to - from));
+    PostMessageW(frame_, WM_COMMAND, ID_GP_SHOW_CODE, 0);
+    HWND view = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND dialog : TopLevelWindows(program_.Id(), L"#32770"))
+            if (IsWindowVisible(dialog) && TextOf(dialog) == L"Glimmerpatch Code") view = dialog;
+        return view != nullptr;
+    }));
+    EXPECT_EQ(LongTextOf(GetDlgItem(view, IDC_GP_CODE_BOX)), code);
+    ASSERT_TRUE(SetClipboardText(L"before"));
+    ASSERT_TRUE(ClickDialogButton(view, IDC_GP_CODE_COPY));
+    HWND notice = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND dialog : TopLevelWindows(program_.Id(), L"#32770"))
+            if (dialog != view && IsWindowVisible(dialog)) notice = dialog;
+        return notice != nullptr;
+    }));
+    EXPECT_EQ(ClipboardText(), code);
+    ASSERT_TRUE(ClickDialogButton(notice, IDOK));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(notice); }));
+    ASSERT_TRUE(ClickDialogButton(view, IDC_GP_CODE_OK));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(view); }));
+
     DWORD exitCode = 0;
     EXPECT_EQ(CloseAnsweringNo(exitCode), StyleFileCommands::kExitPrompt);
     EXPECT_EQ(exitCode, 1u);

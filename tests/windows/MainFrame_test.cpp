@@ -16,6 +16,7 @@
 #include "PagesHostWindow.h"
 #include "ProgramDriver.h"
 #include "app/MainFrame.h"
+#include "app/UserNotices.h"
 #include "framework/CommandBar.h"
 #include "framework/ControlHost.h"
 #include "framework/MessageLoop.h"
@@ -24,6 +25,7 @@
 #include "page/WorkingPage.h"
 #include "sections/SectionCatalogue.h"
 #include "style/StyleDocument.h"
+#include "tests/windows/ModalDriver.h"
 
 using namespace program_driver;
 
@@ -415,6 +417,106 @@ TEST_F(MainFrameTest, AChangeClearsTheSavedFlagAndAccelerationIsTheFrames)
     EXPECT_TRUE(loop_.PreTranslate(key));
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
+}
+
+} // namespace
+
+namespace {
+
+// The preview is still navigating right after the frame is made: a flood of
+// change messages and the frame's end meanwhile leave no host or sink object
+// behind.
+TEST_F(MainFrameTest, RefreshFloodAndTheEndDuringTheFirstNavigationLeaveNothingBehind)
+{
+    ASSERT_NE(frame_.Preview().Browser(), nullptr);
+    for (int i = 0; i < 2000; ++i) SendMessageW(frame_.Handle(), WM_APP + 1, 0, 0);
+    EXPECT_FALSE(frame_.Saved());
+    EXPECT_EQ(ControlHost::LiveSiteCount(), 1);
+    EXPECT_EQ(PreviewView::LiveEventSinkCount(), 1);
+    frame_.Destroy();
+    EXPECT_EQ(ControlHost::LiveSiteCount(), 0);
+    EXPECT_EQ(PreviewView::LiveEventSinkCount(), 0);
+    // What the control still had queued finds no host.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    EXPECT_EQ(ControlHost::LiveSiteCount(), 0);
+}
+
+// Refuses the windows of one class (or the child dialogs: the section
+// pages) while it lives, as a system short of resources would.
+class CreationRefusal {
+public:
+    explicit CreationRefusal(const wchar_t* className) : className_(className)
+    {
+        instance_ = this;
+        hook_ = SetWindowsHookExW(WH_CBT, &CreationRefusal::OnCbt, nullptr, GetCurrentThreadId());
+    }
+    ~CreationRefusal()
+    {
+        UnhookWindowsHookEx(hook_);
+        instance_ = nullptr;
+    }
+    CreationRefusal(const CreationRefusal&) = delete;
+    CreationRefusal& operator=(const CreationRefusal&) = delete;
+    int Refused() const { return refused_; }
+
+private:
+    static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_CREATEWND && instance_) {
+            const CREATESTRUCTW* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs;
+            const wchar_t* wanted = instance_->className_ ? instance_->className_ : L"#32770";
+            const bool named = IS_INTRESOURCE(create->lpszClass)
+                                   ? !instance_->className_ && LOWORD(create->lpszClass) == 32770
+                                   : lstrcmpW(create->lpszClass, wanted) == 0;
+            const bool refused = (create->style & WS_CHILD) && named;
+            if (refused) {
+                ++instance_->refused_;
+                return 1;
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    const wchar_t* className_;
+    HHOOK hook_ = nullptr;
+    int refused_ = 0;
+    static inline CreationRefusal* instance_ = nullptr;
+};
+
+// Without its section pages or its tab strip the frame is of no use: the
+// user is told in a box titled "Glimmerpatch", and the frame is not made
+// (the program then ends with 0).
+TEST_F(MainFrameTest, AFrameWithoutPagesOrStripIsNotMadeAndSaysSo)
+{
+    for (const wchar_t* refusedClass : {static_cast<const wchar_t*>(nullptr), L"GlimmerpatchTabStrip"}) {
+        SCOPED_TRACE(refusedClass ? "tab strip" : "section pages");
+        CreationRefusal refusal(refusedClass);
+        std::wstring title, text;
+        modal_driver::Script script;
+        script.Then("the box", [&] {
+            HWND box = modal_driver::FindDialog(L"Glimmerpatch");
+            if (!box) return false;
+            title = modal_driver::TextOf(box);
+            text = modal_driver::MessageText(box);
+            modal_driver::Click(box, IDOK);
+            return true;
+        });
+        script.Start();
+        {
+            Owned<MainFrame> frame;
+            EXPECT_EQ(frame.Create(), nullptr);
+        }
+        script.Stop();
+        EXPECT_EQ(script.Failure(), "");
+        EXPECT_GT(refusal.Refused(), 0);
+        EXPECT_EQ(title, L"Glimmerpatch");
+        EXPECT_EQ(text, SectionPagesNotCreatedText());
+        EXPECT_EQ(ControlHost::LiveSiteCount(), 1) << "only the fixture's frame hosts a control";
+        // The failed frame's end posted WM_QUIT, which would end the next box at once.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
 }
 
 } // namespace

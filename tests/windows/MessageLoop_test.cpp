@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "framework/Dialog.h"
@@ -226,4 +227,51 @@ TEST_F(MessageLoopTest, TheIdleStepRunsWhenTheQueueRunsEmptyAndAgainWhileItHasMo
     EXPECT_EQ(loop_.Run(), 5);
     EXPECT_EQ(commandsAtIdle, (std::vector<std::size_t>{0, 2, 2, 3}));
     EXPECT_EQ(frame_.commands, (std::vector<WORD>{4321, 4322, 4323}));
+}
+
+// A window's key filter sees the key messages of the windows inside it, after
+// the accelerators and before the page's dialog navigation, while it is
+// registered; other messages and other windows' keys pass it by.
+TEST_F(MessageLoopTest, AKeyFilterComesAfterTheAcceleratorsAndBeforeThePage)
+{
+    std::vector<std::pair<HWND, WPARAM>> filtered;
+    loop_.AddKeyFilter(page_.Handle(), [&](MSG& message) {
+        filtered.emplace_back(message.hwnd, message.wParam);
+        return message.wParam == VK_TAB;
+    });
+    BYTE keys[256] = {};
+    auto control = [&](bool down) {
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = down ? 0x80 : 0;
+        SetKeyboardState(keys);
+    };
+
+    // Ctrl+C is the frame's before the filter sees it.
+    control(true);
+    MSG copy{Item(kEditId), WM_KEYDOWN, 'C', 1, 0, {}};
+    EXPECT_TRUE(loop_.PreTranslate(copy));
+    control(false);
+    EXPECT_EQ(frame_.commands, std::vector<WORD>{kCopyCommand});
+    EXPECT_TRUE(filtered.empty());
+
+    // Tab in the edit is the filter's: the page does not move the focus.
+    MSG tab{Item(kEditId), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+    EXPECT_TRUE(loop_.PreTranslate(tab));
+    EXPECT_EQ(GetFocus(), Item(kEditId));
+    // A key the filter leaves goes on to the page (which takes a check
+    // box's Space); a mouse message (the page's too) and the frame's own
+    // keys pass it by.
+    MSG space{Item(kCheckId), WM_KEYDOWN, VK_SPACE, 1, 0, {}};
+    EXPECT_TRUE(loop_.PreTranslate(space));
+    MSG mouse{Item(kEditId), WM_MOUSEMOVE, 0, 0, 0, {}};
+    loop_.PreTranslate(mouse);
+    MSG frameKey{frame_.Handle(), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+    EXPECT_FALSE(loop_.PreTranslate(frameKey));
+    EXPECT_EQ(filtered, (std::vector<std::pair<HWND, WPARAM>>{{Item(kEditId), VK_TAB}, {Item(kCheckId), VK_SPACE}}));
+
+    // Once removed, Tab is the page's again.
+    loop_.RemoveKeyFilter(page_.Handle());
+    MSG again{Item(kEditId), WM_KEYDOWN, VK_TAB, 1, 0, {}};
+    EXPECT_TRUE(loop_.PreTranslate(again));
+    EXPECT_EQ(filtered.size(), 2u);
 }

@@ -14,6 +14,8 @@
 #include "sections/PropertyTable.h"
 #include "tests/native/FakePage.h"
 
+#include <algorithm>
+#include <cctype>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -117,6 +119,22 @@ std::string Grouped(int number)
     std::string digits = std::to_string(number);
     if (number >= 1000) digits.insert(digits.size() - 3, NarrowToUtf8(separator));
     return digits;
+}
+
+// The text of an address written with %XX escapes, escapes decoded.
+std::string Unescape(const std::string& escaped)
+{
+    std::string text;
+    for (std::size_t i = 0; i < escaped.size(); ++i) {
+        if (escaped[i] == '%' && i + 2 < escaped.size() && std::isxdigit(static_cast<unsigned char>(escaped[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(escaped[i + 2]))) {
+            text += static_cast<char>(std::stoi(escaped.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            text += escaped[i];
+        }
+    }
+    return text;
 }
 
 // Byte for byte; on a difference only the neighbourhood of the first
@@ -422,6 +440,21 @@ TEST_F(SectionPageInput, SpecialCheckBoxesAndApplyButtons)
         EXPECT_EQ(WindowText(url), typed);
         Click(row.page, row.controlId);
         Click(row.page, row.controlId);
+        // Addresses as they may be pasted: letters beyond ASCII, a very long
+        // one, blanks only, CSS's own punctuation and a line break. The page
+        // stays pure ASCII, and the address comes back from its escapes.
+        for (const std::wstring& pasted : {std::wstring(L"http://example.com/bilder/café-straße-日本.png"),
+                                           std::wstring(10000, L'x'), std::wstring(L"   "),
+                                           std::wstring(L"a);}\r\nb")}) {
+            Act(row.page, row.edit, [url, &pasted] { SetWindowTextW(url, pasted.c_str()); }, "pasting an address");
+            Click(row.page, row.controlId);
+            const std::string page = WorkingPage();
+            EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char c) { return (c & 0x80) == 0; }));
+            const std::string start = "background-image: url(";
+            const std::size_t block = page.find(row.selector, page.find("<!-- Glimmerpatch -->"));
+            const std::size_t from = page.find(start, block) + start.size();
+            EXPECT_EQ(Unescape(page.substr(from, page.find(");\r\n", from) - from)), WindowText(url));
+        }
         // Give the image up: the group's "Use Image" cleared.
         for (const PropertyRow* other : PageRows(row.page))
             if (std::find(other->switched.begin(), other->switched.end(), row.controlId) != other->switched.end())
