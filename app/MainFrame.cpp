@@ -9,6 +9,7 @@
 #include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "resources/ResourceIds.h"
+#include "sections/SectionCatalogue.h"
 #include "style/StyleDocument.h"
 
 namespace {
@@ -17,6 +18,10 @@ namespace {
 // that stored the page has returned (never from inside a control's own
 // notification).
 constexpr UINT kStoreFailedNoticeMessage = WM_APP + 16;
+// Posted to the frame when a section page could not be made; wParam is its
+// tab index. The message box comes from the loop, not from inside the idle
+// step or the tab switch that tried to make the page.
+constexpr UINT kPageFailedNoticeMessage = WM_APP + 17;
 
 // The split window's id (the frame's client area) and the tab container's.
 constexpr UINT kClientId = 0xE900;
@@ -51,6 +56,7 @@ const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
     OnMessage(WM_DESTROY, &MainFrame::OnDestroy),
     OnMessage(kPageChangedMessage, &MainFrame::OnPageChanged),
     OnMessage(kStoreFailedNoticeMessage, &MainFrame::OnStoreFailedNotice),
+    OnMessage(kPageFailedNoticeMessage, &MainFrame::OnPageFailedNotice),
     OnMessage(WM_MENUSELECT, &MainFrame::OnMenuSelect),
     OnNotify(ID_GP_VIEW_TOOLBAR, TBN_DROPDOWN, &MainFrame::OnRevertDropDown),
     OnNotifyCode(RBN_HEIGHTCHANGE, &MainFrame::OnRebarHeightChange),
@@ -170,15 +176,19 @@ LRESULT MainFrame::OnCreate(Message&)
     const bool tabsMade = tabs_.Create(split_.Handle(), RECT{}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN |
                                        WS_CLIPSIBLINGS, kTabContainerId, WS_EX_CLIENTEDGE) != nullptr;
 
-    // The section pages in tab order, each reporting its changes to this
-    // frame; the first tab ends up selected. Without the strip or the pages
-    // the frame is of no use: the user is told, and the program ends as when
-    // the frame itself cannot be made.
-    if (!tabsMade || !pages_.Create(tabs_, frame)) {
+    // A tab for every section page and the first page, selected, so that
+    // the frame can show at once; the other pages are made while the loop
+    // is idle, one at a time in tab order, or at once when their tab is
+    // chosen first. Each reports its changes to this frame. Without the
+    // strip or the first page the frame is of no use: the user is told, and
+    // the program ends as when the frame itself cannot be made.
+    if (!tabsMade || !pages_.Start(tabs_, frame)) {
         MessageBoxW(nullptr, SectionPagesNotCreatedText().c_str(), LoadResourceString(IDS_APP_TITLE).c_str(),
                     MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
         return -1;
     }
+    pages_.SetFailureNotice(
+        [frame](int tabIndex) { PostMessageW(frame, kPageFailedNoticeMessage, static_cast<WPARAM>(tabIndex), 0); });
 
     // Preview above, pages below. The pages keep their height when the frame
     // is resized, so the split is set from the bottom.
@@ -191,10 +201,15 @@ LRESULT MainFrame::OnCreate(Message&)
     SetMenuCheck(ID_GP_VIEW_TOOLBAR, true);
     SetMenuCheck(ID_GP_VIEW_STATUS_BAR, true);
 
-    // The frame's keys are translated before any window sees them.
+    // The frame's keys are translated before any window sees them. The
+    // idle step makes one page at a time, so input never waits for more
+    // than one page; without a loop to run it the pages are made now.
     if (MessageLoop* loop = MessageLoop::Current()) {
         loop->SetAccelerators(frame, accelerators_);
-        loop->SetIdleStep([] {});
+        loop->SetIdleStep([this] { return pages_.MakeNextPage(); });
+    } else {
+        while (pages_.MakeNextPage()) {
+        }
     }
 
     // Nothing has been changed yet, so closing now asks nothing.
@@ -261,6 +276,15 @@ LRESULT MainFrame::OnStoreFailedNotice(Message&)
     if (!storeFailureNoticePending_) return 0;
     storeFailureNoticePending_ = false;
     MessageBoxW(Handle(), WorkingPageNotWritableText(WidenUtf8(WorkingPagePath())).c_str(),
+                LoadResourceString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    return 0;
+}
+
+LRESULT MainFrame::OnPageFailedNotice(Message& message)
+{
+    const auto& catalogue = sections::SectionCatalogue();
+    if (message.wParam >= catalogue.size()) return 0;
+    MessageBoxW(Handle(), PageNotMadeText(WidenUtf8(catalogue[message.wParam].title)).c_str(),
                 LoadResourceString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION);
     return 0;
 }

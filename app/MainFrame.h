@@ -57,6 +57,8 @@ public:
     HMENU Menu() const { return commandBar_.Menu(); }
     PreviewView& Preview() { return preview_; }
     TabContainer& Tabs() { return tabs_; }
+    // The section pages, those not made yet included (as empty slots).
+    const sections::SectionPageSet& Pages() const { return pages_; }
 
 protected:
     bool ProcessMessage(Message& message, LRESULT& result) override;
@@ -68,6 +70,7 @@ private:
     LRESULT OnDestroy(Message& message);
     LRESULT OnPageChanged(Message& message);
     LRESULT OnStoreFailedNotice(Message& message);
+    LRESULT OnPageFailedNotice(Message& message);
 
     // Open, Save, Revert to Saved, Revert to Default, Show Code, Donate and
     // About, which the style-file commands carry out.

@@ -16,3 +16,6 @@ std::wstring SectionPagesNotCreatedText();
 // once until the page can be written again) and the status bar's text.
 std::wstring WorkingPageNotWritableText(const std::wstring& page);
 std::wstring WorkingPageNotWritableStatus(const std::wstring& page);
+
+// When a section page cannot be made (its tab stays empty); told once per run.
+std::wstring PageNotMadeText(const std::wstring& pageTitle);

@@ -187,7 +187,20 @@ LRESULT TabContainer::OnSize(Message& message)
 
 LRESULT TabContainer::OnSelectionChanged(Message&)
 {
-    HWND page = strip_.TabPage(strip_.SelectedIndex());
+    const int index = strip_.SelectedIndex();
+    HWND page = strip_.TabPage(index);
+    // A tab whose page is not made yet gets it now, before anything shows.
+    // A page that cannot be made leaves its tab showing nothing.
+    if (!page && index >= 0 && pageMaker_) {
+        page = pageMaker_(index);
+        if (!page) {
+            HWND previous = activePage_;
+            activePage_ = nullptr;
+            if (previous && IsWindow(previous)) ShowWindow(previous, SW_HIDE);
+            return 0;
+        }
+        strip_.SetTabPage(index, page);
+    }
     if (page && page != activePage_) {
         HWND previous = activePage_;
         activePage_ = page;

@@ -14,6 +14,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "controls/TabStrip.h"
 #include "framework/Owned.h"
 #include "framework/Window.h"
@@ -44,6 +46,11 @@ public:
     // selected. Returns the tab's index, or -1.
     int AddPage(HWND page, bool withIcon = false);
 
+    // Makes the page of a tab that has none yet, when that tab is selected,
+    // and returns it (nullptr when it cannot be made: the tab then shows no
+    // page). Whoever sets it keeps it valid while the container lives, or
+    // sets nullptr first.
+    void SetPageMaker(std::function<HWND(int index)> maker) { pageMaker_ = std::move(maker); }
     // Shows the page `step` tabs after the active one (before it for a
     // negative step), wrapping, and gives its first tab stop the focus.
     void ShowNeighbourPage(int step);
@@ -77,4 +84,5 @@ private:
     DWORD stripStyle_ = kDefaultStripStyle;
     Owned<TabStrip> strip_;
     HWND activePage_ = nullptr;
+    std::function<HWND(int index)> pageMaker_;
 };

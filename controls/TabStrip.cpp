@@ -59,6 +59,11 @@ int TabStrip::FindTab(HWND page) const
     return -1;
 }
 
+void TabStrip::SetTabPage(int index, HWND page)
+{
+    if (index >= 0 && index < TabCount()) tabs_[index].page = page;
+}
+
 HWND TabStrip::TabPage(int index) const
 {
     return index >= 0 && index < TabCount() ? tabs_[index].page : nullptr;

@@ -53,6 +53,9 @@ public:
     // Appends a tab; returns its index. The strip does not select it.
     int AppendTab(const std::wstring& title, int image, HWND page);
     int FindTab(HWND page) const;
+    // Gives a tab the page it stands for (a tab may be added before its page
+    // exists); the selection and the layout stay as they are.
+    void SetTabPage(int index, HWND page);
     int TabCount() const { return static_cast<int>(tabs_.size()); }
     HWND TabPage(int index) const;
     std::wstring TabTitle(int index) const;

@@ -105,6 +105,10 @@ int ClampOffset(int offset, int tabsEnd, int visibleWidth)
 
 int ScrollIntoView(int offset, int tabLeft, int tabRight, int visibleWidth)
 {
+    // A strip without width yet (its container not laid out) shows no tab:
+    // there is nothing to bring into view, and the offset must not push the
+    // selected tab out of sight once the strip gets its width.
+    if (visibleWidth <= 0) return offset;
     if (tabLeft + offset < 0) return std::min(0, kScrollMargin - tabLeft);
     if (tabRight + offset > visibleWidth) return std::min(0, visibleWidth - tabRight - kScrollMargin);
     return offset;

@@ -43,7 +43,8 @@ int ScrollRightOnce(int offset);
 int ClampOffset(int offset, int tabsEnd, int visibleWidth);
 
 // The offset that brings [tabLeft, tabRight) into the visible width with
-// kScrollMargin to spare; the offset unchanged when it is already in view.
+// kScrollMargin to spare; the offset unchanged when it is already in view,
+// or when nothing is visible (a width of 0 or less).
 int ScrollIntoView(int offset, int tabLeft, int tabRight, int visibleWidth);
 
 } // namespace tabstrip

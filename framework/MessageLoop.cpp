@@ -63,7 +63,7 @@ void MessageLoop::RemoveDialog(HWND dialog)
     dialogs_.erase(std::remove(dialogs_.begin(), dialogs_.end(), dialog), dialogs_.end());
 }
 
-void MessageLoop::SetIdleStep(std::function<void()> step)
+void MessageLoop::SetIdleStep(std::function<bool()> step)
 {
     idleStep_ = std::move(step);
 }
@@ -90,9 +90,11 @@ int MessageLoop::Run()
     bool idle = true;
     for (;;) {
         MSG message;
-        if (idle && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-            idle = false;
-            if (idleStep_) idleStep_();
+        while (idle && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            // A copy: the step may replace itself (a window it ends turns
+            // the idle work off) while it runs.
+            const std::function<bool()> step = idleStep_;
+            idle = step && step();
         }
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) return static_cast<int>(message.wParam);

@@ -11,7 +11,10 @@
 //      check box, arrow keys in an up-down); modeless dialogs of
 //      framework/Dialog.h register themselves while their window lives;
 //   4. TranslateMessage and DispatchMessage.
-// When the queue has run empty after a message, the idle step runs once.
+// When the queue has run empty after a message, the idle step runs; while it
+// says it has more to do it runs again, as long as nothing arrives, so that
+// work done in small steps never keeps a message waiting for more than one
+// step.
 //
 // One loop per thread, created on the stack of the thread's entry routine
 // before its windows, so that they can find it through Current().
@@ -38,8 +41,9 @@ public:
     void SetAccelerators(HWND window, HACCEL table);
     void AddDialog(HWND dialog);
     void RemoveDialog(HWND dialog);
-    // The idle step; an empty function for none.
-    void SetIdleStep(std::function<void()> step);
+    // The idle step, which returns true while it has more to do; an empty
+    // function for none.
+    void SetIdleStep(std::function<bool()> step);
 
     // Runs until WM_QUIT and returns its exit code (wParam).
     int Run();
@@ -62,6 +66,6 @@ private:
     HACCEL accelerators_ = nullptr;
     std::vector<HWND> dialogs_;
     std::vector<std::pair<HWND, KeyFilter>> keyFilters_;
-    std::function<void()> idleStep_;
+    std::function<bool()> idleStep_;
     MessageLoop* previous_ = nullptr;
 };

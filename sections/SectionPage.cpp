@@ -297,6 +297,13 @@ LRESULT SectionPage::OnCtlColorStatic(Message& message)
 
 LRESULT SectionPage::OnDestroy(Message& message)
 {
+    // The picture's static loaded its bitmap from the template and does not
+    // delete it when it ends: one bitmap would be left behind by every page.
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
+        if (HGDIOBJ picture = reinterpret_cast<HGDIOBJ>(SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0)))
+            DeleteObject(picture);
+    }
     controls_.Clear();
     bound_.clear();
     message.handled = false;

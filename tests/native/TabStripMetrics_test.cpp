@@ -73,6 +73,8 @@ TEST(TabStripMetrics, ScrollIntoViewLeavesTwentyPixels)
     EXPECT_EQ(ScrollIntoView(-400, 200, 260, 300), -180);
     // The first tab goes back to offset 0, never beyond.
     EXPECT_EQ(ScrollIntoView(-400, 0, 60, 300), 0);
+    // A strip not laid out yet keeps its offset.
+    EXPECT_EQ(ScrollIntoView(0, 0, 60, 0), 0);
 }
 
 TEST(TabStripMetrics, TheOffsetStaysWithinTheTabs)

@@ -1,14 +1,19 @@
 // The main frame made inside the test process, where its parts can be asked
 // directly: the start-up directory and working page path, the tab titles,
-// the split position, the View menu's check marks and the saved flag. The
-// end-to-end tests (Glimmerpatch_test.cpp) drive the real program.
+// the section pages made while the loop is idle or on demand, the split
+// position, the View menu's check marks and the saved flag. The end-to-end
+// tests (Glimmerpatch_test.cpp) drive the real program.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <objbase.h>
 
+#include <functional>
+#include <sstream>
 #include <string>
 
+#include "ModalDriver.h"
+#include "PagesHostWindow.h"
 #include "ProgramDriver.h"
 #include "app/MainFrame.h"
 #include "app/UserNotices.h"
@@ -28,6 +33,97 @@ namespace {
 
 constexpr UINT kViewToolbar = 59392;
 constexpr UINT kViewStatusBar = 59393;
+constexpr int kPages = sections::kSectionPageCount;
+
+// Everything a user can see or change of a page and its controls, and what
+// the page keeps for its colour buttons, one line per control in sibling
+// order. Not the page's own place and size, which depend on its host.
+std::string PageState(const sections::SectionPage& page)
+{
+    std::ostringstream out;
+    HWND window = page.Handle();
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE | SIF_POS;
+    GetScrollInfo(window, SB_HORZ, &scroll);
+    // Whether the scroll bar shows depends on the page's size as well.
+    out << NarrowToUtf8(TextOf(window)) << std::hex << " style "
+        << (GetWindowLongW(window, GWL_STYLE) & ~(WS_VISIBLE | WS_HSCROLL))
+        << " ex " << GetWindowLongW(window, GWL_EXSTYLE) << std::dec << " scroll " << scroll.nMin << ".."
+        << scroll.nMax << " at " << scroll.nPos << "\n";
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[64] = {};
+        GetClassNameW(child, className, 64);
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        const int id = GetDlgCtrlID(child);
+        out << NarrowToUtf8(className) << " " << id << std::hex << " style " << GetWindowLongW(child, GWL_STYLE)
+            << " ex " << GetWindowLongW(child, GWL_EXSTYLE) << std::dec << " at " << place.left << "," << place.top
+            << " " << place.right << "," << place.bottom << " \"" << NarrowToUtf8(TextOf(child)) << "\"";
+        // The stock GUI font, or a font of the control's own (colour buttons).
+        const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0));
+        out << (!font ? " no font" : font == GetStockObject(DEFAULT_GUI_FONT) ? " gui font" : " own font");
+        if (lstrcmpiW(className, L"ComboBox") == 0) {
+            const int count = static_cast<int>(SendMessageW(child, CB_GETCOUNT, 0, 0));
+            for (int i = 0; i < count; ++i) {
+                wchar_t item[64] = {};
+                SendMessageW(child, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+                out << " [" << NarrowToUtf8(item) << "]";
+            }
+            out << " selected " << SendMessageW(child, CB_GETCURSEL, 0, 0);
+        } else if (lstrcmpiW(className, UPDOWN_CLASSW) == 0) {
+            int lower = 0, upper = 0;
+            SendMessageW(child, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+            out << " range " << lower << ".." << upper << " at " << SendMessageW(child, UDM_GETPOS32, 0, 0);
+        } else if (lstrcmpiW(className, L"Button") == 0) {
+            out << " check " << SendMessageW(child, BM_GETCHECK, 0, 0);
+        }
+        if (const ColorPickerButton* button = page.ColorButton(id))
+            out << std::hex << " colour " << button->GetColor() << " default " << button->GetDefaultColor() << " \""
+                << NarrowToUtf8(button->GetDefaultText()) << "\"" << std::dec;
+        out << "\n";
+    }
+    return out.str();
+}
+
+// The id of the first check box of the first page.
+int FirstCheckBox()
+{
+    for (const sections::TemplateControl& control : sections::TemplateControls(sections::SectionCatalogue()[0].page))
+        if (control.kind == sections::ControlKind::CheckBox) return control.id;
+    return 0;
+}
+
+// A hook of this thread for as long as the object lives; the callback
+// answers true to stop what is hooked (a window being made, for WH_CBT).
+class ThreadHook {
+public:
+    ThreadHook(int type, std::function<bool(int code, LPARAM lParam)> onCall) : onCall_(std::move(onCall))
+    {
+        current_ = this;
+        hook_ = SetWindowsHookExW(type, &ThreadHook::Procedure, nullptr, GetCurrentThreadId());
+    }
+    ~ThreadHook()
+    {
+        if (hook_) UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+    ThreadHook(const ThreadHook&) = delete;
+    ThreadHook& operator=(const ThreadHook&) = delete;
+    bool Hooked() const { return hook_ != nullptr; }
+
+private:
+    static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code >= 0 && current_ && current_->onCall_(code, lParam)) return 1;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    std::function<bool(int, LPARAM)> onCall_;
+    HHOOK hook_ = nullptr;
+    static inline ThreadHook* current_ = nullptr;
+};
 
 class MainFrameTest : public ::testing::Test {
 protected:
@@ -59,6 +155,25 @@ protected:
 
     bool Checked(UINT command) { return (GetMenuState(frame_.Menu(), command, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
+    // Runs the thread's message loop, idle steps included, and returns its
+    // exit code: 0 once done() holds, 99 when it has not held for a minute.
+    // done() is asked on a 1 ms thread timer, whose WM_TIMER comes only when
+    // no other message waits: between two idle steps.
+    int RunLoopUntil(const std::function<bool()>& done)
+    {
+        static const std::function<bool()>* current = nullptr;
+        static ULONGLONG deadline = 0;
+        current = &done;
+        deadline = GetTickCount64() + 60000;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) {
+            if ((*current)()) PostQuitMessage(0);
+            else if (GetTickCount64() > deadline) PostQuitMessage(99);
+        });
+        const int code = loop_.Run();
+        KillTimer(nullptr, timer);
+        return code;
+    }
+
     TemporaryFolder folder_{L"glimmerpatch-frame"};
     std::wstring previous_;
     MessageLoop loop_;
@@ -76,20 +191,193 @@ TEST_F(MainFrameTest, TakesTheStartupFolderAndWritesThePageThere)
     EXPECT_TRUE(frame_.Saved());
 }
 
-TEST_F(MainFrameTest, TabsCarryThePageTitlesInCatalogueOrderWithTheFirstSelected)
+TEST_F(MainFrameTest, ShowsEveryTabAndTheFirstPageAtOnceAndMakesAChosenPageOnTheSpot)
 {
     const TabStrip& strip = frame_.Tabs().Strip();
-    ASSERT_EQ(static_cast<size_t>(strip.TabCount()), sections::SectionCatalogue().size());
-    for (int i = 0; i < strip.TabCount(); ++i) {
-        wchar_t text[64] = {};
-        GetWindowTextW(strip.TabPage(i), text, 64);
+    ASSERT_EQ(strip.TabCount(), kPages);
+    for (int i = 0; i < strip.TabCount(); ++i)
         EXPECT_EQ(strip.TabTitle(i), WidenUtf8(sections::SectionCatalogue()[static_cast<size_t>(i)].title)) << i;
-        EXPECT_EQ(strip.TabTitle(i), text);
-        EXPECT_EQ(GetParent(strip.TabPage(i)), frame_.Tabs().Handle());
-    }
     EXPECT_EQ(strip.SelectedIndex(), 0);
-    EXPECT_EQ(frame_.Tabs().ActivePage(), strip.TabPage(0));
-    EXPECT_TRUE(IsWindowVisible(strip.TabPage(0)));
+    // The first tab is in sight at the start of the strip.
+    EXPECT_EQ(strip.ScrollOffset(), 0);
+    HWND first = strip.TabPage(0);
+    EXPECT_EQ(TextOf(first), strip.TabTitle(0));
+    EXPECT_EQ(frame_.Tabs().ActivePage(), first);
+    EXPECT_TRUE(IsWindowVisible(first));
+    // The others wait for the loop to be idle.
+    EXPECT_EQ(frame_.Pages().Count(), 1);
+
+    // The last tab chosen before the loop has made anything: its page is
+    // made there and then, shown at the left end of its content, with every
+    // control as the page made with all the others at once has it.
+    const int last = kPages - 1;
+    frame_.Tabs().Strip().SelectTab(last);
+    HWND page = strip.TabPage(last);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(frame_.Pages().Count(), 2);
+    EXPECT_EQ(frame_.Tabs().ActivePage(), page);
+    EXPECT_TRUE(IsWindowVisible(page));
+    EXPECT_FALSE(IsWindowVisible(first));
+    EXPECT_EQ(GetParent(page), frame_.Tabs().Handle());
+    EXPECT_EQ(frame_.Pages().Page(last)->MainFrame(), frame_.Handle());
+    Owned<PagesHostWindow> host;
+    ASSERT_TRUE(host.Create(800, 260, false));
+    EXPECT_EQ(PageState(*frame_.Pages().Page(last)), PageState(*host.pages.Page(last)));
+}
+
+TEST_F(MainFrameTest, PagesMadeWhileIdleEqualPagesMadeAtOnceAndAChangeMeanwhileLandsOnce)
+{
+    HWND frame = frame_.Handle();
+    int refreshes = 0;
+    ThreadHook counter(WH_CALLWNDPROC, [&](int, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (call->hwnd == frame && call->message == WM_APP + 1) ++refreshes;
+        return false;
+    });
+    ASSERT_TRUE(counter.Hooked());
+    const int check = FirstCheckBox();
+    int madeAtChange = 0;
+    EXPECT_EQ(RunLoopUntil([&] {
+                  const int made = frame_.Pages().Count();
+                  if (!madeAtChange && made >= 3) {
+                      madeAtChange = made;
+                      SendMessageW(GetDlgItem(frame_.Pages().Page(0)->Handle(), check), BM_CLICK, 0, 0);
+                  }
+                  return made == kPages;
+              }),
+              0);
+    PumpPending();
+    EXPECT_LT(madeAtChange, kPages) << "the change came after the pages were made";
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_FALSE(frame_.Saved());
+    const std::string written = ReadBytes(folder_.File(L"MySpace.html"));
+
+    // The same pages made all at once, and the same change on them.
+    ASSERT_TRUE(WriteWorkingPage());
+    Owned<PagesHostWindow> host;
+    ASSERT_TRUE(host.Create(800, 260, true));
+    SendMessageW(GetDlgItem(host.pages.Page(0)->Handle(), check), BM_CLICK, 0, 0);
+    EXPECT_EQ(host.refreshes, 1);
+    EXPECT_EQ(written, ReadBytes(folder_.File(L"MySpace.html")));
+    EXPECT_NE(written, WorkingPageText());
+
+    const TabStrip& strip = frame_.Tabs().Strip();
+    std::vector<HWND> siblings{strip.Handle()};
+    for (int i = 0; i < kPages; ++i) {
+        const sections::SectionPage* page = frame_.Pages().Page(i);
+        ASSERT_NE(page, nullptr) << i;
+        EXPECT_EQ(PageState(*page), PageState(*host.pages.Page(i))) << i;
+        EXPECT_EQ(strip.TabPage(i), page->Handle()) << i;
+        EXPECT_EQ(page->MainFrame(), frame) << i;
+        EXPECT_EQ(IsWindowVisible(page->Handle()) != FALSE, i == 0) << i;
+        siblings.push_back(page->Handle());
+    }
+    // The container holds the strip and then the pages in tab order.
+    EXPECT_EQ(Children(frame_.Tabs().Handle()), siblings);
+    EXPECT_EQ(strip.SelectedIndex(), 0);
+}
+
+TEST_F(MainFrameTest, ClosingWhilePagesAreMadeAsksAsUsualAndLeavesNothingBehind)
+{
+    // A change, then the close box once `pages` pages are made: the exit
+    // prompt asks, is answered No, and the frame ends the loop. Returns how
+    // many pages were made when the close came.
+    auto changeAndClose = [&](MainFrame& frame, int pages) {
+        modal_driver::Script answer;
+        answer.Then("exit prompt", [] {
+            HWND box = modal_driver::FindDialog(L"Glimmerpatch");
+            if (box) modal_driver::Click(box, IDNO);
+            return box != nullptr;
+        });
+        answer.Start();
+        int madeAtClose = 0;
+        EXPECT_EQ(RunLoopUntil([&] {
+                      if (!madeAtClose && frame.Pages().Count() >= pages) {
+                          madeAtClose = frame.Pages().Count();
+                          SendMessageW(GetDlgItem(frame.Pages().Page(0)->Handle(), FirstCheckBox()), BM_CLICK, 0, 0);
+                          PostMessageW(frame.Handle(), WM_CLOSE, 0, 0);
+                      }
+                      return false;
+                  }),
+                  1);
+        EXPECT_TRUE(answer.Done()) << answer.Failure();
+        EXPECT_EQ(frame.Handle(), nullptr);
+        PumpPending();
+        return madeAtClose;
+    };
+
+    // The whole round once with every page made before counting, so that
+    // what the system keeps after a first use (of a page, of the prompt) is
+    // there already.
+    EXPECT_EQ(changeAndClose(frame_, kPages), kPages);
+    const int windows = window_tests::CountProcessWindows(GetCurrentProcessId());
+    const int gdiObjects = window_tests::CountGdiObjects();
+    {
+        Owned<MainFrame> frame;
+        ASSERT_NE(frame.Create(), nullptr);
+        ShowWindow(frame.Handle(), SW_SHOWNORMAL);
+        const int madeAtClose = changeAndClose(frame, 3);
+        EXPECT_LT(madeAtClose, kPages);
+        EXPECT_EQ(frame.Pages().Count(), madeAtClose) << "no page made after the close";
+    }
+    PumpPending();
+    EXPECT_EQ(window_tests::CountProcessWindows(GetCurrentProcessId()), windows);
+    EXPECT_EQ(window_tests::CountGdiObjects(), gdiObjects);
+}
+
+TEST_F(MainFrameTest, APageThatCannotBeMadeLeavesItsTabEmptyAndTheUserIsToldOnce)
+{
+    // From now on the dialog manager refuses every page: their windows are
+    // stopped as they are made.
+    HWND container = frame_.Tabs().Handle();
+    int refused = 0;
+    ThreadHook refuse(WH_CBT, [&](int code, LPARAM lParam) {
+        if (code != HCBT_CREATEWND) return false;
+        const CREATESTRUCTW* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs;
+        const bool dialog = IS_INTRESOURCE(create->lpszClass) ? reinterpret_cast<ULONG_PTR>(create->lpszClass) == 32770
+                                                              : lstrcmpW(create->lpszClass, L"#32770") == 0;
+        if (!dialog || create->hwndParent != container) return false;
+        ++refused;
+        return true;
+    });
+    ASSERT_TRUE(refuse.Hooked());
+    modal_driver::DialogCounter boxes;
+    std::wstring told;
+    modal_driver::Script answer;
+    answer.Then("notice", [&] {
+              HWND box = modal_driver::FindDialog(L"Glimmerpatch");
+              if (box) {
+                  told = modal_driver::MessageText(box);
+                  modal_driver::Click(box, IDOK);
+              }
+              return box != nullptr;
+          })
+        .ThenMaybe("a second notice", [] {
+            HWND box = modal_driver::FindDialog(L"Glimmerpatch");
+            if (box) modal_driver::Click(box, IDOK);
+            return box != nullptr;
+        });
+    answer.Start();
+    EXPECT_EQ(RunLoopUntil([&] { return refused == kPages - 1 && answer.Done(); }), 0);
+    const std::string second = sections::SectionCatalogue()[1].title;
+    EXPECT_NE(told.find(WidenUtf8(second.substr(1, second.size() - 2))), std::wstring::npos) << NarrowToUtf8(told);
+
+    // A tab whose page failed shows nothing and is not tried again; the
+    // first page still shows when its tab comes back.
+    TabStrip& strip = frame_.Tabs().Strip();
+    HWND first = strip.TabPage(0);
+    strip.SelectTab(4);
+    EXPECT_EQ(strip.SelectedIndex(), 4);
+    EXPECT_EQ(frame_.Tabs().ActivePage(), nullptr);
+    EXPECT_FALSE(IsWindowVisible(first));
+    EXPECT_EQ(refused, kPages - 1);
+    strip.SelectTab(0);
+    EXPECT_EQ(frame_.Tabs().ActivePage(), first);
+    EXPECT_TRUE(IsWindowVisible(first));
+    PostQuitMessage(0);
+    loop_.Run();
+    EXPECT_EQ(boxes.Count(), 1);
+    EXPECT_EQ(frame_.Pages().Count(), 1);
 }
 
 // The frame is not shown yet when it sets the split, so the split window

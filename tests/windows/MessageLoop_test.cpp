@@ -199,25 +199,34 @@ TEST_F(MessageLoopTest, AnAcceleratorReachesTheFrameNotTheFocusedEdit)
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT)); // the edit copied nothing
 }
 
-TEST_F(MessageLoopTest, TheIdleStepRunsWhenTheQueueRunsEmpty)
+TEST_F(MessageLoopTest, TheIdleStepRunsWhenTheQueueRunsEmptyAndAgainWhileItHasMore)
 {
-    // The idle step drives itself: the first time it posts a message, and
-    // once that has been handled and the queue is empty again it runs a
-    // second time and quits. No timer takes part.
+    // The idle step drives itself, no timer takes part: the first time it
+    // posts two messages and asks for more, so it runs again only once both
+    // were handled; the second time it asks for more with nothing waiting,
+    // so it runs again at once; the third time it posts one message and is
+    // done; the fourth (after that message) quits.
     std::vector<std::size_t> commandsAtIdle;
     loop_.SetIdleStep([&] {
         commandsAtIdle.push_back(frame_.commands.size());
-        if (commandsAtIdle.size() == 1) {
+        switch (commandsAtIdle.size()) {
+        case 1:
             PostMessageW(frame_.Handle(), WM_COMMAND, 4321, 0);
             PostMessageW(frame_.Handle(), WM_COMMAND, 4322, 0);
-        } else {
+            return true;
+        case 2:
+            return true;
+        case 3:
+            PostMessageW(frame_.Handle(), WM_COMMAND, 4323, 0);
+            return false;
+        default:
             PostQuitMessage(5);
+            return false;
         }
     });
     EXPECT_EQ(loop_.Run(), 5);
-    // Not between the two messages: only once both were handled.
-    EXPECT_EQ(commandsAtIdle, (std::vector<std::size_t>{0, 2}));
-    EXPECT_EQ(frame_.commands, (std::vector<WORD>{4321, 4322}));
+    EXPECT_EQ(commandsAtIdle, (std::vector<std::size_t>{0, 2, 2, 3}));
+    EXPECT_EQ(frame_.commands, (std::vector<WORD>{4321, 4322, 4323}));
 }
 
 // A window's key filter sees the key messages of the windows inside it, after

@@ -201,7 +201,7 @@ private:
             // The dialog class is the atom 32770; child dialogs inside a
             // dialog (pages of the file dialogs) do not count.
             if ((create->lpcs->style & WS_CHILD) == 0 &&
-                IS_INTRESOURCE(name) ? reinterpret_cast<ULONG_PTR>(name) == 32770 : lstrcmpW(name, L"#32770") == 0)
+                (IS_INTRESOURCE(name) ? reinterpret_cast<ULONG_PTR>(name) == 32770 : lstrcmpW(name, L"#32770") == 0))
                 ++instance_->count_;
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
