@@ -1,0 +1,86 @@
+#include "framework/Dpi.h"
+
+namespace {
+
+using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using GetDpiForSystemFunction = UINT(WINAPI*)();
+using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
+using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+
+// user32 is loaded by every program that has windows, so its handle stays
+// valid for the whole run.
+template <typename Function>
+Function User32Function(const char* name)
+{
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
+}
+
+int ScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+bool FontForDpi(UINT action, LOGFONTW& font, int dpi)
+{
+    static const auto forDpi = User32Function<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
+    if (action == SPI_GETICONTITLELOGFONT) {
+        if (forDpi && forDpi(action, sizeof font, &font, 0, static_cast<UINT>(dpi))) return true;
+        if (!SystemParametersInfoW(action, sizeof font, &font, 0)) return false;
+    } else {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        if (!(forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) &&
+            !SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+            return false;
+        font = metrics.lfMessageFont;
+        if (forDpi) return true;
+    }
+    // Without the DPI-aware query the font comes at the system's DPI.
+    const int system = SystemDpi();
+    if (system != dpi) font.lfHeight = MulDiv(font.lfHeight, dpi, system);
+    return true;
+}
+
+} // namespace
+
+int SystemDpi()
+{
+    static const auto forSystem = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");
+    const int dpi = forSystem ? static_cast<int>(forSystem()) : 0;
+    return dpi > 0 ? dpi : ScreenDpi();
+}
+
+int WindowDpi(HWND window)
+{
+    static const auto forWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    const int dpi = window && forWindow ? static_cast<int>(forWindow(window)) : 0;
+    return dpi > 0 ? dpi : SystemDpi();
+}
+
+int ScaleForDpi(int pixelsAt96, int dpi)
+{
+    return dpi == kDefaultDpi ? pixelsAt96 : MulDiv(pixelsAt96, dpi, kDefaultDpi);
+}
+
+int SystemMetricForDpi(int index, int dpi)
+{
+    static const auto forDpi = User32Function<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
+    if (forDpi) return forDpi(index, static_cast<UINT>(dpi));
+    const int system = SystemDpi();
+    const int value = GetSystemMetrics(index);
+    return system == dpi ? value : MulDiv(value, dpi, system);
+}
+
+bool IconTitleFontForDpi(LOGFONTW& font, int dpi)
+{
+    return FontForDpi(SPI_GETICONTITLELOGFONT, font, dpi);
+}
+
+bool MessageFontForDpi(LOGFONTW& font, int dpi)
+{
+    return FontForDpi(SPI_GETNONCLIENTMETRICS, font, dpi);
+}

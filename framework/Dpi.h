@@ -1,0 +1,30 @@
+// Sizes for the display a window stands on. The program is per-monitor DPI
+// aware: every size that is given in pixels at 96 DPI (100 %) is scaled with
+// the DPI of the window it belongs to, and fonts and pictures are made for
+// that DPI. The functions of newer systems are looked up when first needed,
+// so that the program still starts where they are missing; there the
+// system's DPI stands for every window.
+#pragma once
+
+#include <windows.h>
+
+// The DPI at 100 %.
+constexpr int kDefaultDpi = 96;
+
+// The DPI of the display the window stands on (for a child window, that of
+// its top-level window); the system's DPI when the window is nullptr or the
+// system cannot say.
+int WindowDpi(HWND window);
+// The system's DPI (that of the primary display when the session started).
+int SystemDpi();
+
+// A size given in pixels at 96 DPI, at the given DPI (rounded to nearest).
+int ScaleForDpi(int pixelsAt96, int dpi);
+
+// GetSystemMetrics for the given DPI.
+int SystemMetricForDpi(int index, int dpi);
+// The icon-title font (the tab strip's and the pages' font family) as it is
+// for the given DPI. False when the system cannot say.
+bool IconTitleFontForDpi(LOGFONTW& font, int dpi);
+// The message-box font (the menus' and the status bar's) for the given DPI.
+bool MessageFontForDpi(LOGFONTW& font, int dpi);
