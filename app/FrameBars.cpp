@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/CommandBar.h"
+#include "framework/Dpi.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -80,6 +81,7 @@ HWND FrameToolBar::Create(HWND parent)
                                instance, nullptr);
     if (!toolbar_) return nullptr;
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    ApplyLabelFont();
     SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(layout->width, layout->height));
     // The placeholder buttons of the resource, then none of them.
     const WORD* commands = reinterpret_cast<const WORD*>(layout + 1);
@@ -149,6 +151,26 @@ POINT FrameToolBar::ButtonBottomLeft(UINT command) const
     return corner;
 }
 
+// The toolbar's own default font is the icon-title font as it was when the
+// toolbar was made; it keeps that after a change. A font of our own, the
+// same at first, is made again when the settings change.
+void FrameToolBar::ApplyLabelFont()
+{
+    LOGFONTW logFont{};
+    HFONT font = IconTitleFontForDpi(logFont, WindowDpi(toolbar_)) ? CreateFontIndirectW(&logFont) : nullptr;
+    if (!font) return;
+    SendMessageW(toolbar_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    labelFont_.Reset(font);
+}
+
+void FrameToolBar::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!toolbar_) return;
+    SendMessageW(toolbar_, message, wParam, lParam);
+    if (message == WM_SETTINGCHANGE) ApplyLabelFont();
+    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+}
+
 HWND FrameRebar::Create(HWND frame)
 {
     rebar_ = CreateWindowExW(WS_EX_TOOLWINDOW, REBARCLASSNAMEW, L"",
@@ -196,6 +218,27 @@ bool FrameRebar::BandVisible(int index) const
     if (!SendMessageW(rebar_, RB_GETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)))
         return false;
     return !(band.fStyle & RBBS_HIDDEN);
+}
+
+bool FrameRebar::FitBand(HWND child, SIZE size)
+{
+    if (!rebar_ || !child) return false;
+    const int count = static_cast<int>(SendMessageW(rebar_, RB_GETBANDCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        REBARBANDINFOW band{};
+        band.cbSize = sizeof(band);
+        band.fMask = RBBIM_CHILD;
+        if (!SendMessageW(rebar_, RB_GETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)) ||
+            band.hwndChild != child)
+            continue;
+        // As AddBand gave it: the child's height, its width as the ideal.
+        band.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+        band.cxMinChild = 0;
+        band.cyMinChild = size.cy;
+        band.cxIdeal = size.cx;
+        return SendMessageW(rebar_, RB_SETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)) != 0;
+    }
+    return false;
 }
 
 HWND FrameStatusBar::Create(HWND frame, UINT id)
@@ -265,6 +308,22 @@ RECT LayOutFrame(HWND frame, HWND rebar, HWND statusBar, HWND client)
         SetWindowPos(client, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     return area;
+}
+
+void PassSystemChangeToBars(UINT message, WPARAM wParam, LPARAM lParam, CommandBar& commandBar,
+                            FrameToolBar& toolBar, FrameRebar& rebar, FrameStatusBar& statusBar)
+{
+    // The rebar's own colours and borders first, then the bars in it.
+    if (rebar.Handle()) SendMessageW(rebar.Handle(), message, wParam, lParam);
+    if (commandBar.Handle()) {
+        SendMessageW(commandBar.Handle(), message, wParam, lParam);
+        rebar.FitBand(commandBar.Handle(), commandBar.IdealSize());
+    }
+    if (toolBar.Handle()) {
+        toolBar.OnSystemChange(message, wParam, lParam);
+        rebar.FitBand(toolBar.Handle(), toolBar.IdealSize());
+    }
+    if (statusBar.Handle()) SendMessageW(statusBar.Handle(), message, wParam, lParam);
 }
 
 void ShowRevertDropDown(CommandBar& commandBar, const FrameToolBar& toolBar)

@@ -23,6 +23,7 @@
 
 #include <string>
 
+#include "framework/GdiHandles.h"
 #include "resources/ResourceIds.h"
 
 class CommandBar;
@@ -56,10 +57,17 @@ public:
     SIZE IdealSize() const;
     // Screen point under the bottom-left corner of a button (by command).
     POINT ButtonBottomLeft(UINT command) const;
+    // A change of the system's settings, colours or theme, passed on by the
+    // frame: the toolbar remakes what depends on it and takes its new size.
+    void OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // Gives the labels the icon-title font for the toolbar's DPI.
+    void ApplyLabelFont();
+
     HWND toolbar_ = nullptr;
     HIMAGELIST images_ = nullptr;
+    GdiObject<HFONT> labelFont_;
 };
 
 // The rebar at the top of the frame: variable height, band borders,
@@ -78,6 +86,9 @@ public:
     // Shows or hides a band (and with it its row when it is alone there).
     void ShowBand(int index, bool show);
     bool BandVisible(int index) const;
+    // Gives the band that holds child the child's new size (after a change
+    // of its font); false when no band holds it.
+    bool FitBand(HWND child, SIZE size);
 
 private:
     HWND rebar_ = nullptr;
@@ -107,6 +118,14 @@ private:
 // at the bottom (each when present and visible), the client window between.
 // Returns the client window's rectangle.
 RECT LayOutFrame(HWND frame, HWND rebar, HWND statusBar, HWND client);
+
+// Passes a change of the system's settings, colours or theme
+// (WM_SETTINGCHANGE, WM_SYSCOLORCHANGE, WM_THEMECHANGED), which only
+// top-level windows receive, on to the frame's bars: each remakes what
+// depends on it, and the rebar's bands take the command bar's and the
+// toolbar's new sizes. The frame lays itself out afterwards (LayOutFrame).
+void PassSystemChangeToBars(UINT message, WPARAM wParam, LPARAM lParam, CommandBar& commandBar,
+                            FrameToolBar& toolBar, FrameRebar& rebar, FrameStatusBar& statusBar);
 
 // Shows the "Revert..." pop-up of the File menu through the command bar under
 // the toolbar's Revert button (ID_GP_REVERT), as that button's drop-down, so

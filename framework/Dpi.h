@@ -28,3 +28,5 @@ int SystemMetricForDpi(int index, int dpi);
 bool IconTitleFontForDpi(LOGFONTW& font, int dpi);
 // The message-box font (the menus' and the status bar's) for the given DPI.
 bool MessageFontForDpi(LOGFONTW& font, int dpi);
+// The menu bar's font for the given DPI (the command bar's).
+bool MenuFontForDpi(LOGFONTW& font, int dpi);
