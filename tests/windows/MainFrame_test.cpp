@@ -135,34 +135,54 @@ std::string FrameLayout(const MainFrame& frame, HWND preview)
     return out.str();
 }
 
-// The icon-title font of this process (the tab strip's, and the toolbar's)
-// set to Tahoma of a given height at 96 DPI, scaled to the system's DPI,
-// while the object lives; stored and announced as the system does it, so
-// that the broadcast WM_SETTINGCHANGE reaches this thread's top-level
-// windows at once. The old font is put back, announced again, however the
+// A system font of this process set to Tahoma of a given height at 96 DPI,
+// scaled to the system's DPI, while the object lives: the icon-title font
+// (the tab strip's and the toolbar's) or the menu font of the non-client
+// metrics (the command bar's). It is stored and announced as the system
+// does it, so that the broadcast WM_SETTINGCHANGE reaches this thread's
+// top-level windows at once, and put back, announced again, however the
 // test ends (it is stored in the prefix).
-class IconTitleFontChange {
+enum class SystemFont { IconTitle, Menu };
+
+class SystemFontChange {
 public:
-    explicit IconTitleFontChange(int heightAt96)
+    SystemFontChange(SystemFont which, int heightAt96) : which_(which)
     {
-        if (!SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof old_, &old_, 0)) return;
-        LOGFONTW font = old_;
+        metrics_.cbSize = sizeof metrics_;
+        const bool read = which_ == SystemFont::IconTitle
+                              ? SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof iconTitle_, &iconTitle_, 0)
+                              : SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics_, &metrics_, 0);
+        if (!read) return;
+        IconTitleFont old = iconTitle_;
+        NONCLIENTMETRICSW oldMetrics = metrics_;
+        LOGFONTW& font = which_ == SystemFont::IconTitle ? iconTitle_ : metrics_.lfMenuFont;
         lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
         font.lfHeight = -ScaleForDpi(heightAt96, SystemDpi());
-        changed_ = SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof font, &font,
-                                         SPIF_UPDATEINIFILE | SPIF_SENDCHANGE) != FALSE;
+        changed_ = Store();
+        iconTitle_ = old;
+        metrics_ = oldMetrics;
     }
-    ~IconTitleFontChange()
+    ~SystemFontChange()
     {
-        if (changed_)
-            SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof old_, &old_, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+        if (changed_) Store();
     }
-    IconTitleFontChange(const IconTitleFontChange&) = delete;
-    IconTitleFontChange& operator=(const IconTitleFontChange&) = delete;
+    SystemFontChange(const SystemFontChange&) = delete;
+    SystemFontChange& operator=(const SystemFontChange&) = delete;
     bool Changed() const { return changed_; }
 
 private:
-    LOGFONTW old_{};
+    using IconTitleFont = LOGFONTW;
+    bool Store()
+    {
+        const UINT flags = SPIF_UPDATEINIFILE | SPIF_SENDCHANGE;
+        return (which_ == SystemFont::IconTitle
+                    ? SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof iconTitle_, &iconTitle_, flags)
+                    : SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics_, &metrics_, flags)) != FALSE;
+    }
+
+    SystemFont which_;
+    IconTitleFont iconTitle_{};
+    NONCLIENTMETRICSW metrics_{};
     bool changed_ = false;
 };
 
@@ -460,11 +480,12 @@ TEST_F(MainFrameTest, ThePagesPaneKeepsTheHeightTheSplitGaveIt)
 }
 
 // The shown page fills the container beside the strip exactly with the
-// default icon-title font and with a taller one. Changed while the frame
-// runs, the font reaches the strip and the bars at once: the whole frame is
-// then laid out as a frame started with that font, the shown page follows
-// the strip's new height, and changed back, everything returns.
-TEST_F(MainFrameTest, ThePageFillsThePageAreaWithAnyIconTitleFontAndFollowsAChange)
+// default fonts and with taller ones. Changed while the frame runs, the
+// icon-title font reaches the strip and the toolbar at once, the menu font
+// the command bar: the whole frame is then laid out as a frame started with
+// that font, the shown page follows the strip's height, and changed back,
+// everything returns.
+TEST_F(MainFrameTest, ThePageFillsThePageAreaWithAnyFontAndTheFrameFollowsAChange)
 {
     const TabContainer& tabs = frame_.Tabs();
     HWND preview = frame_.Preview().Handle();
@@ -473,30 +494,33 @@ TEST_F(MainFrameTest, ThePageFillsThePageAreaWithAnyIconTitleFontAndFollowsAChan
     const std::string before = FrameLayout(frame_, preview);
     RECT frameRect{};
     GetWindowRect(frame_.Handle(), &frameRect);
-    {
-        IconTitleFontChange taller(16);
-        ASSERT_TRUE(taller.Changed());
-        PumpPending();
-        EXPECT_EQ(ActualFit(tabs), PlannedFit(tabs));
-        const std::string changed = FrameLayout(frame_, preview);
-        EXPECT_NE(changed, before) << "the strip kept its height";
+    for (SystemFont which : {SystemFont::IconTitle, SystemFont::Menu}) {
+        SCOPED_TRACE(which == SystemFont::IconTitle ? "icon-title font" : "menu font");
+        {
+            SystemFontChange taller(which, 16);
+            ASSERT_TRUE(taller.Changed());
+            PumpPending();
+            EXPECT_EQ(ActualFit(tabs), PlannedFit(tabs));
+            const std::string changed = FrameLayout(frame_, preview);
+            EXPECT_NE(changed, before) << "the frame did not follow the change";
 
-        Owned<MainFrame> started;
-        ASSERT_NE(started.Create(), nullptr);
-        SetWindowPos(started.Handle(), nullptr, frameRect.left, frameRect.top, Width(frameRect), Height(frameRect),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        ShowWindow(started.Handle(), SW_SHOWNOACTIVATE);
+            Owned<MainFrame> started;
+            ASSERT_NE(started.Create(), nullptr);
+            SetWindowPos(started.Handle(), nullptr, frameRect.left, frameRect.top, Width(frameRect),
+                         Height(frameRect), SWP_NOZORDER | SWP_NOACTIVATE);
+            ShowWindow(started.Handle(), SW_SHOWNOACTIVATE);
+            PumpPending();
+            EXPECT_EQ(ActualFit(started.Tabs()), PlannedFit(started.Tabs()));
+            EXPECT_EQ(changed, FrameLayout(started, started.Preview().Handle()));
+            // Every page follows, not only the one shown.
+            frame_.Tabs().Strip().SelectTab(kPages - 1);
+            EXPECT_EQ(ActualFit(tabs), PlannedFit(tabs));
+            frame_.Tabs().Strip().SelectTab(0);
+        }
         PumpPending();
-        EXPECT_EQ(ActualFit(started.Tabs()), PlannedFit(started.Tabs()));
-        EXPECT_EQ(changed, FrameLayout(started, started.Preview().Handle()));
-        // Every page follows, not only the one shown.
-        frame_.Tabs().Strip().SelectTab(kPages - 1);
         EXPECT_EQ(ActualFit(tabs), PlannedFit(tabs));
-        frame_.Tabs().Strip().SelectTab(0);
+        EXPECT_EQ(FrameLayout(frame_, preview), before);
     }
-    PumpPending();
-    EXPECT_EQ(ActualFit(tabs), PlannedFit(tabs));
-    EXPECT_EQ(FrameLayout(frame_, preview), before);
 }
 
 // Changes of the system's settings, colours and theme while the colour
