@@ -97,6 +97,36 @@ int SessionDpi()
     return dpi && std::atoi(dpi) > 0 ? std::atoi(dpi) : kDefaultDpi;
 }
 
+// Whether the thread runs per-monitor DPI aware: version 2 on Windows 10
+// and later, version 1 where the system knows no other. (Wine 8 answers so
+// for every program, whatever its manifest says.)
+bool PerMonitorAware()
+{
+    using ThreadContext = DPI_AWARENESS_CONTEXT(WINAPI*)();
+    using AwarenessOf = DPI_AWARENESS(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto thread = reinterpret_cast<ThreadContext>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+    const auto awareness = reinterpret_cast<AwarenessOf>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    return thread && awareness && awareness(thread()) == DPI_AWARENESS_PER_MONITOR_AWARE;
+}
+
+// The DPI awareness the process's manifest (which the test programs share
+// with Glimmerpatch) asks for first, as the system read it.
+std::wstring ManifestDpiAwareness()
+{
+    wchar_t setting[128] = {};
+    SIZE_T length = 0;
+    if (!QueryActCtxSettingsW(0, nullptr, L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness",
+                              setting, ARRAYSIZE(setting), &length))
+        return L"";
+    std::wstring first(setting);
+    first = first.substr(0, first.find(L','));
+    CharLowerW(&first[0]);
+    return first;
+}
+
 std::string Describe(const RECT& rect)
 {
     std::ostringstream out;
@@ -448,6 +478,8 @@ TEST_F(MainFrameTest, ThePagesPaneKeepsTheHeightTheSplitGaveItAtTheSessionsDpi)
     HDC screen = GetDC(nullptr);
     const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(PerMonitorAware());
+    EXPECT_EQ(ManifestDpiAwareness(), L"permonitorv2");
     EXPECT_EQ(WindowDpi(frame), SessionDpi());
     EXPECT_EQ(screenDpi, SessionDpi());
     const PaneLayout layout = PagesPaneLayout(frame_);
