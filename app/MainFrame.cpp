@@ -248,7 +248,8 @@ LRESULT MainFrame::OnDpiChanged(Message& message)
     if (const auto* suggested = reinterpret_cast<const RECT*>(message.lParam))
         SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // The toolbar takes its images for the new DPI here, before the layout.
+    // The toolbar's images for the new DPI are to be made here, before the
+    // layout measures the bars.
     LayOut();
     if (split_.Handle()) {
         RECT client{};
