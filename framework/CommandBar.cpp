@@ -422,6 +422,7 @@ const MessageEntry<CommandBar> CommandBar::kMessageMap[] = {
     OnMessage(WM_SETTINGCHANGE, &CommandBar::OnSystemChange),
     OnMessage(WM_SYSCOLORCHANGE, &CommandBar::OnSystemChange),
     OnMessage(WM_THEMECHANGED, &CommandBar::OnSystemChange),
+    OnMessage(kDpiChangedAfterParentMessage, &CommandBar::OnSystemChange),
 };
 
 bool CommandBar::ProcessMessage(Message& message, LRESULT& result)
@@ -590,8 +591,11 @@ LRESULT CommandBar::OnSystemChange(Message& message)
 {
     // The toolbar that draws the buttons remakes its colours and theme
     // parts; the font is the bar's own, made again from the new metrics.
-    if (toolbar_) SendMessageW(toolbar_, message.message, message.wParam, message.lParam);
-    if (message.message == WM_SETTINGCHANGE) ApplyMenuFont();
+    if (toolbar_ && message.message != kDpiChangedAfterParentMessage)
+        SendMessageW(toolbar_, message.message, message.wParam, message.lParam);
+    // A new DPI of the frame (told to every child after the frame's own
+    // change) asks for the menu font at that DPI as well.
+    if (message.message == WM_SETTINGCHANGE || message.message == kDpiChangedAfterParentMessage) ApplyMenuFont();
     return 0;
 }
 

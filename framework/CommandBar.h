@@ -17,8 +17,9 @@
 // The buttons are drawn in the system's menu font, as a menu bar is. The
 // bar does not hear of a change of the system's settings, colours or theme
 // by itself (only top-level windows do): its frame passes WM_SETTINGCHANGE,
-// WM_SYSCOLORCHANGE and WM_THEMECHANGED on, the bar remakes its font and
-// takes its new ideal size, and the frame refits the bar's rebar band.
+// WM_SYSCOLORCHANGE and WM_THEMECHANGED on, the bar remakes its font (as it
+// does on a new DPI) and takes its new ideal size, and the frame refits the
+// bar's rebar band.
 //
 // TrackPopupMenu shows any pop-up menu in the same way as the bar's own
 // (vertical, top-left at a point, left-to-right and top-to-bottom animation).

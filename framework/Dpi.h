@@ -11,6 +11,12 @@
 // The DPI at 100 %.
 constexpr int kDefaultDpi = 96;
 
+// Sent by the system to every child window before and after its top-level
+// window takes a new DPI (per-monitor aware, version 2). The top-level
+// window itself gets WM_DPICHANGED.
+constexpr UINT kDpiChangedBeforeParentMessage = 0x02E2;
+constexpr UINT kDpiChangedAfterParentMessage = 0x02E3;
+
 // The DPI of the display the window stands on (for a child window, that of
 // its top-level window); the system's DPI when the window is nullptr or the
 // system cannot say.
@@ -30,3 +36,8 @@ bool IconTitleFontForDpi(LOGFONTW& font, int dpi);
 bool MessageFontForDpi(LOGFONTW& font, int dpi);
 // The menu bar's font for the given DPI (the command bar's).
 bool MenuFontForDpi(LOGFONTW& font, int dpi);
+// A stock font (DEFAULT_GUI_FONT and the like) is made for the system's DPI.
+// For a window on a display of another DPI: a new font like it, its height
+// scaled to that DPI, which the caller deletes. nullptr at the system's DPI,
+// where the stock font itself is right, and when no font can be made.
+HFONT StockFontForDpi(int stockFont, int dpi);
