@@ -137,7 +137,7 @@ std::string Describe(const RECT& rect)
 // The frame's layout as it should be at its DPI and as it is: the pages pane
 // and the bar above it take the scaled pages pane height, and the visible
 // page and the strip exactly fill the container, one beside the other, with
-// no gap and no overlap (all in screen coordinates).
+// no gap and no overlap (PagesHostWindow.h).
 struct PaneLayout {
     std::string expected;
     std::string actual;
@@ -146,30 +146,10 @@ struct PaneLayout {
 PaneLayout PagesPaneLayout(MainFrame& frame)
 {
     const int dpi = WindowDpi(frame.Handle());
-    HWND container = frame.Tabs().Handle();
-    RECT client{};
-    GetClientRect(container, &client);
-    MapWindowPoints(container, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const RECT strip = WindowRect(frame.Tabs().Strip().Handle());
-    const HWND active = frame.Tabs().ActivePage();
-    const RECT page = active ? WindowRect(active) : RECT{};
-    // The strip keeps its own height; the page takes the rest, on the side
-    // of the strip it stands on.
-    const bool stripBelow = strip.top > client.top;
-    RECT expectedPage = client;
-    RECT expectedStrip = client;
-    if (stripBelow) {
-        expectedPage.bottom = client.bottom - Height(strip);
-        expectedStrip.top = expectedPage.bottom;
-    } else {
-        expectedPage.top = client.top + Height(strip);
-        expectedStrip.bottom = expectedPage.top;
-    }
     std::ostringstream expected, actual;
-    expected << "pane and bar " << ScaleForDpi(MainFrame::kPagesPaneHeight, dpi) << " page " << Describe(expectedPage)
-             << " strip " << Describe(expectedStrip);
-    actual << "pane and bar " << Height(WindowRect(container)) + SplitWindow::BarHeight(dpi) << " page "
-           << Describe(page) << " strip " << Describe(strip);
+    expected << "pane and bar " << ScaleForDpi(MainFrame::kPagesPaneHeight, dpi) << " " << PlannedFit(frame.Tabs());
+    actual << "pane and bar " << Height(WindowRect(frame.Tabs().Handle())) + SplitWindow::BarHeight(dpi) << " "
+           << ActualFit(frame.Tabs());
     return {expected.str(), actual.str()};
 }
 
@@ -233,41 +213,43 @@ class SystemFontChange {
 public:
     SystemFontChange(SystemFont which, int heightAt96) : which_(which)
     {
-        metrics_.cbSize = sizeof metrics_;
-        const bool read = which_ == SystemFont::IconTitle
-                              ? SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof iconTitle_, &iconTitle_, 0)
-                              : SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics_, &metrics_, 0);
-        if (!read) return;
-        IconTitleFont old = iconTitle_;
-        NONCLIENTMETRICSW oldMetrics = metrics_;
-        LOGFONTW& font = which_ == SystemFont::IconTitle ? iconTitle_ : metrics_.lfMenuFont;
+        old_.metrics.cbSize = sizeof old_.metrics;
+        if (!Read(old_)) return;
+        Fonts changed = old_;
+        LOGFONTW& font = which_ == SystemFont::IconTitle ? changed.iconTitle : changed.metrics.lfMenuFont;
         lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
         font.lfHeight = -ScaleForDpi(heightAt96, SystemDpi());
-        changed_ = Store();
-        iconTitle_ = old;
-        metrics_ = oldMetrics;
+        changed_ = Store(changed);
     }
     ~SystemFontChange()
     {
-        if (changed_) Store();
+        if (changed_) Store(old_);
     }
     SystemFontChange(const SystemFontChange&) = delete;
     SystemFontChange& operator=(const SystemFontChange&) = delete;
     bool Changed() const { return changed_; }
 
 private:
-    using IconTitleFont = LOGFONTW;
-    bool Store()
+    struct Fonts {
+        LOGFONTW iconTitle;
+        NONCLIENTMETRICSW metrics;
+    };
+    bool Read(Fonts& fonts) const
+    {
+        return which_ == SystemFont::IconTitle
+                   ? SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof fonts.iconTitle, &fonts.iconTitle, 0)
+                   : SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof fonts.metrics, &fonts.metrics, 0);
+    }
+    bool Store(Fonts& fonts) const
     {
         const UINT flags = SPIF_UPDATEINIFILE | SPIF_SENDCHANGE;
-        return (which_ == SystemFont::IconTitle
-                    ? SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof iconTitle_, &iconTitle_, flags)
-                    : SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics_, &metrics_, flags)) != FALSE;
+        return which_ == SystemFont::IconTitle
+                   ? SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof fonts.iconTitle, &fonts.iconTitle, flags)
+                   : SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof fonts.metrics, &fonts.metrics, flags);
     }
 
     SystemFont which_;
-    IconTitleFont iconTitle_{};
-    NONCLIENTMETRICSW metrics_{};
+    Fonts old_{};
     bool changed_ = false;
 };
 
