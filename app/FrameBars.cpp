@@ -246,7 +246,26 @@ HWND FrameStatusBar::Create(HWND frame, UINT id)
     status_ = CreateWindowExW(0, STATUSCLASSNAMEW, LoadResourceString(IDS_GP_READY).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    if (status_) ApplyFont();
     return status_;
+}
+
+// As the toolbar's labels: the bar's own default font would stay as it was
+// when the bar was made.
+void FrameStatusBar::ApplyFont()
+{
+    LOGFONTW logFont{};
+    HFONT font = StatusFontForDpi(logFont, WindowDpi(status_)) ? CreateFontIndirectW(&logFont) : nullptr;
+    if (!font) return;
+    SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    font_.Reset(font);
+}
+
+void FrameStatusBar::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!status_) return;
+    SendMessageW(status_, message, wParam, lParam);
+    if (message == WM_SETTINGCHANGE) ApplyFont();
 }
 
 void FrameStatusBar::SetText(const std::wstring& text)
@@ -323,7 +342,7 @@ void PassSystemChangeToBars(UINT message, WPARAM wParam, LPARAM lParam, CommandB
         toolBar.OnSystemChange(message, wParam, lParam);
         rebar.FitBand(toolBar.Handle(), toolBar.IdealSize());
     }
-    if (statusBar.Handle()) SendMessageW(statusBar.Handle(), message, wParam, lParam);
+    statusBar.OnSystemChange(message, wParam, lParam);
 }
 
 void ShowRevertDropDown(CommandBar& commandBar, const FrameToolBar& toolBar)

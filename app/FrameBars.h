@@ -95,8 +95,8 @@ private:
 };
 
 // The status bar: size grip, "Ready" (IDS_GP_READY) when idle, the help text
-// of a highlighted menu item while a menu is open. Its id is that of the
-// command that shows and hides it.
+// of a highlighted menu item while a menu is open, in the system's status
+// font. Its id is that of the command that shows and hides it.
 class FrameStatusBar {
 public:
     HWND Create(HWND frame, UINT id = ID_GP_VIEW_STATUS_BAR);
@@ -108,10 +108,16 @@ public:
     void ShowMenuHelp(WPARAM wParam, LPARAM lParam);
     void ShowIdleText();
     std::wstring Text() const;
+    // A change of the system's settings, colours or theme, passed on by the
+    // frame: the bar remakes its font; the frame's layout gives it its height.
+    void OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     void SetText(const std::wstring& text);
+    // Gives the bar the status font for its DPI.
+    void ApplyFont();
     HWND status_ = nullptr;
+    GdiObject<HFONT> font_;
 };
 
 // Lays the frame's client area out: the rebar at the top and the status bar

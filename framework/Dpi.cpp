@@ -92,6 +92,11 @@ bool MenuFontForDpi(LOGFONTW& font, int dpi)
     return FontForDpi(SPI_GETNONCLIENTMETRICS, font, dpi, &NONCLIENTMETRICSW::lfMenuFont);
 }
 
+bool StatusFontForDpi(LOGFONTW& font, int dpi)
+{
+    return FontForDpi(SPI_GETNONCLIENTMETRICS, font, dpi, &NONCLIENTMETRICSW::lfStatusFont);
+}
+
 HFONT StockFontForDpi(int stockFont, int dpi)
 {
     const int system = SystemDpi();

@@ -36,6 +36,8 @@ bool IconTitleFontForDpi(LOGFONTW& font, int dpi);
 bool MessageFontForDpi(LOGFONTW& font, int dpi);
 // The menu bar's font for the given DPI (the command bar's).
 bool MenuFontForDpi(LOGFONTW& font, int dpi);
+// The status bar's font for the given DPI.
+bool StatusFontForDpi(LOGFONTW& font, int dpi);
 // A stock font (DEFAULT_GUI_FONT and the like) is made for the system's DPI.
 // For a window on a display of another DPI: a new font like it, its height
 // scaled to that DPI, which the caller deletes. nullptr at the system's DPI,

@@ -202,12 +202,12 @@ std::string FrameLayout(const MainFrame& frame, HWND preview)
 
 // A system font of this process set to Tahoma of a given height at 96 DPI,
 // scaled to the system's DPI, while the object lives: the icon-title font
-// (the tab strip's and the toolbar's) or the menu font of the non-client
-// metrics (the command bar's). It is stored and announced as the system
-// does it, so that the broadcast WM_SETTINGCHANGE reaches this thread's
-// top-level windows at once, and put back, announced again, however the
-// test ends (it is stored in the prefix).
-enum class SystemFont { IconTitle, Menu };
+// (the tab strip's and the toolbar's), or the menu or status font of the
+// non-client metrics (the command bar's, the status bar's). It is stored and
+// announced as the system does it, so that the broadcast WM_SETTINGCHANGE
+// reaches this thread's top-level windows at once, and put back, announced
+// again, however the test ends (it is stored in the prefix).
+enum class SystemFont { IconTitle, Menu, Status };
 
 class SystemFontChange {
 public:
@@ -216,7 +216,9 @@ public:
         old_.metrics.cbSize = sizeof old_.metrics;
         if (!Read(old_)) return;
         Fonts changed = old_;
-        LOGFONTW& font = which_ == SystemFont::IconTitle ? changed.iconTitle : changed.metrics.lfMenuFont;
+        LOGFONTW& font = which_ == SystemFont::IconTitle ? changed.iconTitle
+                         : which_ == SystemFont::Menu    ? changed.metrics.lfMenuFont
+                                                         : changed.metrics.lfStatusFont;
         lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
         font.lfHeight = -ScaleForDpi(heightAt96, SystemDpi());
         changed_ = Store(changed);
@@ -605,9 +607,9 @@ TEST_F(MainFrameTest, ADpiChangeTakesTheSuggestedRectangleAndKeepsThePages)
 // The shown page fills the container beside the strip exactly with the
 // default fonts and with taller ones. Changed while the frame runs, the
 // icon-title font reaches the strip and the toolbar at once, the menu font
-// the command bar: the whole frame is then laid out as a frame started with
-// that font, the shown page follows the strip's height, and changed back,
-// everything returns.
+// the command bar and the status font the status bar: the whole frame is
+// then laid out as a frame started with that font, the shown page follows
+// the strip's height, and changed back, everything returns.
 TEST_F(MainFrameTest, ThePageFillsThePageAreaWithAnyFontAndTheFrameFollowsAChange)
 {
     const TabContainer& tabs = frame_.Tabs();
@@ -617,8 +619,8 @@ TEST_F(MainFrameTest, ThePageFillsThePageAreaWithAnyFontAndTheFrameFollowsAChang
     const std::string before = FrameLayout(frame_, preview);
     RECT frameRect{};
     GetWindowRect(frame_.Handle(), &frameRect);
-    for (SystemFont which : {SystemFont::IconTitle, SystemFont::Menu}) {
-        SCOPED_TRACE(which == SystemFont::IconTitle ? "icon-title font" : "menu font");
+    for (SystemFont which : {SystemFont::IconTitle, SystemFont::Menu, SystemFont::Status}) {
+        SCOPED_TRACE(static_cast<int>(which));
         {
             SystemFontChange taller(which, 16);
             ASSERT_TRUE(taller.Changed());
