@@ -3,6 +3,8 @@
 #include "style/Utf16.h"
 #include "sections/PropertyHandlers.h"
 #include "sections/PropertyTable.h"
+#include "framework/DpiPictures.h"
+#include "framework/Dpi.h"
 
 #include <commctrl.h>
 #include <cwchar>
@@ -84,6 +86,9 @@ LRESULT SectionPage::OnInitDialog(Message&)
     SetWindowTextW(page, WidenUtf8(CataloguePageOf(page_).title).c_str());
 
     BindControls();
+    // The template's picture is the 96-DPI one: at another DPI the page
+    // shows the picture drawn for its DPI.
+    ShowPicturesForDpi(page, kPagePictureId, WindowDpi(page));
     const HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
     for (HWND control : bound_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     SetInitialValues();
