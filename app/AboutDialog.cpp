@@ -1,5 +1,7 @@
 #include "app/AboutDialog.h"
 
+#include <string>
+
 #include "framework/ButtonPresses.h"
 #include "framework/Dpi.h"
 #include "framework/DpiPictures.h"
@@ -50,6 +52,7 @@ LRESULT AboutDialog::OnInitDialog(Message&)
     const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     for (int id : {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT, IDC_GP_ABOUT_OK})
         SendDlgItemMessageW(Handle(), id, WM_SETFONT, font, TRUE);
+    for (int id : {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT}) FitTextHeight(id);
 
     // The button draws itself from the images and takes their size.
     HWND button = GetDlgItem(Handle(), IDC_GP_ABOUT_DONATE);
@@ -76,6 +79,30 @@ void AboutDialog::UsePicturesForDpi(int dpi)
     HWND button = GetDlgItem(Handle(), IDC_GP_ABOUT_DONATE);
     SetWindowPos(button, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(button, nullptr, TRUE);
+}
+
+// The texts' font and the dialog units grow with the DPI by slightly
+// different factors: at 144 DPI four lines of the font need a few pixels
+// more than the four lines' worth of dialog units the box has, and the last
+// line would be cut. Below the texts there is room to the group's edge.
+void AboutDialog::FitTextHeight(int id)
+{
+    HWND text = GetDlgItem(Handle(), id);
+    RECT box{};
+    if (!text || !GetClientRect(text, &box)) return;
+    const int length = GetWindowTextLengthW(text);
+    std::wstring content(static_cast<size_t>(length) + 1, L'\0');
+    content.resize(static_cast<size_t>(GetWindowTextW(text, &content[0], length + 1)));
+    HDC dc = GetDC(text);
+    if (!dc) return;
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(text, WM_GETFONT, 0, 0)));
+    RECT needed{0, 0, box.right, 0};
+    DrawTextW(dc, content.c_str(), static_cast<int>(content.size()), &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_CENTER);
+    SelectObject(dc, previous);
+    ReleaseDC(text, dc);
+    if (needed.bottom > box.bottom)
+        SetWindowPos(text, nullptr, 0, 0, box.right, needed.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Moved to a display of another DPI: the system scales the dialog's layout

@@ -44,6 +44,9 @@ private:
     LRESULT OnDestroy(Message& message);
     // The picture and the donation button's images for the dialog's DPI.
     void UsePicturesForDpi(int dpi);
+    // Makes a text box taller when its text needs more lines' height than
+    // the box has.
+    void FitTextHeight(int id);
     void ReleaseImages();
 
     HIMAGELIST images_ = nullptr;
