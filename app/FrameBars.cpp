@@ -132,7 +132,8 @@ void FrameToolBar::UseDpi(int dpi)
     if (!toolbar_) return;
     // The five pictures of the toolbar bitmap drawn for this DPI.
     const SIZE size = PictureSizeForDpi(IDB_GP_TOOLBAR, dpi);
-    if (dpi != dpi_) SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size.cx, size.cy));
+    const bool changed = dpi != dpi_;
+    if (changed) SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size.cx, size.cy));
     dpi_ = dpi;
     HIMAGELIST images = nullptr;
     if (HBITMAP strip = LoadPictureForDpi(IDB_GP_TOOLBAR, dpi)) {
@@ -144,6 +145,31 @@ void FrameToolBar::UseDpi(int dpi)
     if (images_) ImageList_Destroy(images_);
     images_ = images;
     SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+    if (changed) FitBand();
+}
+
+// In a rebar, the band that holds the toolbar takes its new size, as the
+// band took its first size from IdealSize when it was added.
+void FrameToolBar::FitBand() const
+{
+    HWND rebar = GetParent(toolbar_);
+    wchar_t className[32] = {};
+    if (!rebar || !GetClassNameW(rebar, className, 32) || lstrcmpiW(className, REBARCLASSNAMEW) != 0) return;
+    const int count = static_cast<int>(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        REBARBANDINFOW band{};
+        band.cbSize = sizeof(band);
+        band.fMask = RBBIM_CHILD;
+        if (!SendMessageW(rebar, RB_GETBANDINFOW, i, reinterpret_cast<LPARAM>(&band)) || band.hwndChild != toolbar_)
+            continue;
+        const SIZE size = IdealSize();
+        band.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+        band.cxMinChild = 0;
+        band.cyMinChild = size.cy;
+        band.cxIdeal = size.cx;
+        SendMessageW(rebar, RB_SETBANDINFOW, i, reinterpret_cast<LPARAM>(&band));
+        return;
+    }
 }
 
 SIZE FrameToolBar::IdealSize() const

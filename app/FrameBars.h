@@ -58,12 +58,15 @@ public:
     // Screen point under the bottom-left corner of a button (by command).
     POINT ButtonBottomLeft(UINT command) const;
     // Takes the pictures for dpi (the window's new DPI when it moved to
-    // another display) and sizes its buttons for them.
+    // another display) and sizes its buttons, and its band in the rebar,
+    // for them.
     void UseDpi(int dpi);
     // The DPI its pictures are made for.
     int Dpi() const { return dpi_; }
 
 private:
+    void FitBand() const;
+
     HWND toolbar_ = nullptr;
     HIMAGELIST images_ = nullptr;
     int dpi_ = 96;

@@ -431,6 +431,13 @@ TEST_F(BarsTest, ToolbarHasTheNineButtons)
         RECT open{};
         SendMessageW(toolbar, TB_GETRECT, ID_GP_OPEN, reinterpret_cast<LPARAM>(&open));
         EXPECT_GT(open.bottom - open.top, size) << dpi << ": the button holds its picture";
+        // The band holding the toolbar is as tall as the toolbar's buttons.
+        REBARBANDINFOW band{};
+        band.cbSize = sizeof(band);
+        band.fMask = RBBIM_CHILDSIZE;
+        SendMessageW(frame_->rebar.Handle(), RB_GETBANDINFOW, 1, reinterpret_cast<LPARAM>(&band));
+        EXPECT_EQ(static_cast<int>(band.cyMinChild), frame_->toolBar.IdealSize().cy) << dpi;
+        EXPECT_GE(static_cast<LONG>(band.cyMinChild), open.bottom) << dpi;
         // Drawn with its mask on green: the corner shows the green, the centre the picture.
         BITMAPINFO format{};
         format.bmiHeader.biSize = sizeof(format.bmiHeader);
