@@ -619,7 +619,7 @@ public:
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         if (!RegisterWindowClass(windowClass)) return nullptr;
         return Window::Create(L"GlimmerpatchPickerHost", 0, L"Plain host",
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, RECT{60, 60, 360, 220}, nullptr,
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, RECT{60, 60, 460, 360}, nullptr,
                               0);
     }
 
@@ -649,8 +649,12 @@ struct HostedPicker {
     bool Make()
     {
         if (!host.Create()) return false;
-        HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 20, 20,
-                                      57, 42, host.Handle(),
+        // Placed in pixels, as a window without a dialog template places it:
+        // scaled with the host's DPI, as the program would.
+        const int dpi = WindowDpi(host.Handle());
+        HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                      ScaleForDpi(20, dpi), ScaleForDpi(20, dpi), ScaleForDpi(57, dpi),
+                                      ScaleForDpi(42, dpi), host.Handle(),
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPickerId)),
                                       GetModuleHandleW(nullptr), nullptr);
         if (!button || !picker.Attach(button)) return false;
