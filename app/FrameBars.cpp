@@ -9,6 +9,7 @@
 
 #include "framework/CommandBar.h"
 #include "framework/Dpi.h"
+#include "framework/DpiPictures.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -41,6 +42,29 @@ constexpr ButtonRow kButtons[] = {
 constexpr int kLabelOrder[] = {IDS_GP_LABEL_OPEN, IDS_GP_LABEL_REVERT, IDS_GP_LABEL_SAVE, IDS_GP_LABEL_SHOW_CODE,
                                IDS_GP_LABEL_DONATE};
 constexpr COLORREF kMaskColour = RGB(192, 192, 192);
+
+// Gives the band of a rebar that holds child the child's new size, as the
+// band took its first size when it was added: the child's height, and its
+// width as the ideal. False when no band holds it.
+bool FitRebarBand(HWND rebar, HWND child, SIZE size)
+{
+    if (!child) return false;
+    const int count = static_cast<int>(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        REBARBANDINFOW band{};
+        band.cbSize = sizeof(band);
+        band.fMask = RBBIM_CHILD;
+        if (!SendMessageW(rebar, RB_GETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)) ||
+            band.hwndChild != child)
+            continue;
+        band.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+        band.cxMinChild = 0;
+        band.cyMinChild = size.cy;
+        band.cxIdeal = size.cx;
+        return SendMessageW(rebar, RB_SETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)) != 0;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -81,8 +105,10 @@ HWND FrameToolBar::Create(HWND parent)
                                instance, nullptr);
     if (!toolbar_) return nullptr;
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    dpi_ = WindowDpi(toolbar_);
     ApplyLabelFont();
-    SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(layout->width, layout->height));
+    SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0,
+                 MAKELPARAM(ScaleForDpi(layout->width, dpi_), ScaleForDpi(layout->height, dpi_)));
     // The placeholder buttons of the resource, then none of them.
     const WORD* commands = reinterpret_cast<const WORD*>(layout + 1);
     for (WORD i = 0; i < layout->count; ++i) {
@@ -121,17 +147,40 @@ HWND FrameToolBar::Create(HWND parent)
     }
     SendMessageW(toolbar_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
 
-    // The five pictures of the toolbar bitmap.
-    HBITMAP strip = static_cast<HBITMAP>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDB_GP_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (strip) {
-        images_ = ImageList_Create(layout->width, layout->height, ILC_COLOR24 | ILC_MASK, 5, 0);
-        if (images_) ImageList_AddMasked(images_, strip, kMaskColour);
-        DeleteObject(strip);
-        SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
-    }
-    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+    UseDpi(dpi_);
     return toolbar_;
+}
+
+void FrameToolBar::UseDpi(int dpi)
+{
+    if (!toolbar_) return;
+    // The five pictures of the toolbar bitmap drawn for this DPI.
+    const SIZE size = PictureSizeForDpi(IDB_GP_TOOLBAR, dpi);
+    const bool changed = dpi != dpi_;
+    if (changed) SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size.cx, size.cy));
+    dpi_ = dpi;
+    if (changed) ApplyLabelFont();
+    HIMAGELIST images = nullptr;
+    if (HBITMAP strip = LoadPictureForDpi(IDB_GP_TOOLBAR, dpi)) {
+        images = ImageList_Create(size.cx, size.cy, ILC_COLOR24 | ILC_MASK, 5, 0);
+        if (images) ImageList_AddMasked(images, strip, kMaskColour);
+        DeleteObject(strip);
+    }
+    SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    if (images_) ImageList_Destroy(images_);
+    images_ = images;
+    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+    if (changed) FitBand();
+}
+
+// In a rebar, the band that holds the toolbar takes its new size, as the
+// band took its first size from IdealSize when it was added.
+void FrameToolBar::FitBand() const
+{
+    HWND rebar = GetParent(toolbar_);
+    wchar_t className[32] = {};
+    if (!rebar || !GetClassNameW(rebar, className, 32) || lstrcmpiW(className, REBARCLASSNAMEW) != 0) return;
+    FitRebarBand(rebar, toolbar_, IdealSize());
 }
 
 SIZE FrameToolBar::IdealSize() const
@@ -153,11 +202,11 @@ POINT FrameToolBar::ButtonBottomLeft(UINT command) const
 
 // The toolbar's own default font is the icon-title font as it was when the
 // toolbar was made; it keeps that after a change. A font of our own, the
-// same at first, is made again when the settings change.
+// same at first, is made again when the settings or the DPI change.
 void FrameToolBar::ApplyLabelFont()
 {
     LOGFONTW logFont{};
-    HFONT font = IconTitleFontForDpi(logFont, WindowDpi(toolbar_)) ? CreateFontIndirectW(&logFont) : nullptr;
+    HFONT font = IconTitleFontForDpi(logFont, dpi_) ? CreateFontIndirectW(&logFont) : nullptr;
     if (!font) return;
     SendMessageW(toolbar_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     labelFont_.Reset(font);
@@ -222,23 +271,7 @@ bool FrameRebar::BandVisible(int index) const
 
 bool FrameRebar::FitBand(HWND child, SIZE size)
 {
-    if (!rebar_ || !child) return false;
-    const int count = static_cast<int>(SendMessageW(rebar_, RB_GETBANDCOUNT, 0, 0));
-    for (int index = 0; index < count; ++index) {
-        REBARBANDINFOW band{};
-        band.cbSize = sizeof(band);
-        band.fMask = RBBIM_CHILD;
-        if (!SendMessageW(rebar_, RB_GETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)) ||
-            band.hwndChild != child)
-            continue;
-        // As AddBand gave it: the child's height, its width as the ideal.
-        band.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
-        band.cxMinChild = 0;
-        band.cyMinChild = size.cy;
-        band.cxIdeal = size.cx;
-        return SendMessageW(rebar_, RB_SETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)) != 0;
-    }
-    return false;
+    return rebar_ && FitRebarBand(rebar_, child, size);
 }
 
 HWND FrameStatusBar::Create(HWND frame, UINT id)

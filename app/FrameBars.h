@@ -40,7 +40,8 @@ std::wstring ToolBarLabel(const std::wstring& resourceText);
 // from the string table and the nine buttons are Open, Revert... as a
 // drop-down, Save, Show Code and Donate with separators between. The
 // pictures are cut from one 32 x 32, 24-bit bitmap (IDB_GP_TOOLBAR) masked by
-// its light grey. It owns its image list.
+// its light grey, or from its drawing for the toolbar's DPI, 32 x 32 scaled
+// with the DPI (framework/DpiPictures.h). It owns its image list.
 class FrameToolBar {
 public:
     FrameToolBar() = default;
@@ -60,13 +61,21 @@ public:
     // A change of the system's settings, colours or theme, passed on by the
     // frame: the toolbar remakes what depends on it and takes its new size.
     void OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
+    // Takes the pictures and the labels' font for dpi (the window's new DPI
+    // when it moved to another display) and sizes its buttons, and its band
+    // in the rebar, for them.
+    void UseDpi(int dpi);
+    // The DPI its pictures are made for.
+    int Dpi() const { return dpi_; }
 
 private:
-    // Gives the labels the icon-title font for the toolbar's DPI.
+    void FitBand() const;
+    // Gives the labels the icon-title font for the DPI of the pictures.
     void ApplyLabelFont();
 
     HWND toolbar_ = nullptr;
     HIMAGELIST images_ = nullptr;
+    int dpi_ = 96;
     GdiObject<HFONT> labelFont_;
 };
 
