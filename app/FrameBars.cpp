@@ -43,6 +43,29 @@ constexpr int kLabelOrder[] = {IDS_GP_LABEL_OPEN, IDS_GP_LABEL_REVERT, IDS_GP_LA
                                IDS_GP_LABEL_DONATE};
 constexpr COLORREF kMaskColour = RGB(192, 192, 192);
 
+// Gives the band of a rebar that holds child the child's new size, as the
+// band took its first size when it was added: the child's height, and its
+// width as the ideal. False when no band holds it.
+bool FitRebarBand(HWND rebar, HWND child, SIZE size)
+{
+    if (!child) return false;
+    const int count = static_cast<int>(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        REBARBANDINFOW band{};
+        band.cbSize = sizeof(band);
+        band.fMask = RBBIM_CHILD;
+        if (!SendMessageW(rebar, RB_GETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)) ||
+            band.hwndChild != child)
+            continue;
+        band.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+        band.cxMinChild = 0;
+        band.cyMinChild = size.cy;
+        band.cxIdeal = size.cx;
+        return SendMessageW(rebar, RB_SETBANDINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&band)) != 0;
+    }
+    return false;
+}
+
 } // namespace
 
 std::wstring LoadResourceString(UINT id)
@@ -83,6 +106,7 @@ HWND FrameToolBar::Create(HWND parent)
     if (!toolbar_) return nullptr;
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     dpi_ = WindowDpi(toolbar_);
+    ApplyLabelFont();
     SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0,
                  MAKELPARAM(ScaleForDpi(layout->width, dpi_), ScaleForDpi(layout->height, dpi_)));
     // The placeholder buttons of the resource, then none of them.
@@ -135,6 +159,7 @@ void FrameToolBar::UseDpi(int dpi)
     const bool changed = dpi != dpi_;
     if (changed) SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size.cx, size.cy));
     dpi_ = dpi;
+    if (changed) ApplyLabelFont();
     HIMAGELIST images = nullptr;
     if (HBITMAP strip = LoadPictureForDpi(IDB_GP_TOOLBAR, dpi)) {
         images = ImageList_Create(size.cx, size.cy, ILC_COLOR24 | ILC_MASK, 5, 0);
@@ -155,21 +180,7 @@ void FrameToolBar::FitBand() const
     HWND rebar = GetParent(toolbar_);
     wchar_t className[32] = {};
     if (!rebar || !GetClassNameW(rebar, className, 32) || lstrcmpiW(className, REBARCLASSNAMEW) != 0) return;
-    const int count = static_cast<int>(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        REBARBANDINFOW band{};
-        band.cbSize = sizeof(band);
-        band.fMask = RBBIM_CHILD;
-        if (!SendMessageW(rebar, RB_GETBANDINFOW, i, reinterpret_cast<LPARAM>(&band)) || band.hwndChild != toolbar_)
-            continue;
-        const SIZE size = IdealSize();
-        band.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
-        band.cxMinChild = 0;
-        band.cyMinChild = size.cy;
-        band.cxIdeal = size.cx;
-        SendMessageW(rebar, RB_SETBANDINFOW, i, reinterpret_cast<LPARAM>(&band));
-        return;
-    }
+    FitRebarBand(rebar, toolbar_, IdealSize());
 }
 
 SIZE FrameToolBar::IdealSize() const
@@ -187,6 +198,26 @@ POINT FrameToolBar::ButtonBottomLeft(UINT command) const
     POINT corner{button.left, button.bottom};
     ClientToScreen(toolbar_, &corner);
     return corner;
+}
+
+// The toolbar's own default font is the icon-title font as it was when the
+// toolbar was made; it keeps that after a change. A font of our own, the
+// same at first, is made again when the settings or the DPI change.
+void FrameToolBar::ApplyLabelFont()
+{
+    LOGFONTW logFont{};
+    HFONT font = IconTitleFontForDpi(logFont, dpi_) ? CreateFontIndirectW(&logFont) : nullptr;
+    if (!font) return;
+    SendMessageW(toolbar_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    labelFont_.Reset(font);
+}
+
+void FrameToolBar::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!toolbar_) return;
+    SendMessageW(toolbar_, message, wParam, lParam);
+    if (message == WM_SETTINGCHANGE) ApplyLabelFont();
+    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
 }
 
 HWND FrameRebar::Create(HWND frame)
@@ -238,12 +269,36 @@ bool FrameRebar::BandVisible(int index) const
     return !(band.fStyle & RBBS_HIDDEN);
 }
 
+bool FrameRebar::FitBand(HWND child, SIZE size)
+{
+    return rebar_ && FitRebarBand(rebar_, child, size);
+}
+
 HWND FrameStatusBar::Create(HWND frame, UINT id)
 {
     status_ = CreateWindowExW(0, STATUSCLASSNAMEW, LoadResourceString(IDS_GP_READY).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    if (status_) ApplyFont();
     return status_;
+}
+
+// As the toolbar's labels: the bar's own default font would stay as it was
+// when the bar was made.
+void FrameStatusBar::ApplyFont()
+{
+    LOGFONTW logFont{};
+    HFONT font = StatusFontForDpi(logFont, WindowDpi(status_)) ? CreateFontIndirectW(&logFont) : nullptr;
+    if (!font) return;
+    SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    font_.Reset(font);
+}
+
+void FrameStatusBar::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!status_) return;
+    SendMessageW(status_, message, wParam, lParam);
+    if (message == WM_SETTINGCHANGE) ApplyFont();
 }
 
 void FrameStatusBar::SetText(const std::wstring& text)
@@ -305,6 +360,22 @@ RECT LayOutFrame(HWND frame, HWND rebar, HWND statusBar, HWND client)
         SetWindowPos(client, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     return area;
+}
+
+void PassSystemChangeToBars(UINT message, WPARAM wParam, LPARAM lParam, CommandBar& commandBar,
+                            FrameToolBar& toolBar, FrameRebar& rebar, FrameStatusBar& statusBar)
+{
+    // The rebar's own colours and borders first, then the bars in it.
+    if (rebar.Handle()) SendMessageW(rebar.Handle(), message, wParam, lParam);
+    if (commandBar.Handle()) {
+        SendMessageW(commandBar.Handle(), message, wParam, lParam);
+        rebar.FitBand(commandBar.Handle(), commandBar.IdealSize());
+    }
+    if (toolBar.Handle()) {
+        toolBar.OnSystemChange(message, wParam, lParam);
+        rebar.FitBand(toolBar.Handle(), toolBar.IdealSize());
+    }
+    statusBar.OnSystemChange(message, wParam, lParam);
 }
 
 void ShowRevertDropDown(CommandBar& commandBar, const FrameToolBar& toolBar)

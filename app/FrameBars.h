@@ -23,6 +23,7 @@
 
 #include <string>
 
+#include "framework/GdiHandles.h"
 #include "resources/ResourceIds.h"
 
 class CommandBar;
@@ -57,19 +58,25 @@ public:
     SIZE IdealSize() const;
     // Screen point under the bottom-left corner of a button (by command).
     POINT ButtonBottomLeft(UINT command) const;
-    // Takes the pictures for dpi (the window's new DPI when it moved to
-    // another display) and sizes its buttons, and its band in the rebar,
-    // for them.
+    // A change of the system's settings, colours or theme, passed on by the
+    // frame: the toolbar remakes what depends on it and takes its new size.
+    void OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
+    // Takes the pictures and the labels' font for dpi (the window's new DPI
+    // when it moved to another display) and sizes its buttons, and its band
+    // in the rebar, for them.
     void UseDpi(int dpi);
     // The DPI its pictures are made for.
     int Dpi() const { return dpi_; }
 
 private:
     void FitBand() const;
+    // Gives the labels the icon-title font for the DPI of the pictures.
+    void ApplyLabelFont();
 
     HWND toolbar_ = nullptr;
     HIMAGELIST images_ = nullptr;
     int dpi_ = 96;
+    GdiObject<HFONT> labelFont_;
 };
 
 // The rebar at the top of the frame: variable height, band borders,
@@ -88,14 +95,17 @@ public:
     // Shows or hides a band (and with it its row when it is alone there).
     void ShowBand(int index, bool show);
     bool BandVisible(int index) const;
+    // Gives the band that holds child the child's new size (after a change
+    // of its font); false when no band holds it.
+    bool FitBand(HWND child, SIZE size);
 
 private:
     HWND rebar_ = nullptr;
 };
 
 // The status bar: size grip, "Ready" (IDS_GP_READY) when idle, the help text
-// of a highlighted menu item while a menu is open. Its id is that of the
-// command that shows and hides it.
+// of a highlighted menu item while a menu is open, in the system's status
+// font. Its id is that of the command that shows and hides it.
 class FrameStatusBar {
 public:
     HWND Create(HWND frame, UINT id = ID_GP_VIEW_STATUS_BAR);
@@ -107,16 +117,30 @@ public:
     void ShowMenuHelp(WPARAM wParam, LPARAM lParam);
     void ShowIdleText();
     std::wstring Text() const;
+    // A change of the system's settings, colours or theme, passed on by the
+    // frame: the bar remakes its font; the frame's layout gives it its height.
+    void OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     void SetText(const std::wstring& text);
+    // Gives the bar the status font for its DPI.
+    void ApplyFont();
     HWND status_ = nullptr;
+    GdiObject<HFONT> font_;
 };
 
 // Lays the frame's client area out: the rebar at the top and the status bar
 // at the bottom (each when present and visible), the client window between.
 // Returns the client window's rectangle.
 RECT LayOutFrame(HWND frame, HWND rebar, HWND statusBar, HWND client);
+
+// Passes a change of the system's settings, colours or theme
+// (WM_SETTINGCHANGE, WM_SYSCOLORCHANGE, WM_THEMECHANGED), which only
+// top-level windows receive, on to the frame's bars: each remakes what
+// depends on it, and the rebar's bands take the command bar's and the
+// toolbar's new sizes. The frame lays itself out afterwards (LayOutFrame).
+void PassSystemChangeToBars(UINT message, WPARAM wParam, LPARAM lParam, CommandBar& commandBar,
+                            FrameToolBar& toolBar, FrameRebar& rebar, FrameStatusBar& statusBar);
 
 // Shows the "Revert..." pop-up of the File menu through the command bar under
 // the toolbar's Revert button (ID_GP_REVERT), as that button's drop-down, so

@@ -62,6 +62,9 @@ const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
     OnMessage(WM_MENUSELECT, &MainFrame::OnMenuSelect),
     OnNotify(ID_GP_VIEW_TOOLBAR, TBN_DROPDOWN, &MainFrame::OnRevertDropDown),
     OnNotifyCode(RBN_HEIGHTCHANGE, &MainFrame::OnRebarHeightChange),
+    OnMessage(WM_SETTINGCHANGE, &MainFrame::OnSystemChange),
+    OnMessage(WM_SYSCOLORCHANGE, &MainFrame::OnSystemChange),
+    OnMessage(WM_THEMECHANGED, &MainFrame::OnSystemChange),
 
     // The style-file commands, the code view and the About dialog.
     OnCommandId(ID_GP_OPEN, &MainFrame::OnStyleFileCommand),
@@ -265,6 +268,24 @@ LRESULT MainFrame::OnDpiChanged(Message& message)
 LRESULT MainFrame::OnRebarHeightChange(Message&)
 {
     LayOut();
+    return 0;
+}
+
+// A change of the system's fonts, metrics, colours or theme reaches only
+// top-level windows: the frame passes it on to every part it holds, which
+// remake their fonts, colours and sizes, and lays itself out again, so that
+// the window looks as if it had been started with the new settings.
+LRESULT MainFrame::OnSystemChange(Message& message)
+{
+    PassSystemChangeToBars(message.message, message.wParam, message.lParam, commandBar_, toolBar_, rebar_,
+                           statusBar_);
+    // The client area: the split window, the preview, and the tab container,
+    // which passes it on to its strip and pages and lets the shown page
+    // follow the strip's new height.
+    for (HWND part : {split_.Handle(), preview_.Handle(), tabs_.Handle()})
+        if (part) SendMessageW(part, message.message, message.wParam, message.lParam);
+    LayOut();
+    message.handled = false;
     return 0;
 }
 

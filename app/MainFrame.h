@@ -84,6 +84,7 @@ private:
     LRESULT OnRevertDropDown(Message& message);
     LRESULT OnMenuSelect(Message& message);
     LRESULT OnRebarHeightChange(Message& message);
+    LRESULT OnSystemChange(Message& message);
     LRESULT OnNothing(Message& message);
 
     void LayOut();

@@ -112,6 +112,8 @@ const MessageEntry<TabContainer> TabContainer::kMessageMap[] = {
     OnNotify(kStripId, kTabStripHeightChanged, &TabContainer::OnStripHeightChanged),
     OnMessage(WM_SETFOCUS, &TabContainer::OnSetFocus),
     OnMessage(WM_SETTINGCHANGE, &TabContainer::OnSettingChange),
+    OnMessage(WM_SYSCOLORCHANGE, &TabContainer::OnSettingChange),
+    OnMessage(WM_THEMECHANGED, &TabContainer::OnSettingChange),
     OnMessage(WM_KEYDOWN, &TabContainer::ForwardToActivePage),
     OnMessage(WM_KEYUP, &TabContainer::ForwardToActivePage),
     OnMessage(WM_CHAR, &TabContainer::ForwardToActivePage),
@@ -234,8 +236,10 @@ LRESULT TabContainer::OnSetFocus(Message&)
 
 LRESULT TabContainer::OnSettingChange(Message& message)
 {
-    // Only top-level windows hear of it: the strip remakes its fonts, the
-    // layout follows its new height, and the pages hear of it as well.
+    // A change of the system's settings, colours or theme: only top-level
+    // windows hear of it. The strip remakes its fonts and colours, the
+    // layout follows its new height at once, and the pages (made or not
+    // yet shown) hear of it as well.
     if (strip_.Handle()) SendMessageW(strip_.Handle(), message.message, message.wParam, message.lParam);
     LayOut();
     for (int i = 0; i < strip_.TabCount(); ++i) {

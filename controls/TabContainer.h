@@ -1,8 +1,10 @@
 // The tab container: holds the strip (controls/TabStrip.h) along one edge
 // and the active page in the rest of its area, and switches pages when the
 // strip's selection changes. Keys, characters and commands that reach the
-// container go on to the active page, and so do changes of the system
-// settings (which only top-level windows receive), after the strip.
+// container go on to the active page. Changes of the system's settings,
+// colours and theme (which only top-level windows receive: the frame passes
+// them on) go to the strip and every page, and the page area follows the
+// strip's new height at once.
 //
 // As in every tabbed dialog, Ctrl+Tab and Ctrl+Page Down show the next page
 // and Ctrl+Shift+Tab and Ctrl+Page Up the previous one, wrapping at the

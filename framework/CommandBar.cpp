@@ -6,6 +6,8 @@
 #include <cwctype>
 #include <string>
 
+#include "framework/Dpi.h"
+
 namespace {
 
 // Posted to the bar to open a menu outside the hook that noticed the key:
@@ -59,6 +61,22 @@ int CommandBar::ButtonCount() const
 int CommandBar::HotIndex() const
 {
     return toolbar_ ? static_cast<int>(SendMessageW(toolbar_, TB_GETHOTITEM, 0, 0)) : -1;
+}
+
+void CommandBar::ApplyMenuFont()
+{
+    if (!toolbar_) return;
+    LOGFONTW logFont{};
+    HFONT font = MenuFontForDpi(logFont, WindowDpi(Handle())) ? CreateFontIndirectW(&logFont) : nullptr;
+    // Without a menu font of its own the toolbar keeps the one it has.
+    if (!font) return;
+    SendMessageW(toolbar_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    menuFont_.Reset(font);
+    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+    if (ButtonCount() > 0) {
+        const SIZE size = IdealSize();
+        SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void CommandBar::ClearButtons()
@@ -401,6 +419,10 @@ const MessageEntry<CommandBar> CommandBar::kMessageMap[] = {
     OnMessage(WM_COMMAND, &CommandBar::OnCommand),
     OnMessage(WM_ENTERMENULOOP, &CommandBar::ForwardToTarget),
     OnMessage(WM_EXITMENULOOP, &CommandBar::ForwardToTarget),
+    OnMessage(WM_SETTINGCHANGE, &CommandBar::OnSystemChange),
+    OnMessage(WM_SYSCOLORCHANGE, &CommandBar::OnSystemChange),
+    OnMessage(WM_THEMECHANGED, &CommandBar::OnSystemChange),
+    OnMessage(kDpiChangedAfterParentMessage, &CommandBar::OnSystemChange),
 };
 
 bool CommandBar::ProcessMessage(Message& message, LRESULT& result)
@@ -418,6 +440,7 @@ LRESULT CommandBar::OnCreate(Message&)
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbar_, TB_SETIMAGELIST, 0, 0);
     SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+    ApplyMenuFont();
     if (threadBars.empty())
         getMessageHook = SetWindowsHookExW(WH_GETMESSAGE, &CommandBar::GetMessageHook, nullptr, GetCurrentThreadId());
     threadBars.push_back(this);
@@ -562,6 +585,18 @@ LRESULT CommandBar::OnCommand(Message& message)
         return 0;
     }
     return ForwardToTarget(message);
+}
+
+LRESULT CommandBar::OnSystemChange(Message& message)
+{
+    // The toolbar that draws the buttons remakes its colours and theme
+    // parts; the font is the bar's own, made again from the new metrics.
+    if (toolbar_ && message.message != kDpiChangedAfterParentMessage)
+        SendMessageW(toolbar_, message.message, message.wParam, message.lParam);
+    // A new DPI of the frame (told to every child after the frame's own
+    // change) asks for the menu font at that DPI as well.
+    if (message.message == WM_SETTINGCHANGE || message.message == kDpiChangedAfterParentMessage) ApplyMenuFont();
+    return 0;
 }
 
 LRESULT CommandBar::ForwardToTarget(Message& message)

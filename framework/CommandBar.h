@@ -14,6 +14,13 @@
 // text), WM_INITMENUPOPUP, WM_UNINITMENUPOPUP, WM_ENTERMENULOOP and
 // WM_EXITMENULOOP.
 //
+// The buttons are drawn in the system's menu font, as a menu bar is. The
+// bar does not hear of a change of the system's settings, colours or theme
+// by itself (only top-level windows do): its frame passes WM_SETTINGCHANGE,
+// WM_SYSCOLORCHANGE and WM_THEMECHANGED on, the bar remakes its font (as it
+// does on a new DPI) and takes its new ideal size, and the frame refits the
+// bar's rebar band.
+//
 // TrackPopupMenu shows any pop-up menu in the same way as the bar's own
 // (vertical, top-left at a point, left-to-right and top-to-bottom animation).
 //
@@ -27,6 +34,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/GdiHandles.h"
 #include "framework/Window.h"
 
 class CommandBar : public Window {
@@ -82,6 +90,7 @@ private:
     LRESULT OnInitMenuPopup(Message& message);
     LRESULT OnUninitMenuPopup(Message& message);
     LRESULT OnCommand(Message& message);
+    LRESULT OnSystemChange(Message& message);
     // The menu messages go on to the command target, whose answer is ours.
     LRESULT ForwardToTarget(Message& message);
 
@@ -106,11 +115,14 @@ private:
     bool OwnsMessageWindow(HWND window) const;
     void ClearButtons();
     HWND Target() const;
+    // Gives the buttons the menu font for the bar's DPI, and the bar its size.
+    void ApplyMenuFont();
 
     HWND toolbar_ = nullptr;
     HWND target_ = nullptr;
     HMENU menu_ = nullptr;
     std::vector<std::wstring> labels_;
+    GdiObject<HFONT> menuFont_;
 
     std::atomic<int> openIndex_{-1};
     std::atomic<bool> keyboardMode_{false};

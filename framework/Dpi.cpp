@@ -24,7 +24,9 @@ int ScreenDpi()
     return dpi > 0 ? dpi : kDefaultDpi;
 }
 
-bool FontForDpi(UINT action, LOGFONTW& font, int dpi)
+// The icon-title font (action SPI_GETICONTITLELOGFONT), or one of the
+// non-client metrics' fonts (SPI_GETNONCLIENTMETRICS, the member names it).
+bool FontForDpi(UINT action, LOGFONTW& font, int dpi, LOGFONTW NONCLIENTMETRICSW::*member = nullptr)
 {
     static const auto forDpi = User32Function<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
     if (action == SPI_GETICONTITLELOGFONT) {
@@ -36,7 +38,7 @@ bool FontForDpi(UINT action, LOGFONTW& font, int dpi)
         if (!(forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) &&
             !SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
             return false;
-        font = metrics.lfMessageFont;
+        font = metrics.*member;
         if (forDpi) return true;
     }
     // Without the DPI-aware query the font comes at the system's DPI.
@@ -82,7 +84,17 @@ bool IconTitleFontForDpi(LOGFONTW& font, int dpi)
 
 bool MessageFontForDpi(LOGFONTW& font, int dpi)
 {
-    return FontForDpi(SPI_GETNONCLIENTMETRICS, font, dpi);
+    return FontForDpi(SPI_GETNONCLIENTMETRICS, font, dpi, &NONCLIENTMETRICSW::lfMessageFont);
+}
+
+bool MenuFontForDpi(LOGFONTW& font, int dpi)
+{
+    return FontForDpi(SPI_GETNONCLIENTMETRICS, font, dpi, &NONCLIENTMETRICSW::lfMenuFont);
+}
+
+bool StatusFontForDpi(LOGFONTW& font, int dpi)
+{
+    return FontForDpi(SPI_GETNONCLIENTMETRICS, font, dpi, &NONCLIENTMETRICSW::lfStatusFont);
 }
 
 HFONT StockFontForDpi(int stockFont, int dpi)

@@ -34,6 +34,10 @@ int SystemMetricForDpi(int index, int dpi);
 bool IconTitleFontForDpi(LOGFONTW& font, int dpi);
 // The message-box font (the menus' and the status bar's) for the given DPI.
 bool MessageFontForDpi(LOGFONTW& font, int dpi);
+// The menu bar's font for the given DPI (the command bar's).
+bool MenuFontForDpi(LOGFONTW& font, int dpi);
+// The status bar's font for the given DPI.
+bool StatusFontForDpi(LOGFONTW& font, int dpi);
 // A stock font (DEFAULT_GUI_FONT and the like) is made for the system's DPI.
 // For a window on a display of another DPI: a new font like it, its height
 // scaled to that DPI, which the caller deletes. nullptr at the system's DPI,

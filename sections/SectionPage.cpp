@@ -1,5 +1,6 @@
 #include "sections/SectionPage.h"
 
+#include "controls/TabContainer.h"
 #include "style/Utf16.h"
 #include "sections/PropertyHandlers.h"
 #include "sections/PropertyTable.h"
@@ -11,8 +12,6 @@
 namespace sections {
 namespace {
 
-// The tab strip's usual strip height: a page fills its container above it.
-constexpr int kStripHeight = 24;
 constexpr int kLineStep = 40;   // pixels at 96 DPI
 constexpr UINT kScrollMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;   // 0x17
 
@@ -43,12 +42,15 @@ void SetScrollPage(HWND window, int page)
     SetScrollInfo(window, SB_HORZ, &info, TRUE);
 }
 
-SIZE ParentClientSize(HWND window)
+// Where the page belongs in its parent, as a size: the page area beside the
+// strip in a tab container, whose height depends on the strip's font and so
+// is only known by asking; the whole client area of any other parent.
+SIZE PlaceInParent(HWND window)
 {
-    RECT client{};
     HWND parent = GetParent(window);
-    if (parent) GetClientRect(parent, &client);
-    return {client.right - client.left, client.bottom - client.top};
+    RECT area{};
+    if (parent && !GetTabPageArea(parent, area)) GetClientRect(parent, &area);
+    return {area.right - area.left, area.bottom - area.top};
 }
 
 } // namespace
@@ -267,8 +269,10 @@ LRESULT SectionPage::OnGetMinMaxInfo(Message& message)
 {
     MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(message.lParam);
     if (!info || !GetParent(Handle())) return 0;
-    const SIZE parent = ParentClientSize(Handle());
-    const POINT size{parent.cx, parent.cy - kStripHeight};
+    // The sizing frame that initialisation adds cannot take the page to any
+    // other size than the one its container gives it.
+    const SIZE place = PlaceInParent(Handle());
+    const POINT size{place.cx, place.cy};
     info->ptMinTrackSize = size;
     info->ptMaxTrackSize = size;
     return 0;

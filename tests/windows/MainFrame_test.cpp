@@ -137,7 +137,7 @@ std::string Describe(const RECT& rect)
 // The frame's layout as it should be at its DPI and as it is: the pages pane
 // and the bar above it take the scaled pages pane height, and the visible
 // page and the strip exactly fill the container, one beside the other, with
-// no gap and no overlap (all in screen coordinates).
+// no gap and no overlap (PagesHostWindow.h).
 struct PaneLayout {
     std::string expected;
     std::string actual;
@@ -146,30 +146,10 @@ struct PaneLayout {
 PaneLayout PagesPaneLayout(MainFrame& frame)
 {
     const int dpi = WindowDpi(frame.Handle());
-    HWND container = frame.Tabs().Handle();
-    RECT client{};
-    GetClientRect(container, &client);
-    MapWindowPoints(container, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const RECT strip = WindowRect(frame.Tabs().Strip().Handle());
-    const HWND active = frame.Tabs().ActivePage();
-    const RECT page = active ? WindowRect(active) : RECT{};
-    // The strip keeps its own height; the page takes the rest, on the side
-    // of the strip it stands on.
-    const bool stripBelow = strip.top > client.top;
-    RECT expectedPage = client;
-    RECT expectedStrip = client;
-    if (stripBelow) {
-        expectedPage.bottom = client.bottom - Height(strip);
-        expectedStrip.top = expectedPage.bottom;
-    } else {
-        expectedPage.top = client.top + Height(strip);
-        expectedStrip.bottom = expectedPage.top;
-    }
     std::ostringstream expected, actual;
-    expected << "pane and bar " << ScaleForDpi(MainFrame::kPagesPaneHeight, dpi) << " page " << Describe(expectedPage)
-             << " strip " << Describe(expectedStrip);
-    actual << "pane and bar " << Height(WindowRect(container)) + SplitWindow::BarHeight(dpi) << " page "
-           << Describe(page) << " strip " << Describe(strip);
+    expected << "pane and bar " << ScaleForDpi(MainFrame::kPagesPaneHeight, dpi) << " " << PlannedFit(frame.Tabs());
+    actual << "pane and bar " << Height(WindowRect(frame.Tabs().Handle())) + SplitWindow::BarHeight(dpi) << " "
+           << ActualFit(frame.Tabs());
     return {expected.str(), actual.str()};
 }
 
@@ -180,6 +160,100 @@ int FirstCheckBox()
         if (control.kind == sections::ControlKind::CheckBox) return control.id;
     return 0;
 }
+
+// Where every part of the frame stands, in the frame's client coordinates,
+// the height of the font of each part that has one and the places of a
+// toolbar's buttons: one line per
+// visible window, indented by depth. The preview's control and the section
+// pages' controls are left out: the frame lays out only the windows that
+// hold them.
+std::string FrameLayout(const MainFrame& frame, HWND preview)
+{
+    std::ostringstream out;
+    std::function<void(HWND, int)> describe = [&](HWND parent, int depth) {
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(child)) continue;
+            RECT place{};
+            GetWindowRect(child, &place);
+            MapWindowPoints(nullptr, frame.Handle(), reinterpret_cast<POINT*>(&place), 2);
+            const std::wstring className = ClassOf(child);
+            out << std::string(static_cast<size_t>(depth) * 2, ' ') << NarrowToUtf8(className) << " "
+                << GetDlgCtrlID(child) << " at " << place.left << "," << place.top << " " << place.right << ","
+                << place.bottom;
+            LOGFONTW font{};
+            if (HGDIOBJ handle = reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0));
+                handle && GetObjectW(handle, sizeof font, &font))
+                out << " font " << NarrowToUtf8(font.lfFaceName) << " " << font.lfHeight;
+            if (className == TOOLBARCLASSNAMEW) {
+                const int buttons = static_cast<int>(SendMessageW(child, TB_BUTTONCOUNT, 0, 0));
+                for (int i = 0; i < buttons; ++i) {
+                    RECT item{};
+                    SendMessageW(child, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item));
+                    out << " [" << item.left << "," << item.top << " " << item.right << "," << item.bottom << "]";
+                }
+            }
+            out << "\n";
+            if (child != preview && className != L"#32770") describe(child, depth + 1);
+        }
+    };
+    describe(frame.Handle(), 0);
+    return out.str();
+}
+
+// A system font of this process set to Tahoma of a given height at 96 DPI,
+// scaled to the system's DPI, while the object lives: the icon-title font
+// (the tab strip's and the toolbar's), or the menu or status font of the
+// non-client metrics (the command bar's, the status bar's). It is stored and
+// announced as the system does it, so that the broadcast WM_SETTINGCHANGE
+// reaches this thread's top-level windows at once, and put back, announced
+// again, however the test ends (it is stored in the prefix).
+enum class SystemFont { IconTitle, Menu, Status };
+
+class SystemFontChange {
+public:
+    SystemFontChange(SystemFont which, int heightAt96) : which_(which)
+    {
+        old_.metrics.cbSize = sizeof old_.metrics;
+        if (!Read(old_)) return;
+        Fonts changed = old_;
+        LOGFONTW& font = which_ == SystemFont::IconTitle ? changed.iconTitle
+                         : which_ == SystemFont::Menu    ? changed.metrics.lfMenuFont
+                                                         : changed.metrics.lfStatusFont;
+        lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
+        font.lfHeight = -ScaleForDpi(heightAt96, SystemDpi());
+        changed_ = Store(changed);
+    }
+    ~SystemFontChange()
+    {
+        if (changed_) Store(old_);
+    }
+    SystemFontChange(const SystemFontChange&) = delete;
+    SystemFontChange& operator=(const SystemFontChange&) = delete;
+    bool Changed() const { return changed_; }
+
+private:
+    struct Fonts {
+        LOGFONTW iconTitle;
+        NONCLIENTMETRICSW metrics;
+    };
+    bool Read(Fonts& fonts) const
+    {
+        return which_ == SystemFont::IconTitle
+                   ? SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof fonts.iconTitle, &fonts.iconTitle, 0)
+                   : SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof fonts.metrics, &fonts.metrics, 0);
+    }
+    bool Store(Fonts& fonts) const
+    {
+        const UINT flags = SPIF_UPDATEINIFILE | SPIF_SENDCHANGE;
+        return which_ == SystemFont::IconTitle
+                   ? SystemParametersInfoW(SPI_SETICONTITLELOGFONT, sizeof fonts.iconTitle, &fonts.iconTitle, flags)
+                   : SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof fonts.metrics, &fonts.metrics, flags);
+    }
+
+    SystemFont which_;
+    Fonts old_{};
+    bool changed_ = false;
+};
 
 // A hook of this thread for as long as the object lives; the callback
 // answers true to stop what is hooked (a window being made, for WH_CBT).
@@ -528,6 +602,129 @@ TEST_F(MainFrameTest, ADpiChangeTakesTheSuggestedRectangleAndKeepsThePages)
         SendMessageW(pages[i], kDpiChangedAfterParentMessage, 0, 0);
         EXPECT_EQ(PageState(*frame_.Pages().Page(i)), states[i]) << i;
     }
+}
+
+// The shown page fills the container beside the strip exactly with the
+// default fonts and with taller ones. Changed while the frame runs, the
+// icon-title font reaches the strip and the toolbar at once, the menu font
+// the command bar and the status font the status bar: the whole frame is
+// then laid out as a frame started with that font, the shown page follows
+// the strip's height, and changed back, everything returns.
+TEST_F(MainFrameTest, ThePageFillsThePageAreaWithAnyFontAndTheFrameFollowsAChange)
+{
+    const TabContainer& tabs = frame_.Tabs();
+    HWND preview = frame_.Preview().Handle();
+    PumpPending();
+    EXPECT_EQ(ActualFit(tabs), PlannedFit(tabs));
+    const std::string before = FrameLayout(frame_, preview);
+    RECT frameRect{};
+    GetWindowRect(frame_.Handle(), &frameRect);
+    for (SystemFont which : {SystemFont::IconTitle, SystemFont::Menu, SystemFont::Status}) {
+        SCOPED_TRACE(static_cast<int>(which));
+        {
+            SystemFontChange taller(which, 16);
+            ASSERT_TRUE(taller.Changed());
+            PumpPending();
+            EXPECT_EQ(ActualFit(tabs), PlannedFit(tabs));
+            const std::string changed = FrameLayout(frame_, preview);
+            EXPECT_NE(changed, before) << "the frame did not follow the change";
+
+            Owned<MainFrame> started;
+            ASSERT_NE(started.Create(), nullptr);
+            SetWindowPos(started.Handle(), nullptr, frameRect.left, frameRect.top, Width(frameRect),
+                         Height(frameRect), SWP_NOZORDER | SWP_NOACTIVATE);
+            ShowWindow(started.Handle(), SW_SHOWNOACTIVATE);
+            PumpPending();
+            EXPECT_EQ(ActualFit(started.Tabs()), PlannedFit(started.Tabs()));
+            EXPECT_EQ(changed, FrameLayout(started, started.Preview().Handle()));
+            // Every page follows, not only the one shown.
+            frame_.Tabs().Strip().SelectTab(kPages - 1);
+            EXPECT_EQ(ActualFit(tabs), PlannedFit(tabs));
+            frame_.Tabs().Strip().SelectTab(0);
+        }
+        PumpPending();
+        EXPECT_EQ(ActualFit(tabs), PlannedFit(tabs));
+        EXPECT_EQ(FrameLayout(frame_, preview), before);
+    }
+}
+
+// Changes of the system's settings, colours and theme while the colour
+// palette or a modal dialog is open, and a flood of them, change nothing
+// and leave no window-manager or GDI object behind.
+TEST_F(MainFrameTest, SystemChangesInAFloodOrWhileThePaletteOrADialogIsOpenHarmNothing)
+{
+    HWND frame = frame_.Handle();
+    HWND preview = frame_.Preview().Handle();
+    auto flood = [frame](int times) {
+        for (int i = 0; i < times; ++i) {
+            SendMessageW(frame, WM_SETTINGCHANGE, SPI_SETICONTITLELOGFONT, reinterpret_cast<LPARAM>(L"WindowMetrics"));
+            SendMessageW(frame, WM_SYSCOLORCHANGE, 0, 0);
+            SendMessageW(frame, WM_THEMECHANGED, 0, 0);
+        }
+    };
+
+    // The palette of the first colour button of the shown page, closed by
+    // Escape, and the code view, a modal dialog ended by its OK button, each
+    // after a flood while it is open.
+    const sections::SectionPage& page = *frame_.Pages().Page(0);
+    HWND button = nullptr;
+    for (const sections::TemplateControl& control : sections::TemplateControls(page.Page()))
+        if (!button && control.kind == sections::ControlKind::ColorButton) button = page.Control(control.id);
+    ASSERT_NE(button, nullptr);
+    auto withPalette = [&](int times) {
+        modal_driver::Script script;
+        script.Then("palette", [&] {
+            // The palette holds the mouse while it is open.
+            HWND open = GetCapture();
+            if (!open || GetWindow(open, GW_OWNER) != frame) return false;
+            flood(times);
+            PostMessageW(open, WM_KEYDOWN, VK_ESCAPE, 0);
+            return true;
+        });
+        script.Start();
+        SendMessageW(button, BM_CLICK, 0, 0);
+        script.Stop();
+        EXPECT_EQ(script.Failure(), "");
+        EXPECT_TRUE(script.Done());
+    };
+    auto withCodeView = [&](int times) {
+        modal_driver::Script script;
+        script.Then("dialog", [&] {
+            const std::vector<HWND> dialogs = modal_driver::ThreadDialogs();
+            if (dialogs.empty()) return false;
+            flood(times);
+            modal_driver::Click(dialogs.front(), IDC_GP_CODE_OK);
+            return true;
+        });
+        script.Start();
+        SendMessageW(frame, WM_COMMAND, ID_GP_SHOW_CODE, 0);
+        script.Stop();
+        EXPECT_EQ(script.Failure(), "");
+        EXPECT_TRUE(script.Done());
+    };
+
+    // Each once first, so that what the system keeps after a first use is
+    // there before counting.
+    flood(1);
+    withPalette(1);
+    withCodeView(1);
+    PumpPending();
+    const std::string layout = FrameLayout(frame_, preview);
+    const int gdiObjects = window_tests::CountGdiObjects();
+    const int userObjects = window_tests::CountUserObjects();
+
+    flood(200);
+    PumpPending();
+    EXPECT_EQ(FrameLayout(frame_, preview), layout);
+    EXPECT_EQ(window_tests::CountGdiObjects(), gdiObjects) << "after a flood";
+    withPalette(50);
+    PumpPending();
+    EXPECT_EQ(window_tests::CountGdiObjects(), gdiObjects) << "after the palette";
+    withCodeView(50);
+    PumpPending();
+    EXPECT_EQ(FrameLayout(frame_, preview), layout);
+    EXPECT_EQ(window_tests::CountGdiObjects(), gdiObjects) << "after the dialog";
+    EXPECT_EQ(window_tests::CountUserObjects(), userObjects);
 }
 
 TEST_F(MainFrameTest, ViewCommandsMoveTheirCheckMarks)

@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include <climits>
+#include <sstream>
+#include <string>
 
 #include "controls/TabContainer.h"
 #include "framework/Owned.h"
@@ -68,3 +70,46 @@ protected:
         }
     }
 };
+
+// Where a container's strip and shown page stand, in its client coordinates,
+// as one line ("strip l,t r,b page l,t r,b"); a hidden or missing page reads
+// "none". PlannedFit gives the same line as the container's page area says
+// it should read: the page on the area and the strip on the rest of the
+// client area. Equal lines mean that the page fills the area beside the
+// strip with no gap and no overlap.
+inline std::string FitLine(const RECT& strip, const RECT* page)
+{
+    std::ostringstream line;
+    line << "strip " << strip.left << "," << strip.top << " " << strip.right << "," << strip.bottom << " page ";
+    if (page)
+        line << page->left << "," << page->top << " " << page->right << "," << page->bottom;
+    else
+        line << "none";
+    return line.str();
+}
+
+inline std::string ActualFit(const TabContainer& container)
+{
+    auto place = [&](HWND child) {
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, container.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    HWND page = container.ActivePage();
+    const RECT pageRect = page && IsWindowVisible(page) ? place(page) : RECT{};
+    return FitLine(place(container.Strip().Handle()), page && IsWindowVisible(page) ? &pageRect : nullptr);
+}
+
+inline std::string PlannedFit(const TabContainer& container)
+{
+    RECT client{}, area{};
+    GetClientRect(container.Handle(), &client);
+    if (!GetTabPageArea(container.Handle(), area)) return "no page area";
+    RECT strip = client;
+    if (area.top > client.top)
+        strip.bottom = area.top;
+    else
+        strip.top = area.bottom;
+    return FitLine(strip, &area);
+}

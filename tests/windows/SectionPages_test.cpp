@@ -405,19 +405,60 @@ TEST_F(SectionPageScrolling, WideningAtTheRightEndKeepsTheEndInViewAndGrowingToF
               DialogUnitsToPixels(narrow, box.x, box.y, box.cx, box.cy).left);
 }
 
-TEST_F(SectionPages, TrackingSizeIsTheContainerLessTheStrip)
+// A page's sizing frame holds it to the page area beside the strip, whose
+// edge depends on the strip's font: every page answers the area's size as
+// its only tracking size, the shown page covers exactly the area (no gap,
+// no overlap with the strip) in a short and a tall host, and asking the
+// page to take another size leaves it on the area. Outside a tab container
+// a page fills its parent's client area.
+TEST_F(SectionPages, TrackingSizeIsThePageAreaBesideTheStrip)
 {
-    RECT area{};
-    GetClientRect(host_.container.Handle(), &area);
-    for (const CataloguePage& entry : SectionCatalogue()) {
+    const TabContainer& container = host_.container;
+    auto sizeLine = [](POINT size) { return std::to_string(size.x) + " x " + std::to_string(size.y); };
+    auto answerOf = [&](HWND page) {
         MINMAXINFO info{};
         info.ptMaxTrackSize = {1, 1};
-        EXPECT_EQ(SendMessageW(Page(entry.page).Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info)), 0);
-        EXPECT_EQ(info.ptMinTrackSize.x, area.right) << entry.title;
-        EXPECT_EQ(info.ptMinTrackSize.y, area.bottom - 24) << entry.title;
-        EXPECT_EQ(info.ptMaxTrackSize.x, area.right) << entry.title;
-        EXPECT_EQ(info.ptMaxTrackSize.y, area.bottom - 24) << entry.title;
+        EXPECT_EQ(SendMessageW(page, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info)), 0);
+        return "min " + sizeLine(info.ptMinTrackSize) + " max " + sizeLine(info.ptMaxTrackSize);
+    };
+    // The answer a page should give in a container (its page area) or in
+    // any other window (its client area).
+    auto areaAnswer = [&](HWND parent) {
+        RECT area{};
+        if (parent == container.Handle())
+            EXPECT_TRUE(GetTabPageArea(parent, area));
+        else
+            GetClientRect(parent, &area);
+        const POINT size{area.right - area.left, area.bottom - area.top};
+        return "min " + sizeLine(size) + " max " + sizeLine(size);
+    };
+
+    for (int height : {200, 260, 420}) {
+        SCOPED_TRACE(height);
+        SetWindowPos(host_.Handle(), nullptr, 0, 0, 1000, height, SWP_NOMOVE | SWP_NOZORDER);
+        PumpPending();
+        for (const CataloguePage& entry : SectionCatalogue()) {
+            HWND page = Page(entry.page).Handle();
+            EXPECT_EQ(answerOf(page), areaAnswer(container.Handle())) << entry.title;
+            Show(entry.page);
+            EXPECT_EQ(ActualFit(container), PlannedFit(container)) << entry.title;
+        }
+        // Neither bigger nor smaller than the area, however it is asked.
+        HWND shown = container.ActivePage();
+        RECT before{};
+        GetWindowRect(shown, &before);
+        SetWindowPos(shown, nullptr, 0, 0, before.right - before.left + 40,
+                     before.bottom - before.top - 10, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_EQ(ActualFit(container), PlannedFit(container));
     }
+
+    // A page in a plain window: that window's whole client area.
+    window_tests::HostWindow plain(L"plain parent", 500, 300);
+    HWND page = Page(SectionPageId::Size).Handle();
+    SetParent(page, plain.Handle());
+    EXPECT_EQ(answerOf(page), areaAnswer(plain.Handle()));
+    SetParent(page, container.Handle());
+    EXPECT_EQ(answerOf(page), areaAnswer(container.Handle()));
 }
 
 // The read-only spin box edits: white while enabled, the system's grey while
