@@ -288,10 +288,16 @@ HWND FrameStatusBar::Create(HWND frame, UINT id)
 void FrameStatusBar::ApplyFont()
 {
     LOGFONTW logFont{};
-    HFONT font = StatusFontForDpi(logFont, WindowDpi(status_)) ? CreateFontIndirectW(&logFont) : nullptr;
+    HFONT font = StatusFontForDpi(logFont, dpi_ > 0 ? dpi_ : WindowDpi(status_)) ? CreateFontIndirectW(&logFont) : nullptr;
     if (!font) return;
     SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     font_.Reset(font);
+}
+
+void FrameStatusBar::UseDpi(int dpi)
+{
+    dpi_ = dpi;
+    if (status_) ApplyFont();
 }
 
 void FrameStatusBar::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam)

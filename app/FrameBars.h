@@ -120,12 +120,16 @@ public:
     // A change of the system's settings, colours or theme, passed on by the
     // frame: the bar remakes its font; the frame's layout gives it its height.
     void OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
+    // The frame has taken a new DPI: the bar takes the status font for it.
+    void UseDpi(int dpi);
 
 private:
     void SetText(const std::wstring& text);
     // Gives the bar the status font for its DPI.
     void ApplyFont();
     HWND status_ = nullptr;
+    // The DPI given by the frame; until then, the window's own.
+    int dpi_ = 0;
     GdiObject<HFONT> font_;
 };
 

@@ -250,19 +250,45 @@ void MainFrame::PlaceSplit(int clientHeight, int dpi)
 // colour buttons follow the same way.
 LRESULT MainFrame::OnDpiChanged(Message& message)
 {
-    const int dpi = HIWORD(message.wParam);
+    const int dpi = HIWORD(message.wParam) > 0 ? HIWORD(message.wParam) : WindowDpi(Handle());
     if (const auto* suggested = reinterpret_cast<const RECT*>(message.lParam))
         SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // The toolbar's images for the new DPI are to be made here, before the
-    // layout measures the bars.
+    // The bars' pictures and fonts for the new DPI, before the layout
+    // measures the bars.
+    toolBar_.UseDpi(dpi);
+    statusBar_.UseDpi(dpi);
+    SetIcons(dpi);
     LayOut();
     if (split_.Handle()) {
         RECT client{};
         GetClientRect(split_.Handle(), &client);
-        PlaceSplit(client.bottom - client.top, dpi > 0 ? dpi : WindowDpi(Handle()));
+        PlaceSplit(client.bottom - client.top, dpi);
     }
     return 0;
+}
+
+void MainFrame::SetIcons(int dpi)
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HICON big = nullptr;
+    HICON small = nullptr;
+    if (dpi != SystemDpi()) {
+        // Not shared: a shared icon is the class's size whatever size is asked.
+        big = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_GP_APP), IMAGE_ICON,
+                                            SystemMetricForDpi(SM_CXICON, dpi), SystemMetricForDpi(SM_CYICON, dpi),
+                                            LR_DEFAULTCOLOR));
+        small = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_GP_APP), IMAGE_ICON,
+                                              SystemMetricForDpi(SM_CXSMICON, dpi),
+                                              SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR));
+    }
+    // Without icons of its own the frame shows its class's.
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    if (bigIcon_) DestroyIcon(bigIcon_);
+    if (smallIcon_) DestroyIcon(smallIcon_);
+    bigIcon_ = big;
+    smallIcon_ = small;
 }
 
 LRESULT MainFrame::OnRebarHeightChange(Message&)
@@ -362,6 +388,8 @@ LRESULT MainFrame::OnDestroy(Message&)
         loop->SetAccelerators(nullptr, nullptr);
         loop->SetIdleStep(nullptr);
     }
+    // Icons of the frame's own go with it.
+    if (bigIcon_ || smallIcon_) SetIcons(SystemDpi());
     PostQuitMessage(1);
     return 0;
 }

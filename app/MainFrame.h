@@ -92,6 +92,8 @@ private:
     // kPagesPaneHeight at the given DPI from the bottom of a client area of
     // the given height.
     void PlaceSplit(int clientHeight, int dpi);
+    // The frame's caption and task bar icons, drawn for the given DPI.
+    void SetIcons(int dpi);
     void SetMenuCheck(UINT command, bool checked);
 
     // Tells the user once per run of failed stores that the working page
@@ -102,6 +104,10 @@ private:
 
     HACCEL accelerators_ = nullptr;
     Owned<CommandBar> commandBar_;
+    // Icons for a DPI other than the system's (the class's icons are for
+    // the system's DPI); the frame destroys them with itself.
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
     FrameToolBar toolBar_;
     FrameRebar rebar_;
     FrameStatusBar statusBar_;

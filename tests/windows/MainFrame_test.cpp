@@ -579,6 +579,11 @@ TEST_F(MainFrameTest, ADpiChangeTakesTheSuggestedRectangleAndKeepsThePages)
     const int own = WindowDpi(frame);
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int gdiObjects = window_tests::CountGdiObjects();
+    HWND toolbar = FindWindowExW(FindWindowExW(frame, nullptr, REBARCLASSNAMEW, nullptr), nullptr,
+                                 TOOLBARCLASSNAMEW, nullptr);
+    HWND status = FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr);
+    ASSERT_TRUE(toolbar && status);
     // Up to one and a half times the session's DPI and back to it, each in
     // another rectangle on the screen.
     const int dpis[] = {own * 5 / 4, own * 3 / 2, own};
@@ -591,7 +596,32 @@ TEST_F(MainFrameTest, ADpiChangeTakesTheSuggestedRectangleAndKeepsThePages)
         const int bar = SplitWindow::BarHeight(own);
         EXPECT_EQ(Height(WindowRect(frame_.Tabs().Handle())) + bar, ScaleForDpi(MainFrame::kPagesPaneHeight, dpi));
         for (int i = 0; i < kPages; ++i) EXPECT_EQ(frame_.Pages().Page(i)->Handle(), pages[i]) << i;
+        // The toolbar's pictures, the status bar's font and the frame's
+        // icons are those for the new DPI.
+        int imageWidth = 0, imageHeight = 0;
+        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0)),
+                              &imageWidth, &imageHeight);
+        EXPECT_EQ(imageWidth, ScaleForDpi(32, dpi));
+        LOGFONTW expected{}, shown{};
+        ASSERT_TRUE(StatusFontForDpi(expected, dpi));
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(status, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+        EXPECT_EQ(shown.lfHeight, expected.lfHeight);
+        for (const auto& [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+            HICON icon = reinterpret_cast<HICON>(SendMessageW(frame, WM_GETICON, kind, 0));
+            if (dpi == SystemDpi()) {
+                EXPECT_EQ(icon, nullptr) << "the class's icon is the one for the system's DPI";
+                continue;
+            }
+            ICONINFO info{};
+            ASSERT_TRUE(icon && GetIconInfo(icon, &info));
+            BITMAP picture{};
+            GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof picture, &picture);
+            EXPECT_EQ(picture.bmWidth, SystemMetricForDpi(metric, dpi));
+            if (info.hbmColor) DeleteObject(info.hbmColor);
+            DeleteObject(info.hbmMask);
+        }
     }
+    EXPECT_EQ(window_tests::CountGdiObjects(), gdiObjects) << "the round trip of DPIs left objects behind";
     // Back at its own DPI the layout holds.
     const PaneLayout layout = PagesPaneLayout(frame_);
     EXPECT_EQ(layout.actual, layout.expected);
