@@ -103,7 +103,9 @@ std::string ExpectedLine(const CataloguePage& page, const std::vector<TemplateCo
         line << " text \"" << control.initialText << "\"";
         break;
     case ControlKind::Bitmap:
-        line << " picture " << kPagePictureWidth << " x " << kPagePictureHeight;
+        // The picture drawn for the session's DPI, the DPI of every page here.
+        line << " picture " << ScaleForDpi(kPagePictureWidth, SystemDpi()) << " x "
+             << ScaleForDpi(kPagePictureHeight, SystemDpi());
         break;
     default:
         line << " text \"" << control.text << "\"";
