@@ -7,11 +7,12 @@
 //              - launch to a visible window that takes input: the frame
 //                shown and the first message sent to it answered;
 //              - launch to the first idle moment as WaitForInputIdle sees
-//                it. Under Wine that is when the thread first waits on an
-//                empty queue: only once all work done while idle is done,
-//                although input is taken between the steps of that work;
+//                it. Under Wine that is when the thread first waits for
+//                messages on an empty queue (Glimmerpatch's loop does so,
+//                for no time, before its idle work);
 //              - launch to all sixteen section pages made (Glimmerpatch
-//                only): the tab container holds sixteen dialogs;
+//                only): the tab container holds sixteen initialised pages
+//                (program_driver::SectionPagesMade);
 //              - the longest stretch, from the moment the window shows until
 //                the pages are all made, for which the program's thread
 //                took no message: a WM_NULL is sent to the frame again and
@@ -75,13 +76,6 @@ double Percentile(std::vector<double> values, double share)
 
 constexpr int kSectionPages = 16;
 
-// The section pages made so far: the dialogs in the frame's tab container.
-int CountPages(HWND frame)
-{
-    HWND tabs = frame ? FindDescendant(frame, L"GlimmerpatchTabContainer") : nullptr;
-    return tabs ? static_cast<int>(Children(tabs, L"#32770").size()) : 0;
-}
-
 // Waits until the frame holds all sixteen pages, probing how long the
 // program's thread leaves a sent message waiting meanwhile. Returns the
 // longest wait in milliseconds, or -1 when the pages never came.
@@ -95,7 +89,10 @@ double WaitForAllPages(HWND frame, DWORD timeoutMs, LARGE_INTEGER* allMade = nul
         SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &answer);
         const LARGE_INTEGER answered = Now();
         longest = std::max(longest, Milliseconds(probe, answered));
-        if (CountPages(frame) >= kSectionPages) {
+        if (SectionPagesMade(frame) >= kSectionPages) {
+            // The step that finished the last page has returned once this
+            // is answered.
+            SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &answer);
             if (allMade) *allMade = Now();
             return longest;
         }
