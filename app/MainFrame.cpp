@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/UserNotices.h"
+#include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
 #include "style/Utf16.h"
 #include "page/WorkingPage.h"
@@ -52,6 +53,7 @@ std::wstring CurrentDirectory()
 const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
     OnMessage(WM_CREATE, &MainFrame::OnCreate),
     OnMessage(WM_SIZE, &MainFrame::OnSize),
+    OnMessage(WM_DPICHANGED, &MainFrame::OnDpiChanged),
     OnMessage(WM_CLOSE, &MainFrame::OnClose),
     OnMessage(WM_DESTROY, &MainFrame::OnDestroy),
     OnMessage(kPageChangedMessage, &MainFrame::OnPageChanged),
@@ -195,7 +197,7 @@ LRESULT MainFrame::OnCreate(Message&)
     split_.SetPanes(preview_.Handle(), tabs_.Handle());
     RECT client{};
     GetClientRect(frame, &client);
-    split_.SetSplitPosition(client.bottom - client.top - kPagesPaneHeight);
+    PlaceSplit(client.bottom - client.top, WindowDpi(frame));
 
     // Both bars start visible, and the View menu says so.
     SetMenuCheck(ID_GP_VIEW_TOOLBAR, true);
@@ -225,6 +227,35 @@ void MainFrame::LayOut()
 LRESULT MainFrame::OnSize(Message& message)
 {
     if (message.wParam != SIZE_MINIMIZED) LayOut();
+    return 0;
+}
+
+void MainFrame::PlaceSplit(int clientHeight, int dpi)
+{
+    split_.SetSplitPosition(clientHeight - ScaleForDpi(kPagesPaneHeight, dpi));
+}
+
+// The frame has moved to a display of another DPI (or its display's scale
+// was changed). It takes the rectangle the system suggests, which keeps its
+// size as the user sees it, and gives the pages pane its height for the new
+// DPI. The pages are kept, with whatever the user chose in their controls:
+// the system scales their dialog layout and tells each page to make its
+// font anew (WM_DPICHANGED_AFTERPARENT); the tab strip, the palette and the
+// colour buttons follow the same way.
+LRESULT MainFrame::OnDpiChanged(Message& message)
+{
+    const int dpi = HIWORD(message.wParam);
+    if (const auto* suggested = reinterpret_cast<const RECT*>(message.lParam))
+        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The toolbar's images for the new DPI are to be made here, before the
+    // layout measures the bars.
+    LayOut();
+    if (split_.Handle()) {
+        RECT client{};
+        GetClientRect(split_.Handle(), &client);
+        PlaceSplit(client.bottom - client.top, dpi > 0 ? dpi : WindowDpi(Handle()));
+    }
     return 0;
 }
 

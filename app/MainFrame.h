@@ -31,7 +31,8 @@ constexpr UINT kPageChangedMessage = WM_APP + 1;
 class MainFrame : public Window {
 public:
     static constexpr const wchar_t* kClassName = L"GlimmerpatchMainFrame";
-    // The bottom pane's share of the frame's client height at creation.
+    // The bottom pane's share of the frame's client height at creation, bar
+    // included, in pixels at 96 DPI (scaled with the frame's DPI).
     static constexpr int kPagesPaneHeight = 247;
 
     MainFrame() = default;
@@ -66,6 +67,7 @@ protected:
 private:
     LRESULT OnCreate(Message& message);
     LRESULT OnSize(Message& message);
+    LRESULT OnDpiChanged(Message& message);
     LRESULT OnClose(Message& message);
     LRESULT OnDestroy(Message& message);
     LRESULT OnPageChanged(Message& message);
@@ -85,6 +87,10 @@ private:
     LRESULT OnNothing(Message& message);
 
     void LayOut();
+    // Puts the split bar so that the pages pane and the bar take
+    // kPagesPaneHeight at the given DPI from the bottom of a client area of
+    // the given height.
+    void PlaceSplit(int clientHeight, int dpi);
     void SetMenuCheck(UINT command, bool checked);
 
     // Tells the user once per run of failed stores that the working page

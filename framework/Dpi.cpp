@@ -84,3 +84,14 @@ bool MessageFontForDpi(LOGFONTW& font, int dpi)
 {
     return FontForDpi(SPI_GETNONCLIENTMETRICS, font, dpi);
 }
+
+HFONT StockFontForDpi(int stockFont, int dpi)
+{
+    const int system = SystemDpi();
+    if (dpi == system) return nullptr;
+    LOGFONTW font{};
+    if (!GetObjectW(GetStockObject(stockFont), sizeof font, &font)) return nullptr;
+    font.lfHeight = MulDiv(font.lfHeight, dpi, system);
+    font.lfWidth = MulDiv(font.lfWidth, dpi, system);
+    return CreateFontIndirectW(&font);
+}

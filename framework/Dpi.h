@@ -11,6 +11,12 @@
 // The DPI at 100 %.
 constexpr int kDefaultDpi = 96;
 
+// Sent by the system to every child window before and after its top-level
+// window takes a new DPI (per-monitor aware, version 2). The top-level
+// window itself gets WM_DPICHANGED.
+constexpr UINT kDpiChangedBeforeParentMessage = 0x02E2;
+constexpr UINT kDpiChangedAfterParentMessage = 0x02E3;
+
 // The DPI of the display the window stands on (for a child window, that of
 // its top-level window); the system's DPI when the window is nullptr or the
 // system cannot say.
@@ -28,3 +34,8 @@ int SystemMetricForDpi(int index, int dpi);
 bool IconTitleFontForDpi(LOGFONTW& font, int dpi);
 // The message-box font (the menus' and the status bar's) for the given DPI.
 bool MessageFontForDpi(LOGFONTW& font, int dpi);
+// A stock font (DEFAULT_GUI_FONT and the like) is made for the system's DPI.
+// For a window on a display of another DPI: a new font like it, its height
+// scaled to that DPI, which the caller deletes. nullptr at the system's DPI,
+// where the stock font itself is right, and when no font can be made.
+HFONT StockFontForDpi(int stockFont, int dpi);

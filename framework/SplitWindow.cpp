@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/Dpi.h"
+
 bool SplitWindow::RegisterWindowClass()
 {
     WNDCLASSEXW windowClass{};
@@ -16,9 +18,19 @@ HWND SplitWindow::Create(HWND parent, const RECT& rect, UINT id, DWORD style, DW
     return Window::Create(kClassName, exStyle, L"", style, rect, parent, id);
 }
 
+int SplitWindow::BarHeight(int dpi)
+{
+    return std::max(ScaleForDpi(4, dpi), SystemMetricForDpi(SM_CYSIZEFRAME, dpi));
+}
+
 int SplitWindow::BarHeight()
 {
-    return std::max(4, GetSystemMetrics(SM_CYSIZEFRAME));
+    return BarHeight(SystemDpi());
+}
+
+int SplitWindow::OwnBarHeight() const
+{
+    return BarHeight(WindowDpi(Handle()));
 }
 
 int SplitWindow::ClientHeight() const
@@ -38,8 +50,9 @@ void SplitWindow::SetPanes(HWND top, HWND bottom)
 void SplitWindow::SetSplitPosition(int position)
 {
     const int height = ClientHeight();
-    position_ = std::clamp(position, 0, std::max(0, height - BarHeight()));
-    bottomHeight_ = std::max(0, height - position_ - BarHeight());
+    const int bar = OwnBarHeight();
+    position_ = std::clamp(position, 0, std::max(0, height - bar));
+    bottomHeight_ = std::max(0, height - position_ - bar);
     Layout();
 }
 
@@ -49,13 +62,14 @@ void SplitWindow::Layout()
     RECT client{};
     GetClientRect(Handle(), &client);
     const int height = client.bottom - client.top;
+    const int bar = OwnBarHeight();
     if (bottomHeight_ < 0) {
-        position_ = std::max(0, (height - BarHeight()) / 2);
+        position_ = std::max(0, (height - bar) / 2);
     } else {
         // The bottom pane keeps its height; the top pane takes the change.
-        position_ = std::max(0, height - BarHeight() - bottomHeight_);
+        position_ = std::max(0, height - bar - bottomHeight_);
     }
-    const int bottomTop = std::min(height, position_ + BarHeight());
+    const int bottomTop = std::min(height, position_ + bar);
     HDWP positions = BeginDeferWindowPos(2);
     if (top_ && positions)
         positions = DeferWindowPos(positions, top_, nullptr, 0, 0, client.right, position_,
@@ -64,8 +78,8 @@ void SplitWindow::Layout()
         positions = DeferWindowPos(positions, bottom_, nullptr, 0, bottomTop, client.right, height - bottomTop,
                                    SWP_NOZORDER | SWP_NOACTIVATE);
     if (positions) EndDeferWindowPos(positions);
-    RECT bar{0, position_, client.right, bottomTop};
-    InvalidateRect(Handle(), &bar, TRUE);
+    RECT barArea{0, position_, client.right, bottomTop};
+    InvalidateRect(Handle(), &barArea, TRUE);
 }
 
 bool SplitWindow::ProcessMessage(Message& message, LRESULT& result)

@@ -32,7 +32,9 @@ public:
     // to the client area). Until it is called the bar sits in the middle.
     void SetSplitPosition(int position);
     int SplitPosition() const { return position_; }
-    // The bar's thickness in pixels.
+    // The bar's thickness in pixels at a DPI (the sizing frame's, at least
+    // 4 pixels at 96 DPI), and at the system's DPI.
+    static int BarHeight(int dpi);
     static int BarHeight();
 
 protected:
@@ -41,6 +43,8 @@ protected:
 private:
     void Layout();
     int ClientHeight() const;
+    // The bar's thickness for the display this window stands on.
+    int OwnBarHeight() const;
 
     HWND top_ = nullptr;
     HWND bottom_ = nullptr;

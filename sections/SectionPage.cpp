@@ -12,7 +12,7 @@ namespace {
 
 // The tab strip's usual strip height: a page fills its container above it.
 constexpr int kStripHeight = 24;
-constexpr int kLineStep = 40;
+constexpr int kLineStep = 40;   // pixels at 96 DPI
 constexpr UINT kScrollMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;   // 0x17
 
 SCROLLINFO ReadScrollInfo(HWND window)
@@ -62,6 +62,8 @@ const MessageEntry<SectionPage> SectionPage::kMessageMap[] = {
     OnMessage(kPagePlacedMessage, &SectionPage::OnPlaced),
     OnMessage(WM_CTLCOLORSTATIC, &SectionPage::OnCtlColorStatic),
     OnMessage(WM_DESTROY, &SectionPage::OnDestroy),
+    OnMessage(kDpiChangedBeforeParentMessage, &SectionPage::OnDpiChangedBeforeParent),
+    OnMessage(kDpiChangedAfterParentMessage, &SectionPage::OnDpiChangedAfterParent),
 };
 
 bool SectionPage::ProcessMessage(Message& message, LRESULT& result)
@@ -112,8 +114,8 @@ LRESULT SectionPage::OnInitDialog(Message&)
     SetWindowTextW(page, WidenUtf8(CataloguePageOf(page_).title).c_str());
 
     BindControls();
-    const HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
-    for (HWND control : bound_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    dpi_ = WindowDpi(page);
+    SetControlFont();
     SetInitialValues();
 
     // The range is the whole template width; the page size follows once the
@@ -245,10 +247,11 @@ LRESULT SectionPage::OnHScroll(Message& message)
     const int p = info.nPos;
     const int m = info.nMax;
     const int g = static_cast<int>(info.nPage);
+    const int step = ScaleForDpi(kLineStep, WindowDpi(Handle()));
     int n = p;
     switch (LOWORD(message.wParam)) {
-    case SB_LINELEFT: n = p >= kLineStep ? p - kLineStep : 0; break;
-    case SB_LINERIGHT: n = p <= m - g - kLineStep ? p + kLineStep : m - g + 1; break;
+    case SB_LINELEFT: n = p >= step ? p - step : 0; break;
+    case SB_LINERIGHT: n = p <= m - g - step ? p + step : m - g + 1; break;
     case SB_PAGELEFT: n = p >= g ? p - g : 0; break;
     case SB_PAGERIGHT: n = p <= m - 2 * g ? p + g : m - g; break;
     case SB_THUMBPOSITION:
@@ -334,6 +337,49 @@ LRESULT SectionPage::OnDestroy(Message& message)
     }
     controls_.Clear();
     bound_.clear();
+    message.handled = false;
+    return 0;
+}
+
+// At the system's DPI the controls take the stock GUI font itself, as they
+// always have; on a display of another DPI a font like it made for that DPI,
+// which the page keeps while its controls use it.
+void SectionPage::SetControlFont()
+{
+    GdiObject<HFONT> font(StockFontForDpi(DEFAULT_GUI_FONT, dpi_));
+    const HGDIOBJ chosen = font ? font.Get() : GetStockObject(DEFAULT_GUI_FONT);
+    for (HWND control : bound_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+    // The old font goes only once no control draws with it.
+    font_ = std::move(font);
+}
+
+// The frame is about to take a new DPI and the system will scale the
+// page's layout: the content goes back to its left end first, so that the
+// layout it scales is the template's own.
+LRESULT SectionPage::OnDpiChangedBeforeParent(Message& message)
+{
+    SetScrollPosition(Handle(), 0);
+    FollowScrollPosition();
+    message.handled = false;
+    return 0;
+}
+
+// The frame has taken its new DPI and the system has scaled the page's
+// layout: the scroll range (the template's width) follows it, and the
+// controls get the font for the new DPI. The controls themselves stay, with
+// what the user chose in them.
+LRESULT SectionPage::OnDpiChangedAfterParent(Message& message)
+{
+    const int dpi = WindowDpi(Handle());
+    if (dpi != dpi_) {
+        SCROLLINFO info = ReadScrollInfo(Handle());
+        info.fMask = SIF_RANGE;
+        info.nMax = MulDiv(info.nMax, dpi, dpi_);
+        SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
+        dpi_ = dpi;
+    }
+    SetControlFont();
+    OnPlaced(message);
     message.handled = false;
     return 0;
 }

@@ -11,6 +11,8 @@
 #include "controls/ColorPickerButton.h"
 #include "framework/Dialog.h"
 #include "framework/DialogInSteps.h"
+#include "framework/Dpi.h"
+#include "framework/GdiHandles.h"
 #include "framework/Owned.h"
 #include "sections/SectionCatalogue.h"
 #include "sections/WindowPageControls.h"
@@ -68,11 +70,15 @@ private:
     LRESULT OnPlaced(Message& message);
     LRESULT OnCtlColorStatic(Message& message);
     LRESULT OnDestroy(Message& message);
+    LRESULT OnDpiChangedBeforeParent(Message& message);
+    LRESULT OnDpiChangedAfterParent(Message& message);
 
     void BindControls();
     void SetInitialValues();
     // Moves the content so that it stands where the scroll position says.
     void FollowScrollPosition();
+    // Gives the bound controls the page's font for the page's DPI.
+    void SetControlFont();
 
     static const MessageEntry<SectionPage> kMessageMap[];
 
@@ -83,6 +89,8 @@ private:
     std::vector<std::unique_ptr<Owned<ColorPickerButton>>> buttons_;
     std::vector<HWND> bound_;       // every bound control, in template order
     int contentOffset_ = 0;         // how far the content is scrolled left, in pixels
+    int dpi_ = kDefaultDpi;         // the DPI the page's layout and font are for
+    GdiObject<HFONT> font_;         // the controls' font away from the system's DPI
 };
 
 } // namespace sections

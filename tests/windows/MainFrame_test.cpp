@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <objbase.h>
 
+#include <cstdlib>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -19,6 +20,7 @@
 #include "app/UserNotices.h"
 #include "framework/CommandBar.h"
 #include "framework/ControlHost.h"
+#include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
 #include "framework/SplitWindow.h"
 #include "style/Utf16.h"
@@ -85,6 +87,90 @@ std::string PageState(const sections::SectionPage& page)
         out << "\n";
     }
     return out.str();
+}
+
+// The DPI of the display the run was started on (scripts/wine-run's
+// GLIMMER_DPI), 96 without one.
+int SessionDpi()
+{
+    const char* dpi = std::getenv("GLIMMER_DPI");
+    return dpi && std::atoi(dpi) > 0 ? std::atoi(dpi) : kDefaultDpi;
+}
+
+// Whether the thread runs per-monitor DPI aware: version 2 on Windows 10
+// and later, version 1 where the system knows no other. (Wine 8 answers so
+// for every program, whatever its manifest says.)
+bool PerMonitorAware()
+{
+    using ThreadContext = DPI_AWARENESS_CONTEXT(WINAPI*)();
+    using AwarenessOf = DPI_AWARENESS(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto thread = reinterpret_cast<ThreadContext>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+    const auto awareness = reinterpret_cast<AwarenessOf>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    return thread && awareness && awareness(thread()) == DPI_AWARENESS_PER_MONITOR_AWARE;
+}
+
+// The DPI awareness the process's manifest (which the test programs share
+// with Glimmerpatch) asks for first, as the system read it.
+std::wstring ManifestDpiAwareness()
+{
+    wchar_t setting[128] = {};
+    SIZE_T length = 0;
+    if (!QueryActCtxSettingsW(0, nullptr, L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness",
+                              setting, ARRAYSIZE(setting), &length))
+        return L"";
+    std::wstring first(setting);
+    first = first.substr(0, first.find(L','));
+    CharLowerW(&first[0]);
+    return first;
+}
+
+std::string Describe(const RECT& rect)
+{
+    std::ostringstream out;
+    out << rect.left << "," << rect.top << " " << rect.right << "," << rect.bottom;
+    return out.str();
+}
+
+// The frame's layout as it should be at its DPI and as it is: the pages pane
+// and the bar above it take the scaled pages pane height, and the visible
+// page and the strip exactly fill the container, one beside the other, with
+// no gap and no overlap (all in screen coordinates).
+struct PaneLayout {
+    std::string expected;
+    std::string actual;
+};
+
+PaneLayout PagesPaneLayout(MainFrame& frame)
+{
+    const int dpi = WindowDpi(frame.Handle());
+    HWND container = frame.Tabs().Handle();
+    RECT client{};
+    GetClientRect(container, &client);
+    MapWindowPoints(container, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const RECT strip = WindowRect(frame.Tabs().Strip().Handle());
+    const HWND active = frame.Tabs().ActivePage();
+    const RECT page = active ? WindowRect(active) : RECT{};
+    // The strip keeps its own height; the page takes the rest, on the side
+    // of the strip it stands on.
+    const bool stripBelow = strip.top > client.top;
+    RECT expectedPage = client;
+    RECT expectedStrip = client;
+    if (stripBelow) {
+        expectedPage.bottom = client.bottom - Height(strip);
+        expectedStrip.top = expectedPage.bottom;
+    } else {
+        expectedPage.top = client.top + Height(strip);
+        expectedStrip.bottom = expectedPage.top;
+    }
+    std::ostringstream expected, actual;
+    expected << "pane and bar " << ScaleForDpi(MainFrame::kPagesPaneHeight, dpi) << " page " << Describe(expectedPage)
+             << " strip " << Describe(expectedStrip);
+    actual << "pane and bar " << Height(WindowRect(container)) + SplitWindow::BarHeight(dpi) << " page "
+           << Describe(page) << " strip " << Describe(strip);
+    return {expected.str(), actual.str()};
 }
 
 // The id of the first check box of the first page.
@@ -398,11 +484,67 @@ TEST_F(MainFrameTest, APageThatCannotBeMadeLeavesItsTabEmptyAndTheUserIsToldOnce
 }
 
 // The frame is not shown yet when it sets the split, so the split window
-// still fills its client area: the bar put at the client height less 247
-// leaves the pages 247 pixels less the bar, which they keep.
-TEST_F(MainFrameTest, ThePagesPaneKeepsTheHeightTheSplitGaveIt)
+// still fills its client area: the bar put at the client height less the
+// pages pane height for the frame's DPI leaves the pages that height less
+// the bar, which they keep; the page fills the container beside the strip.
+// The program is per-monitor DPI aware: it sees the session's DPI, which
+// the system does not stretch.
+TEST_F(MainFrameTest, ThePagesPaneKeepsTheHeightTheSplitGaveItAtTheSessionsDpi)
 {
-    EXPECT_EQ(Height(WindowRect(frame_.Tabs().Handle())) + SplitWindow::BarHeight(), 247);
+    HWND frame = frame_.Handle();
+    HDC screen = GetDC(nullptr);
+    const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(PerMonitorAware());
+    EXPECT_EQ(ManifestDpiAwareness(), L"permonitorv2");
+    EXPECT_EQ(WindowDpi(frame), SessionDpi());
+    EXPECT_EQ(screenDpi, SessionDpi());
+    const PaneLayout layout = PagesPaneLayout(frame_);
+    EXPECT_EQ(layout.actual, layout.expected);
+}
+
+// A WM_DPICHANGED as the system sends it when the frame moves to a display
+// of another DPI (Wine never moves a window between DPIs, so the test sends
+// it): the frame takes the suggested rectangle and the pages pane its height
+// for that DPI; the same pages stay, with what the user chose in them.
+TEST_F(MainFrameTest, ADpiChangeTakesTheSuggestedRectangleAndKeepsThePages)
+{
+    HWND frame = frame_.Handle();
+    EXPECT_EQ(RunLoopUntil([&] { return frame_.Pages().Count() == kPages; }), 0);
+    // A choice of the user's, which only the page's control holds.
+    SendMessageW(GetDlgItem(frame_.Pages().Page(0)->Handle(), FirstCheckBox()), BM_CLICK, 0, 0);
+    std::vector<HWND> pages;
+    std::vector<std::string> states;
+    for (int i = 0; i < kPages; ++i) {
+        pages.push_back(frame_.Pages().Page(i)->Handle());
+        states.push_back(PageState(*frame_.Pages().Page(i)));
+    }
+    const int own = WindowDpi(frame);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    // Up to one and a half times the session's DPI and back to it, each in
+    // another rectangle on the screen.
+    const int dpis[] = {own * 5 / 4, own * 3 / 2, own};
+    for (int k = 0; k < 3; ++k) {
+        const int dpi = dpis[k];
+        SCOPED_TRACE(dpi);
+        const RECT suggested{work.left + 10 * k, work.top + 5 * k, work.right - 40 * k, work.bottom - 20 * k};
+        SendMessageW(frame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_EQ(Describe(WindowRect(frame)), Describe(suggested));
+        const int bar = SplitWindow::BarHeight(own);
+        EXPECT_EQ(Height(WindowRect(frame_.Tabs().Handle())) + bar, ScaleForDpi(MainFrame::kPagesPaneHeight, dpi));
+        for (int i = 0; i < kPages; ++i) EXPECT_EQ(frame_.Pages().Page(i)->Handle(), pages[i]) << i;
+    }
+    // Back at its own DPI the layout holds.
+    const PaneLayout layout = PagesPaneLayout(frame_);
+    EXPECT_EQ(layout.actual, layout.expected);
+    // What the system tells the pages around the frame's change makes them
+    // make their font anew, which at the session's DPI is the stock font.
+    for (int i = 0; i < kPages; ++i) {
+        SendMessageW(pages[i], kDpiChangedBeforeParentMessage, 0, 0);
+        SendMessageW(pages[i], kDpiChangedAfterParentMessage, 0, 0);
+        EXPECT_EQ(PageState(*frame_.Pages().Page(i)), states[i]) << i;
+    }
 }
 
 TEST_F(MainFrameTest, ViewCommandsMoveTheirCheckMarks)

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 #include "controls/TabContainer.h"
 #include "framework/Owned.h"
 #include "framework/Window.h"
@@ -48,6 +50,12 @@ protected:
         switch (message.message) {
         case WM_APP + 1:
             ++refreshes;
+            result = 0;
+            return true;
+        case WM_GETMINMAXINFO:
+            // The tests widen the host until a whole page fits, wider than
+            // the screen at a high DPI.
+            reinterpret_cast<MINMAXINFO*>(message.lParam)->ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
             result = 0;
             return true;
         case WM_SIZE:

@@ -4,12 +4,17 @@
 // colours of the read-only fields, and messages the pages must not act on.
 #include "tests/windows/SectionPageTesting.h"
 
+#include "framework/Dpi.h"
+#include "framework/GdiHandles.h"
 #include "sections/PropertyHandlers.h"
 #include "sections/PropertyTable.h"
 #include "tests/native/FakePage.h"
 #include "sections/WindowStyles.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstring>
+#include <iterator>
 #include <sstream>
 
 using namespace sections;
@@ -229,15 +234,19 @@ TEST_F(SectionPageScrolling, LineAndPageStepsStopAtTheirEnds)
     const int m = start.nMax;
     const int g = static_cast<int>(start.nPage);
     ASSERT_GT(m, 2 * g);
+    // The line step is given at 96 DPI and scaled with the page's DPI.
+    const int step = ScaleForDpi(40, WindowDpi(window_));
 
-    EXPECT_EQ(Scroll(SB_LINERIGHT), 40);
+    EXPECT_EQ(Scroll(SB_LINERIGHT), step);
     ExpectContentAtPosition();
+    EXPECT_EQ(Scroll(SB_LINERIGHT), 2 * step);
+    EXPECT_EQ(Scroll(SB_LINELEFT), step);
     EXPECT_EQ(Scroll(SB_LINELEFT), 0);
     EXPECT_EQ(Scroll(SB_LINELEFT), 0);
     ExpectContentAtPosition();
 
     // Near the right end a line step goes to the last position M - G + 1.
-    Scroll(SB_THUMBPOSITION, static_cast<WORD>(m - g - 41));
+    Scroll(SB_THUMBPOSITION, static_cast<WORD>(m - g - step - 1));
     EXPECT_EQ(Scroll(SB_LINERIGHT), m - g - 1);
     EXPECT_EQ(Scroll(SB_LINERIGHT), m - g + 1);
     EXPECT_EQ(Scroll(SB_LINERIGHT), m - g + 1);
@@ -273,6 +282,66 @@ TEST_F(SectionPageScrolling, RightThenLeftReturnsTheContentExactlyHome)
     ExpectContentAtPosition();
     Scroll(SB_LEFT);
     EXPECT_EQ(PlaceInPage(window_, groupBox_).left, home_);
+}
+
+// The system tells every page before and after its frame takes a new DPI:
+// before, the content goes home so that the system scales the template's
+// own layout; after, the page keeps its range, its controls and what they
+// hold, and at the session's DPI the stock font.
+TEST_F(SectionPageScrolling, ADpiChangeReturnsTheContentHomeAndKeepsThePage)
+{
+    SectionPage& page = Page(SectionPageId::FriendsComments);
+    std::vector<std::string> before;
+    for (HWND child : Children(window_)) before.push_back(LiveLine(page, child));
+    const SCROLLINFO start = ScrollState(window_);
+    for (const WORD request : {WORD(SB_RIGHT), WORD(SB_LINERIGHT), WORD(SB_LEFT)}) {
+        SCOPED_TRACE(request);
+        Scroll(SB_LEFT);
+        Scroll(request);
+        SendMessageW(window_, kDpiChangedBeforeParentMessage, 0, 0);
+        EXPECT_EQ(ScrollState(window_).nPos, 0);
+        EXPECT_EQ(PlaceInPage(window_, groupBox_).left, home_);
+        SendMessageW(window_, kDpiChangedAfterParentMessage, 0, 0);
+        const SCROLLINFO after = ScrollState(window_);
+        EXPECT_EQ(after.nMax, start.nMax);
+        EXPECT_EQ(after.nPage, start.nPage);
+        std::vector<std::string> lines;
+        for (HWND child : Children(window_)) lines.push_back(LiveLine(page, child));
+        EXPECT_EQ(lines, before);
+        for (HWND child : Children(window_)) {
+            const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0));
+            EXPECT_TRUE(!font || font == GetStockObject(DEFAULT_GUI_FONT) || page.ColorButton(GetDlgCtrlID(child)))
+                << ClassNameOf(child);
+        }
+    }
+}
+
+// Away from the system's DPI a stock font is made anew for the DPI, its
+// height scaled from the system's; at the system's DPI the stock font
+// itself serves (no font is made).
+TEST(PageFontForDpi, IsTheStockFontScaledFromTheSystemsDpi)
+{
+    const int system = SystemDpi();
+    LOGFONTW stock{};
+    ASSERT_TRUE(GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock));
+    for (const int dpi : {96, 120, 144, 168, 192, 240, system}) {
+        SCOPED_TRACE(dpi);
+        GdiObject<HFONT> font(StockFontForDpi(DEFAULT_GUI_FONT, dpi));
+        if (dpi == system) {
+            EXPECT_FALSE(font);
+            continue;
+        }
+        ASSERT_TRUE(font);
+        LOGFONTW made{};
+        ASSERT_TRUE(GetObjectW(font.Get(), sizeof made, &made));
+        LOGFONTW expected = stock;
+        expected.lfHeight = MulDiv(stock.lfHeight, dpi, system);
+        expected.lfWidth = MulDiv(stock.lfWidth, dpi, system);
+        EXPECT_EQ(std::wstring(made.lfFaceName), std::wstring(expected.lfFaceName));
+        std::fill(std::begin(made.lfFaceName), std::end(made.lfFaceName), L'\0');
+        std::fill(std::begin(expected.lfFaceName), std::end(expected.lfFaceName), L'\0');
+        EXPECT_EQ(memcmp(&made, &expected, sizeof made), 0) << made.lfHeight << " for " << expected.lfHeight;
+    }
 }
 
 // The cases of WM_SIZE, driven by resizing the host as a user resizes the
