@@ -224,6 +224,24 @@ void BenchmarkStartUp(int starts, std::vector<ProgramRuns> programs)
         PrintRuns("all pages:", program.allPages);
         PrintRuns("longest stretch:", program.stretches);
     }
+    // On a busy machine the load changes from round to round more than the
+    // programs differ: the ratio of this build's time to another's within
+    // each round, whose starts followed each other, says more than the
+    // ratio of the medians.
+    for (std::size_t other = 1; other < programs.size(); ++other) {
+        std::vector<double> visible, inputIdle, allPages;
+        for (std::size_t i = 0; i < programs[0].visible.size(); ++i) {
+            auto ratio = [i](const std::vector<double>& mine, const std::vector<double>& theirs) {
+                return mine[i] > 0 && theirs[i] > 0 ? mine[i] / theirs[i] : 0.0;
+            };
+            visible.push_back(ratio(programs[0].visible, programs[other].visible));
+            inputIdle.push_back(ratio(programs[0].inputIdle, programs[other].inputIdle));
+            allPages.push_back(ratio(programs[0].allPages, programs[other].allPages));
+        }
+        std::printf("this build against %ls, median of the ratios start for start: visible %.2f, "
+                    "WaitForInputIdle %.2f, all %d pages made %.2f\n",
+                    programs[other].path.c_str(), Median(visible), Median(inputIdle), kSectionPages, Median(allPages));
+    }
 }
 
 struct Counts {
