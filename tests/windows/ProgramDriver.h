@@ -267,13 +267,16 @@ private:
 // The section pages a main frame has finished: the dialogs in its tab
 // container that have their titles. A page takes its title when it is
 // initialised, once all its controls exist, whether it was made at once or
-// over several idle moments.
+// over several idle moments. The titles are read as the system keeps them,
+// without a message to the program, which would wait for it and slow it.
 inline int SectionPagesMade(HWND frame)
 {
     HWND tabs = frame ? FindDescendant(frame, L"GlimmerpatchTabContainer") : nullptr;
     int made = 0;
-    for (HWND page : tabs ? Children(tabs, L"#32770") : std::vector<HWND>())
-        if (GetWindowTextLengthW(page) > 0) ++made;
+    for (HWND page : tabs ? Children(tabs, L"#32770") : std::vector<HWND>()) {
+        wchar_t title[2] = {};
+        if (InternalGetWindowText(page, title, 2) > 0) ++made;
+    }
     return made;
 }
 
