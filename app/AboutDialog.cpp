@@ -1,6 +1,10 @@
 #include "app/AboutDialog.h"
 
+#include <string>
+
 #include "framework/ButtonPresses.h"
+#include "framework/Dpi.h"
+#include "framework/DpiPictures.h"
 #include "framework/Owned.h"
 #include "app/ShellOpen.h"
 #include "resources/ResourceIds.h"
@@ -17,6 +21,7 @@ const MessageEntry<AboutDialog> AboutDialog::kMessageMap[] = {
     OnMessage(WM_DRAWITEM, &AboutDialog::OnDrawItem),
     OnCommand(IDC_GP_ABOUT_DONATE, BN_CLICKED, &AboutDialog::OnDonate),
     OnCommand(IDC_GP_ABOUT_OK, BN_CLICKED, &AboutDialog::OnOk),
+    OnMessage(WM_DPICHANGED, &AboutDialog::OnDpiChanged),
     OnMessage(WM_DESTROY, &AboutDialog::OnDestroy),
 };
 
@@ -47,24 +52,66 @@ LRESULT AboutDialog::OnInitDialog(Message&)
     const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     for (int id : {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT, IDC_GP_ABOUT_OK})
         SendDlgItemMessageW(Handle(), id, WM_SETFONT, font, TRUE);
-
-    // Two images side by side; the mask colour is transparent.
-    ReleaseImages();
-    images_ = ImageList_Create(kImageWidth, kImageHeight, ILC_COLOR24 | ILC_MASK, 2, 0);
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_GP_DONATE), IMAGE_BITMAP, 0, 0, 0));
-    if (images_ && bitmap) ImageList_AddMasked(images_, bitmap, RGB(192, 192, 192));
-    if (bitmap) DeleteObject(bitmap);
+    for (int id : {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT}) FitTextHeight(id);
 
     // The button draws itself from the images and takes their size.
     HWND button = GetDlgItem(Handle(), IDC_GP_ABOUT_DONATE);
     const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
     SetWindowLongPtrW(button, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
-    SetWindowPos(button, nullptr, 0, 0, kImageWidth, kImageHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UsePicturesForDpi(WindowDpi(Handle()));
     // Two quick presses ask the shell twice, each drawn pressed.
     TreatDoubleClicksAsPresses(button);
-    InvalidateRect(button, nullptr, TRUE);
     return TRUE;
+}
+
+void AboutDialog::UsePicturesForDpi(int dpi)
+{
+    ShowPicturesForDpi(Handle(), IDB_GP_PAGE_PICTURE, dpi);
+
+    // Two images side by side; the mask colour is transparent.
+    ReleaseImages();
+    const SIZE size = PictureSizeForDpi(IDB_GP_DONATE, dpi);
+    images_ = ImageList_Create(size.cx, size.cy, ILC_COLOR24 | ILC_MASK, 2, 0);
+    HBITMAP bitmap = LoadPictureForDpi(IDB_GP_DONATE, dpi);
+    if (images_ && bitmap) ImageList_AddMasked(images_, bitmap, RGB(192, 192, 192));
+    if (bitmap) DeleteObject(bitmap);
+
+    HWND button = GetDlgItem(Handle(), IDC_GP_ABOUT_DONATE);
+    SetWindowPos(button, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(button, nullptr, TRUE);
+}
+
+// The texts' font and the dialog units grow with the DPI by slightly
+// different factors: at 144 DPI four lines of the font need a few pixels
+// more than the four lines' worth of dialog units the box has, and the last
+// line would be cut. Below the texts there is room to the group's edge.
+void AboutDialog::FitTextHeight(int id)
+{
+    HWND text = GetDlgItem(Handle(), id);
+    RECT box{};
+    if (!text || !GetClientRect(text, &box)) return;
+    const int length = GetWindowTextLengthW(text);
+    std::wstring content(static_cast<size_t>(length) + 1, L'\0');
+    content.resize(static_cast<size_t>(GetWindowTextW(text, &content[0], length + 1)));
+    HDC dc = GetDC(text);
+    if (!dc) return;
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(text, WM_GETFONT, 0, 0)));
+    RECT needed{0, 0, box.right, 0};
+    DrawTextW(dc, content.c_str(), static_cast<int>(content.size()), &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_CENTER);
+    SelectObject(dc, previous);
+    ReleaseDC(text, dc);
+    if (needed.bottom > box.bottom)
+        SetWindowPos(text, nullptr, 0, 0, box.right, needed.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moved to a display of another DPI: the system scales the dialog's layout
+// and fonts; the pictures are ours to make again for the new DPI.
+LRESULT AboutDialog::OnDpiChanged(Message& message)
+{
+    UsePicturesForDpi(HIWORD(message.wParam));
+    message.handled = false;
+    return 0;
 }
 
 LRESULT AboutDialog::OnDrawItem(Message& message)
@@ -95,6 +142,12 @@ LRESULT AboutDialog::OnOk(Message&)
 LRESULT AboutDialog::OnDestroy(Message& message)
 {
     ReleaseImages();
+    // The picture's static does not delete its bitmap when it ends.
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
+        if (HGDIOBJ picture = reinterpret_cast<HGDIOBJ>(SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0)))
+            DeleteObject(picture);
+    }
     message.handled = false;
     return 0;
 }

@@ -27,7 +27,8 @@ public:
     // naming the account and the item. The account is a placeholder.
     static const wchar_t kDonationAddress[];
 
-    // The size of each of the donation button's two images, in pixels.
+    // The size of each of the donation button's two images, in pixels at
+    // 96 DPI; at another DPI they are drawn for it, scaled with it.
     static constexpr int kImageWidth = 122;
     static constexpr int kImageHeight = 72;
 
@@ -39,7 +40,13 @@ private:
     LRESULT OnDrawItem(Message& message);
     LRESULT OnDonate(Message& message);
     LRESULT OnOk(Message& message);
+    LRESULT OnDpiChanged(Message& message);
     LRESULT OnDestroy(Message& message);
+    // The picture and the donation button's images for the dialog's DPI.
+    void UsePicturesForDpi(int dpi);
+    // Makes a text box taller when its text needs more lines' height than
+    // the box has.
+    void FitTextHeight(int id);
     void ReleaseImages();
 
     HIMAGELIST images_ = nullptr;

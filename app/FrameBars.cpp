@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "framework/CommandBar.h"
+#include "framework/Dpi.h"
+#include "framework/DpiPictures.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -80,7 +82,9 @@ HWND FrameToolBar::Create(HWND parent)
                                instance, nullptr);
     if (!toolbar_) return nullptr;
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(layout->width, layout->height));
+    dpi_ = WindowDpi(toolbar_);
+    SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0,
+                 MAKELPARAM(ScaleForDpi(layout->width, dpi_), ScaleForDpi(layout->height, dpi_)));
     // The placeholder buttons of the resource, then none of them.
     const WORD* commands = reinterpret_cast<const WORD*>(layout + 1);
     for (WORD i = 0; i < layout->count; ++i) {
@@ -119,17 +123,53 @@ HWND FrameToolBar::Create(HWND parent)
     }
     SendMessageW(toolbar_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
 
-    // The five pictures of the toolbar bitmap.
-    HBITMAP strip = static_cast<HBITMAP>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDB_GP_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (strip) {
-        images_ = ImageList_Create(layout->width, layout->height, ILC_COLOR24 | ILC_MASK, 5, 0);
-        if (images_) ImageList_AddMasked(images_, strip, kMaskColour);
-        DeleteObject(strip);
-        SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
-    }
-    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+    UseDpi(dpi_);
     return toolbar_;
+}
+
+void FrameToolBar::UseDpi(int dpi)
+{
+    if (!toolbar_) return;
+    // The five pictures of the toolbar bitmap drawn for this DPI.
+    const SIZE size = PictureSizeForDpi(IDB_GP_TOOLBAR, dpi);
+    const bool changed = dpi != dpi_;
+    if (changed) SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size.cx, size.cy));
+    dpi_ = dpi;
+    HIMAGELIST images = nullptr;
+    if (HBITMAP strip = LoadPictureForDpi(IDB_GP_TOOLBAR, dpi)) {
+        images = ImageList_Create(size.cx, size.cy, ILC_COLOR24 | ILC_MASK, 5, 0);
+        if (images) ImageList_AddMasked(images, strip, kMaskColour);
+        DeleteObject(strip);
+    }
+    SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    if (images_) ImageList_Destroy(images_);
+    images_ = images;
+    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+    if (changed) FitBand();
+}
+
+// In a rebar, the band that holds the toolbar takes its new size, as the
+// band took its first size from IdealSize when it was added.
+void FrameToolBar::FitBand() const
+{
+    HWND rebar = GetParent(toolbar_);
+    wchar_t className[32] = {};
+    if (!rebar || !GetClassNameW(rebar, className, 32) || lstrcmpiW(className, REBARCLASSNAMEW) != 0) return;
+    const int count = static_cast<int>(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        REBARBANDINFOW band{};
+        band.cbSize = sizeof(band);
+        band.fMask = RBBIM_CHILD;
+        if (!SendMessageW(rebar, RB_GETBANDINFOW, i, reinterpret_cast<LPARAM>(&band)) || band.hwndChild != toolbar_)
+            continue;
+        const SIZE size = IdealSize();
+        band.fMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE;
+        band.cxMinChild = 0;
+        band.cyMinChild = size.cy;
+        band.cxIdeal = size.cx;
+        SendMessageW(rebar, RB_SETBANDINFOW, i, reinterpret_cast<LPARAM>(&band));
+        return;
+    }
 }
 
 SIZE FrameToolBar::IdealSize() const

@@ -39,7 +39,8 @@ std::wstring ToolBarLabel(const std::wstring& resourceText);
 // from the string table and the nine buttons are Open, Revert... as a
 // drop-down, Save, Show Code and Donate with separators between. The
 // pictures are cut from one 32 x 32, 24-bit bitmap (IDB_GP_TOOLBAR) masked by
-// its light grey. It owns its image list.
+// its light grey, or from its drawing for the toolbar's DPI, 32 x 32 scaled
+// with the DPI (framework/DpiPictures.h). It owns its image list.
 class FrameToolBar {
 public:
     FrameToolBar() = default;
@@ -56,10 +57,19 @@ public:
     SIZE IdealSize() const;
     // Screen point under the bottom-left corner of a button (by command).
     POINT ButtonBottomLeft(UINT command) const;
+    // Takes the pictures for dpi (the window's new DPI when it moved to
+    // another display) and sizes its buttons, and its band in the rebar,
+    // for them.
+    void UseDpi(int dpi);
+    // The DPI its pictures are made for.
+    int Dpi() const { return dpi_; }
 
 private:
+    void FitBand() const;
+
     HWND toolbar_ = nullptr;
     HIMAGELIST images_ = nullptr;
+    int dpi_ = 96;
 };
 
 // The rebar at the top of the frame: variable height, band borders,

@@ -101,12 +101,15 @@ bool MainFrame::RegisterWindowClass()
 {
     WNDCLASSEXW windowClass{};
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_GP_APP), IMAGE_ICON,
-                                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                                                      LR_DEFAULTCOLOR | LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_GP_APP),
-                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR | LR_SHARED));
+    // The icon file holds the icon drawn at 16 to 256 pixels: the sizes
+    // for the system's DPI are taken as drawn.
+    const int dpi = SystemDpi();
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(
+        windowClass.hInstance, MAKEINTRESOURCEW(IDI_GP_APP), IMAGE_ICON, SystemMetricForDpi(SM_CXICON, dpi),
+        SystemMetricForDpi(SM_CYICON, dpi), LR_DEFAULTCOLOR | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(
+        windowClass.hInstance, MAKEINTRESOURCEW(IDI_GP_APP), IMAGE_ICON, SystemMetricForDpi(SM_CXSMICON, dpi),
+        SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR | LR_SHARED));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/DpiScale.h"
+
 namespace palette {
 
 Rect Layout::BoxRect(int index) const
@@ -10,23 +12,26 @@ Rect Layout::BoxRect(int index) const
     const int column = index % kColumns;
     const int row = index / kColumns;
     Rect box;
-    box.left = grid.left + column * kBoxSize;
-    box.top = grid.top + row * kBoxSize;
-    box.right = box.left + kBoxSize;
-    box.bottom = box.top + kBoxSize;
+    box.left = grid.left + column * boxSize;
+    box.top = grid.top + row * boxSize;
+    box.right = box.left + boxSize;
+    box.bottom = box.top + boxSize;
     return box;
 }
 
-Layout LayOutPalette(bool hasAutomatic, bool hasCustom, Size textExtent, Size edge)
+Layout LayOutPalette(bool hasAutomatic, bool hasCustom, Size textExtent, Size edge, int dpi)
 {
     Layout layout;
     layout.hasAutomatic = hasAutomatic;
     layout.hasCustom = hasCustom;
+    layout.boxSize = controls::ScaleToDpi(kBoxSize, dpi);
+    layout.boxBorder = controls::ScaleToDpi(kBoxBorder, dpi);
+    layout.textPadding = controls::ScaleToDpi(kTextPadding, dpi);
 
-    const int textWidth = textExtent.width + 2 * kTextPadding;
-    const int textHeight = textExtent.height + 2 * kTextPadding;
-    const int gridWidth = kColumns * kBoxSize;
-    const int gridHeight = kRows * kBoxSize;
+    const int textWidth = textExtent.width + 2 * layout.textPadding;
+    const int textHeight = textExtent.height + 2 * layout.textPadding;
+    const int gridWidth = kColumns * layout.boxSize;
+    const int gridHeight = kRows * layout.boxSize;
     const int contentWidth = std::max(gridWidth, textWidth);
 
     int y = edge.height;
@@ -49,8 +54,8 @@ int HitTestPalette(const Layout& layout, int x, int y)
     if (layout.hasCustom && layout.custom.Contains(x, y)) return kCustomEntry;
     if (layout.hasAutomatic && layout.automatic.Contains(x, y)) return kAutomaticEntry;
     if (!layout.grid.Contains(x, y)) return kNoEntry;
-    const int column = (x - layout.grid.left) / kBoxSize;
-    const int row = (y - layout.grid.top) / kBoxSize;
+    const int column = (x - layout.grid.left) / layout.boxSize;
+    const int row = (y - layout.grid.top) / layout.boxSize;
     const int index = row * kColumns + column;
     return index < kColorCount ? index : kNoEntry;
 }
@@ -102,6 +107,32 @@ Rect PlacePalette(const Rect& button, Size window, const Rect& workArea)
         placed.bottom = button.top;
     }
     return placed;
+}
+
+PickerFace LayOutPickerFace(const Rect& content, int dpi)
+{
+    auto scale = [dpi](int pixels) { return controls::ScaleToDpi(pixels, dpi); };
+    PickerFace face;
+    const int focusInset = scale(1);
+    face.focus = Rect{content.left + focusInset, content.top + focusInset, content.right - focusInset,
+                      content.bottom - focusInset};
+
+    const int inset = scale(3);
+    const Rect inner{content.left + inset, content.top + inset, content.right - inset, content.bottom - inset};
+    // The arrow: a triangle as wide as 7 pixels at 96 DPI, its slopes at 45
+    // degrees, its top a little above the middle. Its width stays odd, so
+    // that the tip is a pixel of its own in the middle.
+    const int arrowWidth = scale(7) | 1;
+    const int arrowRight = inner.right - scale(1);
+    const int arrowLeft = arrowRight - arrowWidth;
+    const int arrowTop = (inner.top + inner.bottom) / 2 - scale(2);
+    face.arrow[0] = Point{arrowLeft, arrowTop};
+    face.arrow[1] = Point{arrowLeft + arrowWidth - 1, arrowTop};
+    face.arrow[2] = Point{arrowLeft + arrowWidth / 2, arrowTop + (arrowWidth - 1) / 2};
+
+    face.separator = Rect{arrowLeft - scale(4), inner.top, arrowLeft - scale(2), inner.bottom};
+    face.swatch = Rect{inner.left, inner.top, face.separator.left - scale(2), inner.bottom};
+    return face;
 }
 
 } // namespace palette

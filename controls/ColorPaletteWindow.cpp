@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/PaletteColors.h"
+#include "framework/Dpi.h"
 #include "style/Utf16.h"
 
 namespace {
@@ -43,8 +44,12 @@ COLORREF MixSelectedFill(COLORREF menu, COLORREF highlight)
 } // namespace
 
 ColorPaletteWindow::ColorPaletteWindow(PaletteOwner& owner, HWND button, std::wstring defaultText,
-                                       std::wstring customText)
-    : owner_(owner), button_(button), defaultText_(std::move(defaultText)), customText_(std::move(customText))
+                                       std::wstring customText, int dpi)
+    : owner_(owner),
+      button_(button),
+      defaultText_(std::move(defaultText)),
+      customText_(std::move(customText)),
+      dpi_(dpi > 0 ? dpi : kDefaultDpi)
 {
 }
 
@@ -86,10 +91,8 @@ ColorPaletteWindow::Colors ColorPaletteWindow::ReadSystemColors()
 
 void ColorPaletteWindow::CreateResources()
 {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        font_.Reset(CreateFontIndirectW(&metrics.lfMessageFont));
+    LOGFONTW messageFont{};
+    if (MessageFontForDpi(messageFont, dpi_)) font_.Reset(CreateFontIndirectW(&messageFont));
 
     // A logical palette of the 40 colours, for displays of 256 colours or fewer.
     std::vector<BYTE> storage(sizeof(LOGPALETTE) + (kPaletteColorCount - 1) * sizeof(PALETTEENTRY));
@@ -134,8 +137,8 @@ bool ColorPaletteWindow::CreatePaletteWindow()
     }
     const palette::Size textExtent{std::max(defaultExtent.cx, customExtent.cx),
                                    std::max(defaultExtent.cy, customExtent.cy)};
-    const palette::Size edge{GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE)};
-    layout_ = palette::LayOutPalette(!defaultText_.empty(), !customText_.empty(), textExtent, edge);
+    const palette::Size edge{SystemMetricForDpi(SM_CXEDGE, dpi_), SystemMetricForDpi(SM_CYEDGE, dpi_)};
+    layout_ = palette::LayOutPalette(!defaultText_.empty(), !customText_.empty(), textExtent, edge, dpi_);
 
     // Top left at the button's bottom left, kept inside the button's work area.
     RECT buttonRect{};
@@ -207,6 +210,13 @@ ColorPaletteWindow::Outcome ColorPaletteWindow::Run()
     ReleaseResources();
     UnregisterClassW(kClassName, GetModuleHandleW(nullptr));
     return outcome;
+}
+
+void ColorPaletteWindow::Cancel()
+{
+    if (!Handle() || GetCapture() != Handle()) return;
+    chosenColor_ = owner_.CurrentColor();
+    ReleaseCapture();
 }
 
 void ColorPaletteWindow::RunModalLoop()
@@ -304,6 +314,7 @@ const MessageEntry<ColorPaletteWindow> ColorPaletteWindow::kMessageMap[] = {
     OnMessage(WM_PAINT, &ColorPaletteWindow::OnPaint),
     OnMessage(WM_ERASEBKGND, &ColorPaletteWindow::OnEraseBackground),
     OnMessage(WM_MOUSEACTIVATE, &ColorPaletteWindow::OnMouseActivate),
+    OnMessage(WM_DPICHANGED, &ColorPaletteWindow::OnDpiChanged),
 };
 
 bool ColorPaletteWindow::ProcessMessage(Message& message, LRESULT& result)
@@ -319,6 +330,12 @@ LRESULT ColorPaletteWindow::OnEraseBackground(Message&)
 LRESULT ColorPaletteWindow::OnMouseActivate(Message&)
 {
     return MA_NOACTIVATE; // the dialog keeps the focus
+}
+
+LRESULT ColorPaletteWindow::OnDpiChanged(Message&)
+{
+    Cancel();
+    return 0;
 }
 
 LRESULT ColorPaletteWindow::OnPaint(Message&)
@@ -364,7 +381,7 @@ void ColorPaletteWindow::PaintEntry(HDC dc, int entry)
 
     if (entry >= 0) {
         RECT core = rect;
-        InflateRect(&core, -palette::kBoxBorder, -palette::kBoxBorder);
+        InflateRect(&core, -layout_.boxBorder, -layout_.boxBorder);
         FrameSolid(dc, core, colors_.boxFrame);
         InflateRect(&core, -1, -1);
         FillSolid(dc, core, palette_ && (GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE)

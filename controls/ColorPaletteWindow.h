@@ -34,11 +34,17 @@ public:
     };
 
     // defaultText labels the automatic entry, customText the entry that opens
-    // the colour dialog; an empty text leaves its entry out.
-    ColorPaletteWindow(PaletteOwner& owner, HWND button, std::wstring defaultText, std::wstring customText);
+    // the colour dialog; an empty text leaves its entry out. dpi: the DPI the
+    // button is drawn for; the palette's font and sizes are made for it.
+    ColorPaletteWindow(PaletteOwner& owner, HWND button, std::wstring defaultText, std::wstring customText,
+                       int dpi);
     ~ColorPaletteWindow() override;
 
     Outcome Run();
+    // Ends the loop of a running palette as Escape would: no choice. (Its
+    // sizes were made for one DPI; when that changes it closes rather than
+    // show them at another.)
+    void Cancel();
 
     // The colour an entry stands for: a box's colour, the automatic colour,
     // or (for the custom entry and no entry) nothing: returns false.
@@ -76,6 +82,7 @@ private:
     LRESULT OnPaint(Message& message);
     LRESULT OnEraseBackground(Message& message);
     LRESULT OnMouseActivate(Message& message);
+    LRESULT OnDpiChanged(Message& message);
     void PaintEntry(HDC dc, int entry);
 
     static const MessageEntry<ColorPaletteWindow> kMessageMap[];
@@ -84,6 +91,7 @@ private:
     HWND button_;
     std::wstring defaultText_;
     std::wstring customText_;
+    int dpi_;
 
     Colors colors_;
     GdiObject<HFONT> font_;

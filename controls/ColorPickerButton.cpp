@@ -4,8 +4,15 @@
 
 #include "controls/PaletteColors.h"
 #include "framework/ButtonPresses.h"
+#include "framework/Dpi.h"
 #include "framework/GdiHandles.h"
 #include "framework/Owned.h"
+
+// Sent to child windows once their top-level window has taken a new DPI;
+// the headers declare it for newer systems only.
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
 
 namespace {
 
@@ -56,9 +63,19 @@ bool ColorPickerButton::Attach(HWND button)
     const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
     SetWindowLongPtrW(button, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
     TreatDoubleClicksAsPresses(button);
-    theme_.Open(Handle(), L"Button");
+    dpi_ = WindowDpi(button);
+    theme_.Open(Handle(), L"Button", dpi_);
     Redraw();
     return true;
+}
+
+void ColorPickerButton::SetDpi(int dpi)
+{
+    if (dpi <= 0) return;
+    dpi_ = dpi;
+    if (openPalette_) openPalette_->Cancel();
+    if (theme_) theme_.Open(Handle(), L"Button", dpi_);
+    Redraw();
 }
 
 void ColorPickerButton::SetColor(COLORREF color)
@@ -97,6 +114,7 @@ const MessageEntry<ColorPickerButton> ColorPickerButton::kMessageMap[] = {
     OnMessage(WM_MOUSEMOVE, &ColorPickerButton::OnMouseMove),
     OnMessage(WM_MOUSELEAVE, &ColorPickerButton::OnMouseLeave),
     OnMessage(WM_THEMECHANGED, &ColorPickerButton::OnThemeChanged),
+    OnMessage(WM_DPICHANGED_AFTERPARENT, &ColorPickerButton::OnDpiChangedAfterParent),
     OnMessage(WM_DESTROY, &ColorPickerButton::OnDestroy),
 };
 
@@ -128,9 +146,16 @@ LRESULT ColorPickerButton::OnMouseLeave(Message& message)
     return 0;
 }
 
+LRESULT ColorPickerButton::OnDpiChangedAfterParent(Message& message)
+{
+    SetDpi(WindowDpi(Handle()));
+    message.handled = false;
+    return 0;
+}
+
 LRESULT ColorPickerButton::OnThemeChanged(Message& message)
 {
-    theme_.Open(Handle(), L"Button");
+    theme_.Open(Handle(), L"Button", dpi_);
     Redraw();
     message.handled = false;
     return 0;
@@ -164,32 +189,30 @@ LRESULT ColorPickerButton::OnDrawItem(Message& message)
         if (disabled) frame |= DFCS_INACTIVE;
         DrawFrameControl(dc, &rect, DFC_BUTTON, frame);
         content = rect;
-        InflateRect(&content, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
-        if (selected) OffsetRect(&content, 1, 1);
+        InflateRect(&content, -SystemMetricForDpi(SM_CXEDGE, dpi_), -SystemMetricForDpi(SM_CYEDGE, dpi_));
+        const int pushed = ScaleForDpi(1, dpi_);
+        if (selected) OffsetRect(&content, pushed, pushed);
     }
 
+    const palette::PickerFace face =
+        palette::LayOutPickerFace(palette::Rect{content.left, content.top, content.right, content.bottom}, dpi_);
+    auto toRect = [](const palette::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; };
     if (focused) {
-        RECT focus = content;
-        InflateRect(&focus, -1, -1);
+        RECT focus = toRect(face.focus);
         DrawFocusRect(dc, &focus);
     }
-    InflateRect(&content, -3, -3);
 
     // The arrow: three points, filled.
-    const int arrowWidth = 7;
-    const int arrowRight = content.right - 1;
-    const int arrowLeft = arrowRight - arrowWidth;
-    const int middle = (content.top + content.bottom) / 2;
-    const POINT arrow[3] = {{arrowLeft, middle - 2}, {arrowLeft + arrowWidth - 1, middle - 2},
-                            {arrowLeft + arrowWidth / 2, middle + 1}};
+    POINT arrow[3];
+    for (int i = 0; i < 3; ++i) arrow[i] = POINT{face.arrow[i].x, face.arrow[i].y};
     FillSolidPolygon(dc, arrow, 3, disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0));
 
     // The etched line between the swatch and the arrow.
-    RECT separator{arrowLeft - 4, content.top, arrowLeft - 2, content.bottom};
+    RECT separator = toRect(face.separator);
     DrawEdge(dc, &separator, EDGE_ETCHED, BF_LEFT);
 
     if (!disabled) {
-        RECT swatch{content.left, content.top, separator.left - 2, content.bottom};
+        const RECT swatch = toRect(face.swatch);
         if (swatch.right > swatch.left && swatch.bottom > swatch.top) {
             FillSolid(dc, swatch, currentColor_ == kAutomaticColor ? defaultColor_ : currentColor_);
             FrameRect(dc, &swatch, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -233,8 +256,10 @@ LRESULT ColorPickerButton::OnClicked(Message&)
 
     ColorPaletteWindow::Outcome outcome;
     {
-        Owned<ColorPaletteWindow> palette(*this, Handle(), defaultText_, customText_);
+        Owned<ColorPaletteWindow> palette(*this, Handle(), defaultText_, customText_, dpi_);
+        openPalette_ = &palette;
         outcome = palette.Run();
+        if (alive) openPalette_ = nullptr;
     }
     if (!alive) return 0;
     if (!Handle()) outcome.chosen = false; // the button went while the palette was open

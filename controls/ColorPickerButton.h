@@ -40,6 +40,12 @@ public:
 
     bool IsDrawnWithVisualStyles() const { return static_cast<bool>(theme_); }
 
+    // The DPI the button and its palette are drawn for: its window's, from
+    // Attach on and after every DPI change (WM_DPICHANGED_AFTERPARENT).
+    // Setting it redraws the button with the sizes of that DPI and closes an
+    // open palette, which was laid out for the old one.
+    int Dpi() const { return dpi_; }
+    void SetDpi(int dpi);
 protected:
     bool ProcessMessage(Message& message, LRESULT& result) override;
 
@@ -53,6 +59,7 @@ private:
     LRESULT OnMouseMove(Message& message);
     LRESULT OnMouseLeave(Message& message);
     LRESULT OnThemeChanged(Message& message);
+    LRESULT OnDpiChangedAfterParent(Message& message);
     LRESULT OnDestroy(Message& message);
 
     void Redraw();
@@ -68,6 +75,8 @@ private:
     bool trackSelection_ = false;
     bool hot_ = false;
     ThemeHandle theme_;
+    int dpi_ = 96;
+    ColorPaletteWindow* openPalette_ = nullptr;
     // While the palette is open: set to false when the object goes.
     bool* alive_ = nullptr;
 };

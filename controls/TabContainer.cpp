@@ -109,6 +109,7 @@ const MessageEntry<TabContainer> TabContainer::kMessageMap[] = {
     OnMessage(WM_DESTROY, &TabContainer::OnDestroy),
     OnNotify(kStripId, static_cast<UINT>(TCN_SELCHANGE), &TabContainer::OnSelectionChanged),
     OnNotify(kStripId, static_cast<UINT>(NM_CLICK), &TabContainer::OnStripClick),
+    OnNotify(kStripId, kTabStripHeightChanged, &TabContainer::OnStripHeightChanged),
     OnMessage(WM_SETFOCUS, &TabContainer::OnSetFocus),
     OnMessage(WM_SETTINGCHANGE, &TabContainer::OnSettingChange),
     OnMessage(WM_KEYDOWN, &TabContainer::ForwardToActivePage),
@@ -216,6 +217,13 @@ LRESULT TabContainer::OnStripClick(Message& message)
     const TabStripClick* click = reinterpret_cast<const TabStripClick*>(message.lParam);
     if (click->index >= 0 && click->index == strip_.SelectedIndex() && activePage_) SetFocus(activePage_);
     return 0; // the strip goes on and selects
+}
+
+LRESULT TabContainer::OnStripHeightChanged(Message&)
+{
+    // The strip was made for another DPI: the page takes what it leaves.
+    LayOut();
+    return 0;
 }
 
 LRESULT TabContainer::OnSetFocus(Message&)

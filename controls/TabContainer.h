@@ -74,6 +74,7 @@ private:
     LRESULT OnDestroy(Message& message);
     LRESULT OnSelectionChanged(Message& message);
     LRESULT OnStripClick(Message& message);
+    LRESULT OnStripHeightChanged(Message& message);
     LRESULT OnSetFocus(Message& message);
     LRESULT OnSettingChange(Message& message);
     LRESULT OnGetPageArea(Message& message);

@@ -4,15 +4,18 @@
 
 #include <algorithm>
 
-#include "controls/TabStripMetrics.h"
+#include "framework/Dpi.h"
+
+// Sent to child windows once their top-level window has taken a new DPI;
+// the headers declare it for newer systems only.
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
 
 namespace {
 
 const wchar_t kClassName[] = L"GlimmerpatchTabStrip";
 constexpr UINT_PTR kRepeatTimer = 1;
-constexpr int kButtonWidth = 16;     // each scroll button
-constexpr int kTitlePadding = 10;    // on each side of a title
-constexpr int kImageSize = 16;
 constexpr UINT_PTR kScrollLeftTool = 1;
 constexpr UINT_PTR kScrollRightTool = 2;
 
@@ -24,7 +27,7 @@ bool PaletteDisplay()
 
 } // namespace
 
-TabStrip::TabStrip() : stripHeight_(tabstrip::kDefaultStripHeight) {}
+TabStrip::TabStrip() : stripHeight_(metrics_.defaultHeight) {}
 
 HWND TabStrip::Create(HWND parent, const RECT& rect, DWORD style, UINT id)
 {
@@ -95,7 +98,7 @@ bool TabStrip::SelectTab(int index)
     selected_ = index;
     LayOut();
     const std::vector<int> edges = Edges();
-    offset_ = tabstrip::ScrollIntoView(offset_, edges[index], edges[index + 1], visibleWidth_);
+    offset_ = tabstrip::ScrollIntoView(offset_, edges[index], edges[index + 1], visibleWidth_, metrics_);
     LayOut();
     InvalidateRect(Handle(), nullptr, FALSE);
 
@@ -135,7 +138,7 @@ void TabStrip::MakeFonts()
     font_.Reset();
     boldFont_.Reset();
     LOGFONTW logFont{};
-    if (SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(logFont), &logFont, 0)) {
+    if (IconTitleFontForDpi(logFont, metrics_.dpi)) {
         font_.Reset(CreateFontIndirectW(&logFont));
         logFont.lfWeight = FW_BOLD;
         boldFont_.Reset(CreateFontIndirectW(&logFont));
@@ -149,7 +152,8 @@ void TabStrip::MakeFonts()
     WindowDC dc(Handle());
     SelectedObject font(dc.Get(), font_.Get());
     TEXTMETRICW metrics{};
-    if (GetTextMetricsW(dc.Get(), &metrics)) stripHeight_ = tabstrip::StripHeight(metrics.tmAscent);
+    stripHeight_ = GetTextMetricsW(dc.Get(), &metrics) ? tabstrip::StripHeight(metrics.tmAscent, metrics_)
+                                                        : metrics_.defaultHeight;
 }
 
 void TabStrip::MakeColors()
@@ -174,7 +178,7 @@ void TabStrip::MeasureTabs()
     for (Tab& tab : tabs_) {
         SIZE extent{0, 0};
         GetTextExtentPoint32W(dc.Get(), tab.title.c_str(), static_cast<int>(tab.title.size()), &extent);
-        tab.width = extent.cx + 2 * kTitlePadding + (tab.image >= 0 ? kImageSize + 4 : 0);
+        tab.width = tabstrip::TabWidth(extent.cx, tab.image >= 0, metrics_);
     }
 }
 
@@ -183,33 +187,25 @@ void TabStrip::LayOut()
     if (!Handle()) return;
     RECT client{};
     GetClientRect(Handle(), &client);
-    const int width = client.right;
-    const std::vector<int> edges = Edges();
-    const int tabsEnd = edges.back();
-
-    buttonsShown_ = (StripStyle() & kTabStripScrollButtons) != 0 && tabsEnd > width;
-    if (buttonsShown_) {
-        scrollRightButton_ = RECT{width - kButtonWidth, 0, width, client.bottom};
-        scrollLeftButton_ = RECT{width - 2 * kButtonWidth, 0, width - kButtonWidth, client.bottom};
-        visibleWidth_ = std::max(0, width - 2 * kButtonWidth - 2);
-        offset_ = tabstrip::ClampOffset(offset_, tabsEnd, visibleWidth_);
-    } else {
-        scrollLeftButton_ = RECT{};
-        scrollRightButton_ = RECT{};
-        visibleWidth_ = width;
-        offset_ = 0;
-    }
-    canScrollLeft_ = buttonsShown_ && tabstrip::CanScrollLeft(offset_);
-    canScrollRight_ = buttonsShown_ && tabstrip::CanScrollRight(offset_, tabsEnd, visibleWidth_);
+    const tabstrip::StripLayout layout = tabstrip::LayOutStrip(
+        client.right, Edges().back(), (StripStyle() & kTabStripScrollButtons) != 0, offset_, metrics_);
+    buttonsShown_ = layout.buttonsShown;
+    scrollLeftButton_ = buttonsShown_ ? RECT{layout.scrollLeft.left, 0, layout.scrollLeft.right, client.bottom} : RECT{};
+    scrollRightButton_ =
+        buttonsShown_ ? RECT{layout.scrollRight.left, 0, layout.scrollRight.right, client.bottom} : RECT{};
+    visibleWidth_ = layout.visibleWidth;
+    offset_ = layout.offset;
+    canScrollLeft_ = layout.canScrollLeft;
+    canScrollRight_ = layout.canScrollRight;
     UpdateTooltips();
 }
 
 void TabStrip::ScrollOnce(Button button)
 {
     if (button == Button::ScrollLeft && canScrollLeft_)
-        offset_ = tabstrip::ScrollLeftOnce(offset_);
+        offset_ = tabstrip::ScrollLeftOnce(offset_, metrics_);
     else if (button == Button::ScrollRight && canScrollRight_)
-        offset_ = tabstrip::ScrollRightOnce(offset_);
+        offset_ = tabstrip::ScrollRightOnce(offset_, metrics_);
     else
         return;
     LayOut();
@@ -245,6 +241,7 @@ const MessageEntry<TabStrip> TabStrip::kMessageMap[] = {
     OnMessage(WM_TIMER, &TabStrip::OnTimer),
     OnMessage(WM_SETTINGCHANGE, &TabStrip::OnSettingChange),
     OnMessage(WM_SYSCOLORCHANGE, &TabStrip::OnSysColorChange),
+    OnMessage(WM_DPICHANGED_AFTERPARENT, &TabStrip::OnDpiChangedAfterParent),
 };
 
 bool TabStrip::ProcessMessage(Message& message, LRESULT& result)
@@ -254,7 +251,10 @@ bool TabStrip::ProcessMessage(Message& message, LRESULT& result)
 
 LRESULT TabStrip::OnCreate(Message&)
 {
-    images_.Reset(ImageList_Create(kImageSize, kImageSize, ILC_COLOR32 | ILC_MASK, 4, 4));
+    metrics_ = tabstrip::MetricsForDpi(WindowDpi(Handle()));
+    // The images keep the size of the DPI the strip was made at: the icons
+    // they were made from are not kept.
+    images_.Reset(ImageList_Create(metrics_.imageSize, metrics_.imageSize, ILC_COLOR32 | ILC_MASK, 4, 4));
     MakeFonts();
     MakeColors();
 
@@ -306,6 +306,36 @@ LRESULT TabStrip::OnSettingChange(Message& message)
     MeasureTabs();
     LayOut();
     InvalidateRect(Handle(), nullptr, FALSE);
+    message.handled = false;
+    return 0;
+}
+
+void TabStrip::SetDpi(int dpi)
+{
+    if (dpi <= 0) return;
+    const int oldHeight = stripHeight_;
+    metrics_ = tabstrip::MetricsForDpi(dpi);
+    if (!Handle()) return;
+    MakeFonts();
+    MeasureTabs();
+    LayOut();
+    if (selected_ >= 0) {
+        // Keep the selected tab in view: the tabs grew or shrank around it.
+        const std::vector<int> edges = Edges();
+        offset_ = tabstrip::ScrollIntoView(offset_, edges[selected_], edges[selected_ + 1], visibleWidth_, metrics_);
+        LayOut();
+    }
+    InvalidateRect(Handle(), nullptr, FALSE);
+    if (stripHeight_ != oldHeight) {
+        NMHDR header{};
+        header.code = kTabStripHeightChanged;
+        SendNotify(header);
+    }
+}
+
+LRESULT TabStrip::OnDpiChangedAfterParent(Message& message)
+{
+    SetDpi(WindowDpi(Handle()));
     message.handled = false;
     return 0;
 }
@@ -490,9 +520,9 @@ void TabStrip::PaintTab(HDC dc, int index, const RECT& rect)
     if (selected) {
         // The selected tab joins the page: filled in the page colour over the edge line.
         if (bottom)
-            body.bottom -= 2;
+            body.bottom -= metrics_.selectedInset;
         else
-            body.top += 2;
+            body.top += metrics_.selectedInset;
         FillSolid(dc, body, GetSysColor(COLOR_BTNFACE));
         const int outer = bottom ? body.bottom : body.top;
         const int inner = bottom ? body.top : body.bottom - 1;
@@ -505,16 +535,20 @@ void TabStrip::PaintTab(HDC dc, int index, const RECT& rect)
         }
     } else {
         // Flat: only a short separator at the right.
-        DrawSolidLine(dc, rect.right - 1, rect.top + 4, rect.right - 1, rect.bottom - 4, shadow);
+        DrawSolidLine(dc, rect.right - 1, rect.top + metrics_.separatorInset, rect.right - 1,
+                      rect.bottom - metrics_.separatorInset, shadow);
     }
 
     RECT title = body;
-    title.left += kTitlePadding;
-    title.right -= kTitlePadding;
+    title.left += metrics_.titlePadding;
+    title.right -= metrics_.titlePadding;
     if (tab.image >= 0 && images_.Get()) {
-        ImageList_Draw(images_.Get(), tab.image, dc, title.left, (title.top + title.bottom - kImageSize) / 2,
+        int imageWidth = 0;
+        int imageHeight = 0;
+        ImageList_GetIconSize(images_.Get(), &imageWidth, &imageHeight);
+        ImageList_Draw(images_.Get(), tab.image, dc, title.left, (title.top + title.bottom - imageHeight) / 2,
                        ILD_TRANSPARENT);
-        title.left += kImageSize + 4;
+        title.left += metrics_.imageSize + metrics_.imageGap;
     }
     const bool bold = selected && (StripStyle() & kTabStripBoldSelected) != 0;
     HGDIOBJ oldFont = SelectObject(dc, bold ? boldFont_.Get() : font_.Get());
@@ -528,9 +562,9 @@ void TabStrip::PaintScrollButton(HDC dc, const RECT& rect, bool pointsLeft, bool
 {
     FillRect(dc, &rect, background_.Get());
     const COLORREF color = enabled ? glyphColor_ : GetSysColor(COLOR_BTNSHADOW);
-    const int middleX = (rect.left + rect.right) / 2;
-    const int middleY = (rect.top + rect.bottom) / 2;
-    const POINT left[3] = {{middleX + 2, middleY - 4}, {middleX + 2, middleY + 4}, {middleX - 2, middleY}};
-    const POINT right[3] = {{middleX - 2, middleY - 4}, {middleX - 2, middleY + 4}, {middleX + 2, middleY}};
-    FillSolidPolygon(dc, pointsLeft ? left : right, 3, color);
+    const tabstrip::Arrow arrow =
+        tabstrip::ScrollArrow(tabstrip::Span{rect.left, rect.right}, rect.top, rect.bottom, pointsLeft, metrics_);
+    POINT corners[3];
+    for (int i = 0; i < 3; ++i) corners[i] = POINT{arrow.corners[i].x, arrow.corners[i].y};
+    FillSolidPolygon(dc, corners, 3, color);
 }

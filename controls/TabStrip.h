@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/TabStripMetrics.h"
 #include "framework/GdiHandles.h"
 #include "framework/Window.h"
 
@@ -32,6 +33,10 @@ struct TabStripNotification {
     int newIndex;
     POINT point; // (-1, -1)
 };
+
+// Sent to the parent (as WM_NOTIFY with a plain NMHDR) when the strip's
+// height changed because its DPI did: the parent lays itself out again.
+constexpr UINT kTabStripHeightChanged = static_cast<UINT>(TCN_FIRST - 20);
 
 // NM_CLICK.
 struct TabStripClick {
@@ -67,6 +72,14 @@ public:
     HIMAGELIST Images() const { return images_.Get(); }
     // The height the strip wants, from its font.
     int StripHeight() const { return stripHeight_; }
+    // The DPI the strip is drawn for (that of its window, from its creation
+    // on and after every DPI change), and its sizes at that DPI.
+    int Dpi() const { return metrics_.dpi; }
+    const tabstrip::Metrics& Metrics() const { return metrics_; }
+    // Draws the strip for another DPI: remakes its fonts and sizes, lays it
+    // out and, when its height changed, tells the parent. The strip does so
+    // itself with its window's DPI on WM_DPICHANGED_AFTERPARENT.
+    void SetDpi(int dpi);
     void SetScrollSpeed(TabScrollSpeed speed) { repeatMilliseconds_ = static_cast<UINT>(speed); }
 
     // Geometry, in client coordinates (for tests and hosts).
@@ -119,6 +132,7 @@ private:
     LRESULT OnTimer(Message& message);
     LRESULT OnSettingChange(Message& message);
     LRESULT OnSysColorChange(Message& message);
+    LRESULT OnDpiChangedAfterParent(Message& message);
 
     static const MessageEntry<TabStrip> kMessageMap[];
 
@@ -126,6 +140,7 @@ private:
     int selected_ = -1;
     int hot_ = -1;
     int offset_ = 0;
+    tabstrip::Metrics metrics_;
     int stripHeight_;
     ImageList images_;
     GdiObject<HFONT> font_;     // the stock GUI font when no font could be made

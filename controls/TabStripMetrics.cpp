@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/DpiScale.h"
+
 namespace tabstrip {
 
 namespace {
@@ -25,10 +27,62 @@ int RoundedQuotient(int numerator, int denominator)
 
 } // namespace
 
-int StripHeight(int ascent)
+Metrics MetricsForDpi(int dpi)
+{
+    const Metrics base;
+    auto scale = [dpi](int pixels) { return controls::ScaleToDpi(pixels, dpi); };
+    Metrics metrics;
+    metrics.dpi = dpi;
+    metrics.defaultHeight = scale(base.defaultHeight);
+    metrics.scrollStep = scale(base.scrollStep);
+    metrics.scrollMargin = scale(base.scrollMargin);
+    metrics.buttonWidth = scale(base.buttonWidth);
+    metrics.buttonGap = scale(base.buttonGap);
+    metrics.titlePadding = scale(base.titlePadding);
+    metrics.imageSize = scale(base.imageSize);
+    metrics.imageGap = scale(base.imageGap);
+    metrics.separatorInset = scale(base.separatorInset);
+    metrics.selectedInset = scale(base.selectedInset);
+    metrics.arrowHalfWidth = scale(base.arrowHalfWidth);
+    metrics.arrowHalfHeight = scale(base.arrowHalfHeight);
+    return metrics;
+}
+
+int StripHeight(int ascent, const Metrics& metrics)
 {
     const int scaled = static_cast<int>(std::lround(24.0 * ascent / 11.0));
-    return (scaled - 24) / 2 + 24;
+    return (scaled - metrics.defaultHeight) / 2 + metrics.defaultHeight;
+}
+
+int TabWidth(int titleWidth, bool hasImage, const Metrics& metrics)
+{
+    return titleWidth + 2 * metrics.titlePadding + (hasImage ? metrics.imageSize + metrics.imageGap : 0);
+}
+
+StripLayout LayOutStrip(int width, int tabsEnd, bool scrollButtons, int offset, const Metrics& metrics)
+{
+    StripLayout layout;
+    layout.buttonsShown = scrollButtons && tabsEnd > width;
+    if (layout.buttonsShown) {
+        layout.scrollRight = Span{width - metrics.buttonWidth, width};
+        layout.scrollLeft = Span{width - 2 * metrics.buttonWidth, width - metrics.buttonWidth};
+        layout.visibleWidth = std::max(0, width - 2 * metrics.buttonWidth - metrics.buttonGap);
+        layout.offset = ClampOffset(offset, tabsEnd, layout.visibleWidth, metrics);
+        layout.canScrollLeft = CanScrollLeft(layout.offset);
+        layout.canScrollRight = CanScrollRight(layout.offset, tabsEnd, layout.visibleWidth);
+    } else {
+        layout.visibleWidth = width;
+    }
+    return layout;
+}
+
+Arrow ScrollArrow(Span button, int top, int bottom, bool pointsLeft, const Metrics& metrics)
+{
+    const int middleX = (button.left + button.right) / 2;
+    const int middleY = (top + bottom) / 2;
+    const int back = pointsLeft ? middleX + metrics.arrowHalfWidth : middleX - metrics.arrowHalfWidth;
+    const int tip = pointsLeft ? middleX - metrics.arrowHalfWidth : middleX + metrics.arrowHalfWidth;
+    return Arrow{{{back, middleY - metrics.arrowHalfHeight}, {back, middleY + metrics.arrowHalfHeight}, {tip, middleY}}};
 }
 
 std::uint32_t LightenedBackground(std::uint32_t buttonFace)
@@ -87,30 +141,31 @@ bool CanScrollRight(int offset, int tabsEnd, int visibleWidth)
     return tabsEnd + offset > visibleWidth;
 }
 
-int ScrollLeftOnce(int offset)
+int ScrollLeftOnce(int offset, const Metrics& metrics)
 {
-    return std::min(0, offset + kScrollStep);
+    return std::min(0, offset + metrics.scrollStep);
 }
 
-int ScrollRightOnce(int offset)
+int ScrollRightOnce(int offset, const Metrics& metrics)
 {
-    return offset - kScrollStep;
+    return offset - metrics.scrollStep;
 }
 
-int ClampOffset(int offset, int tabsEnd, int visibleWidth)
+int ClampOffset(int offset, int tabsEnd, int visibleWidth, const Metrics& metrics)
 {
-    const int lowest = std::min(0, visibleWidth - tabsEnd - kScrollMargin);
+    const int lowest = std::min(0, visibleWidth - tabsEnd - metrics.scrollMargin);
     return std::min(0, std::max(offset, lowest));
 }
 
-int ScrollIntoView(int offset, int tabLeft, int tabRight, int visibleWidth)
+int ScrollIntoView(int offset, int tabLeft, int tabRight, int visibleWidth, const Metrics& metrics)
 {
+    const int margin = metrics.scrollMargin;
     // A strip without width yet (its container not laid out) shows no tab:
     // there is nothing to bring into view, and the offset must not push the
     // selected tab out of sight once the strip gets its width.
     if (visibleWidth <= 0) return offset;
-    if (tabLeft + offset < 0) return std::min(0, kScrollMargin - tabLeft);
-    if (tabRight + offset > visibleWidth) return std::min(0, visibleWidth - tabRight - kScrollMargin);
+    if (tabLeft + offset < 0) return std::min(0, margin - tabLeft);
+    if (tabRight + offset > visibleWidth) return std::min(0, visibleWidth - tabRight - margin);
     return offset;
 }
 

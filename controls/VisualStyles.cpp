@@ -25,6 +25,7 @@ VisualStyles::VisualStyles()
     HMODULE module = LoadSystemLibrary(L"uxtheme.dll");
     if (!module) return;
     openThemeData_ = Lookup<OpenThemeDataFn>(module, "OpenThemeData");
+    openThemeDataForDpi_ = Lookup<OpenThemeDataForDpiFn>(module, "OpenThemeDataForDpi");
     closeThemeData_ = Lookup<CloseThemeDataFn>(module, "CloseThemeData");
     drawThemeBackground_ = Lookup<DrawThemeBackgroundFn>(module, "DrawThemeBackground");
     drawThemeParentBackground_ = Lookup<DrawThemeParentBackgroundFn>(module, "DrawThemeParentBackground");
@@ -33,9 +34,11 @@ VisualStyles::VisualStyles()
     if (!openThemeData_ || !closeThemeData_ || !drawThemeBackground_ || !getContentRect_) openThemeData_ = nullptr;
 }
 
-HANDLE VisualStyles::Open(HWND window, const wchar_t* classList) const
+HANDLE VisualStyles::Open(HWND window, const wchar_t* classList, int dpi) const
 {
-    return openThemeData_ ? openThemeData_(window, classList) : nullptr;
+    if (!openThemeData_) return nullptr;
+    if (dpi > 0 && openThemeDataForDpi_) return openThemeDataForDpi_(window, classList, static_cast<UINT>(dpi));
+    return openThemeData_(window, classList);
 }
 
 void VisualStyles::Close(HANDLE theme) const
@@ -58,10 +61,10 @@ RECT VisualStyles::ContentRect(HANDLE theme, HDC dc, int part, int state, const 
     return content;
 }
 
-void ThemeHandle::Open(HWND window, const wchar_t* classList)
+void ThemeHandle::Open(HWND window, const wchar_t* classList, int dpi)
 {
     Reset();
-    theme_ = VisualStyles::Get().Open(window, classList);
+    theme_ = VisualStyles::Get().Open(window, classList, dpi);
 }
 
 void ThemeHandle::Reset()

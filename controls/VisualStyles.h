@@ -18,8 +18,10 @@ public:
     HANDLE Get() const { return theme_; }
     explicit operator bool() const { return theme_ != nullptr; }
     // Opens the theme of a window class list for a window (nothing without
-    // the library or an active theme); closes the one held before.
-    void Open(HWND window, const wchar_t* classList);
+    // the library or an active theme); closes the one held before. With a
+    // DPI (above 0) its parts are measured for that DPI where the system
+    // can do so.
+    void Open(HWND window, const wchar_t* classList, int dpi = 0);
     void Reset();
 
 private:
@@ -33,8 +35,9 @@ public:
 
     bool Available() const { return openThemeData_ != nullptr; }
 
-    // Returns nullptr when there is no library or no active theme.
-    HANDLE Open(HWND window, const wchar_t* classList) const;
+    // Returns nullptr when there is no library or no active theme. A dpi of
+    // 0 takes the window's.
+    HANDLE Open(HWND window, const wchar_t* classList, int dpi = 0) const;
     void Close(HANDLE theme) const;
     void DrawBackground(HANDLE theme, HWND window, HDC dc, int part, int state, const RECT& rect) const;
     RECT ContentRect(HANDLE theme, HDC dc, int part, int state, const RECT& rect) const;
@@ -43,6 +46,7 @@ private:
     VisualStyles();
 
     using OpenThemeDataFn = HANDLE(WINAPI*)(HWND, LPCWSTR);
+    using OpenThemeDataForDpiFn = HANDLE(WINAPI*)(HWND, LPCWSTR, UINT);
     using CloseThemeDataFn = HRESULT(WINAPI*)(HANDLE);
     using DrawThemeBackgroundFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
     using DrawThemeParentBackgroundFn = HRESULT(WINAPI*)(HWND, HDC, const RECT*);
@@ -50,6 +54,7 @@ private:
     using GetContentRectFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, RECT*);
 
     OpenThemeDataFn openThemeData_ = nullptr;
+    OpenThemeDataForDpiFn openThemeDataForDpi_ = nullptr; // newer systems only
     CloseThemeDataFn closeThemeData_ = nullptr;
     DrawThemeBackgroundFn drawThemeBackground_ = nullptr;
     DrawThemeParentBackgroundFn drawThemeParentBackground_ = nullptr;

@@ -12,6 +12,9 @@
 // the ids of the View commands that show and hide them.
 #define IDR_GP_MAINFRAME 128
 #define IDB_GP_TOOLBAR 204
+// The same pictures drawn for 150 % and 200 % (see framework/DpiPictures.h).
+#define IDB_GP_TOOLBAR_150 205
+#define IDB_GP_TOOLBAR_200 206
 #define IDR_GP_TOOLBAR 207
 #define IDS_GP_LABEL_REVERT 129
 #define IDS_GP_LABEL_OPEN 130
@@ -40,6 +43,8 @@
 // Section pages. Their dialog templates 101-115 and 117 are written from the
 // page catalogue (sections/SectionCatalogueData.cpp) into SectionPages.rc.
 #define IDB_GP_PAGE_PICTURE 211
+#define IDB_GP_PAGE_PICTURE_150 212
+#define IDB_GP_PAGE_PICTURE_200 213
 
 // ---- Application: icon 128 and accelerator table 128. The accelerator
 // commands have no menu item; the main frame takes them and does nothing.
@@ -65,6 +70,8 @@
 #define IDC_GP_ABOUT_OK 1662
 #define IDC_GP_ABOUT_TITLE_TEXT 1663
 #define IDB_GP_DONATE 221
+#define IDB_GP_DONATE_150 222
+#define IDB_GP_DONATE_200 223
 #define IDD_GP_CODE_VIEW 116
 #define IDC_GP_CODE_OK 1566
 #define IDC_GP_CODE_COPY 1567

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Draws the About dialog's donation button (bitmap 221): two 122 x 72
 pictures side by side, 244 x 72 pixels, 24 bits, on the mask colour
-RGB(192, 192, 192), which the dialog makes transparent.
+RGB(192, 192, 192), which the dialog makes transparent. Given a scale in
+percent it draws the same button for that scale (150: two 183 x 108
+pictures, 200: two 244 x 144), every shape drawn at the larger size.
 
 Picture 0 is the button at rest: a golden rounded plate with a dark blue
 "Donate" and a small heart. Picture 1 is the same plate pressed: shifted
@@ -12,6 +14,8 @@ background stays exactly the mask colour (so no grey fringe shows), every
 other pixel takes the mean of its drawn sub-pixels.
 
     python3 resources/make-donate-bitmap.py resources/DonateButton.bmp
+    python3 resources/make-donate-bitmap.py resources/DonateButton150.bmp 150
+    python3 resources/make-donate-bitmap.py resources/DonateButton200.bmp 200
 """
 import struct
 import sys
@@ -64,16 +68,20 @@ def text_cells(text, left, top, cell):
     return squares
 
 
-def picture(pressed):
-    fine_w, fine_h = WIDTH * SCALE, HEIGHT * SCALE
+def picture(pressed, percent):
+    """Rows of one picture; shapes are given in the units of the 122 x 72
+    picture and drawn at percent of that size."""
+    width, height = WIDTH * percent // 100, HEIGHT * percent // 100
+    unit = SCALE * percent / 100  # fine sub-pixels per unit
+    fine_w, fine_h = width * SCALE, height * SCALE
     pixels = [[None] * fine_w for _ in range(fine_h)]
 
     def fill(colour, inside, box):
-        bx0, by0, bx1, by1 = [int(v * SCALE) for v in box]
-        for fy in range(max(by0, 0), min(by1 + SCALE, fine_h)):
-            y = (fy + 0.5) / SCALE
-            for fx in range(max(bx0, 0), min(bx1 + SCALE, fine_w)):
-                if inside((fx + 0.5) / SCALE, y):
+        bx0, by0, bx1, by1 = [int(v * unit) for v in box]
+        for fy in range(max(by0, 0), min(by1 + 2 * SCALE, fine_h)):
+            y = (fy + 0.5) / unit
+            for fx in range(max(bx0, 0), min(bx1 + 2 * SCALE, fine_w)):
+                if inside((fx + 0.5) / unit, y):
                     pixels[fy][fx] = colour
 
     shift = 2 if pressed else 0
@@ -97,9 +105,9 @@ def picture(pressed):
     fill(tone((200, 30, 60)), heart(x1 - 16, y0 + 27, 7), (x1 - 26, y0 + 16, x1 - 6, y0 + 38))
 
     out = []
-    for y in range(HEIGHT):
+    for y in range(height):
         row = []
-        for x in range(WIDTH):
+        for x in range(width):
             drawn = [pixels[y * SCALE + j][x * SCALE + i] for j in range(SCALE) for i in range(SCALE)]
             drawn = [p for p in drawn if p is not None]
             if len(drawn) * 2 < SCALE * SCALE:
@@ -130,9 +138,10 @@ def write_bmp(path, rows):
 
 
 def main():
-    normal = picture(False)
-    pressed = picture(True)
-    rows = [normal[y] + pressed[y] for y in range(HEIGHT)]
+    percent = int(sys.argv[2]) if len(sys.argv) > 2 else 100
+    normal = picture(False, percent)
+    pressed = picture(True, percent)
+    rows = [normal[y] + pressed[y] for y in range(len(normal))]
     write_bmp(sys.argv[1] if len(sys.argv) > 1 else "DonateButton.bmp", rows)
 
 

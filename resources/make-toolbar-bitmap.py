@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Draws the toolbar strip (bitmap 204): five 32 x 32 pictures side by side,
-160 x 32 pixels, 24 bits, on the mask colour RGB(192, 192, 192).
+160 x 32 pixels, 24 bits, on the mask colour RGB(192, 192, 192). Given a
+scale in percent it draws the same pictures for that scale (150: five
+48 x 48 pictures, 200: five 64 x 64), each shape drawn at the larger size
+rather than the small picture stretched.
 
 Pictures, in button order: open (a folder), revert (an arrow turning back),
 save (a disk), show code (a page with angle brackets), donate (a heart).
@@ -10,35 +13,40 @@ background stays exactly the mask colour (so no grey fringe shows on other
 backgrounds), every other pixel takes the mean of its drawn sub-pixels.
 
     python3 resources/make-toolbar-bitmap.py resources/Toolbar.bmp
+    python3 resources/make-toolbar-bitmap.py resources/Toolbar150.bmp 150
+    python3 resources/make-toolbar-bitmap.py resources/Toolbar200.bmp 200
 """
 import math
 import struct
 import sys
 
-SIZE = 32
+DESIGN = 32  # the pictures are drawn in the units of the 32-pixel picture
 SCALE = 4
-FINE = SIZE * SCALE
 MASK = (192, 192, 192)
 
 
 class Canvas:
-    def __init__(self):
-        self.pixels = [[None] * FINE for _ in range(FINE)]
+    def __init__(self, size):
+        self.size = size
+        self.fine = size * SCALE
+        # Fine sub-pixels per design unit: 4 at 32 pixels, 6 at 48, 8 at 64.
+        self.unit = SCALE * size / DESIGN
+        self.pixels = [[None] * self.fine for _ in range(self.fine)]
 
     def fill(self, colour, inside):
         """Paints every fine sub-pixel whose centre (in 32-pixel units) is inside."""
-        for fy in range(FINE):
-            y = (fy + 0.5) / SCALE
+        for fy in range(self.fine):
+            y = (fy + 0.5) / self.unit
             row = self.pixels[fy]
-            for fx in range(FINE):
-                if inside((fx + 0.5) / SCALE, y):
+            for fx in range(self.fine):
+                if inside((fx + 0.5) / self.unit, y):
                     row[fx] = colour
 
     def reduce(self):
         out = []
-        for y in range(SIZE):
+        for y in range(self.size):
             row = []
-            for x in range(SIZE):
+            for x in range(self.size):
                 drawn = [self.pixels[y * SCALE + j][x * SCALE + i] for j in range(SCALE) for i in range(SCALE)]
                 drawn = [p for p in drawn if p is not None]
                 if len(drawn) * 2 < SCALE * SCALE:
@@ -187,10 +195,12 @@ def bmp_bytes(rows):
 
 
 def main():
+    percent = int(sys.argv[2]) if len(sys.argv) > 2 else 100
+    size = DESIGN * percent // 100
     pictures = [draw_open, draw_revert, draw_save, draw_code, draw_donate]
-    strip = [[] for _ in range(SIZE)]
+    strip = [[] for _ in range(size)]
     for draw in pictures:
-        canvas = Canvas()
+        canvas = Canvas(size)
         draw(canvas)
         for y, row in enumerate(canvas.reduce()):
             strip[y] += row

@@ -3,6 +3,7 @@
 #include "style/Utf16.h"
 #include "sections/PropertyHandlers.h"
 #include "sections/PropertyTable.h"
+#include "framework/DpiPictures.h"
 
 #include <commctrl.h>
 #include <cwchar>
@@ -116,6 +117,9 @@ LRESULT SectionPage::OnInitDialog(Message&)
     BindControls();
     dpi_ = WindowDpi(page);
     SetControlFont();
+    // The template's picture is the 96-DPI one: at another DPI the page
+    // shows the picture drawn for its DPI.
+    ShowPicturesForDpi(page, kPagePictureId, dpi_);
     SetInitialValues();
 
     // The range is the whole template width; the page size follows once the
@@ -366,8 +370,8 @@ LRESULT SectionPage::OnDpiChangedBeforeParent(Message& message)
 
 // The frame has taken its new DPI and the system has scaled the page's
 // layout: the scroll range (the template's width) follows it, and the
-// controls get the font for the new DPI. The controls themselves stay, with
-// what the user chose in them.
+// controls get the font and the picture for the new DPI. The controls
+// themselves stay, with what the user chose in them.
 LRESULT SectionPage::OnDpiChangedAfterParent(Message& message)
 {
     const int dpi = WindowDpi(Handle());
@@ -379,6 +383,7 @@ LRESULT SectionPage::OnDpiChangedAfterParent(Message& message)
         dpi_ = dpi;
     }
     SetControlFont();
+    ShowPicturesForDpi(Handle(), kPagePictureId, dpi_);
     OnPlaced(message);
     message.handled = false;
     return 0;

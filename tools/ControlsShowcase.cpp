@@ -17,9 +17,11 @@
 #include <string>
 #include <vector>
 
+#include "controls/ColorPaletteLayout.h"
 #include "controls/ColorPickerButton.h"
 #include "controls/TabContainer.h"
 #include "framework/Dialog.h"
+#include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
 #include "framework/Owned.h"
 #include "framework/SystemLibraries.h"
@@ -82,7 +84,9 @@ protected:
                 if (HWND palette = FindWindowW(L"ColorPicker", nullptr)) {
                     RECT rect;
                     GetClientRect(palette, &rect);
-                    POINT box{(rect.right - 144) / 2 + 5 * 18 + 9, rect.bottom / 2};
+                    const int boxSize = ScaleForDpi(palette::kBoxSize, buttons_[0].Dpi());
+                    POINT box{(rect.right - palette::kColumns * boxSize) / 2 + 5 * boxSize + boxSize / 2,
+                              rect.bottom / 2};
                     ClientToScreen(palette, &box);
                     SetCursorPos(box.x, box.y);
                 }
@@ -98,7 +102,9 @@ protected:
                 if (HWND palette = FindWindowW(L"ColorPicker", nullptr)) PostMessageW(palette, WM_KEYDOWN, VK_ESCAPE, 0);
             } else if (message.wParam == kWidenTimer) {
                 KillTimer(Handle(), kWidenTimer);
-                SetWindowPos(container_.Handle(), nullptr, 0, 0, 900, 140, SWP_NOMOVE | SWP_NOZORDER);
+                const int dpi = WindowDpi(Handle());
+                SetWindowPos(container_.Handle(), nullptr, 0, 0, ScaleForDpi(900, dpi), ScaleForDpi(140, dpi),
+                             SWP_NOMOVE | SWP_NOZORDER);
             } else if (message.wParam == kBigFontTimer) {
                 KillTimer(Handle(), kBigFontTimer);
                 if (SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(originalFont), &originalFont, 0)) {
@@ -159,8 +165,11 @@ private:
 
         RECT client;
         GetClientRect(Handle(), &client);
+        const int dpi = WindowDpi(Handle());
         container_.SetStripStyle(0x2143);
-        container_.Create(Handle(), RECT{0, client.bottom - 140, widen ? 400 : 560, client.bottom},
+        container_.Create(Handle(),
+                          RECT{0, client.bottom - ScaleForDpi(140, dpi), ScaleForDpi(widen ? 400 : 560, dpi),
+                               client.bottom},
                           WS_CHILD | WS_VISIBLE, 2000, WS_EX_CLIENTEDGE);
         for (int i = 1; i <= 16; ++i) {
             const std::wstring title = L" Title " + std::to_wstring(i) + L" ";
@@ -190,6 +199,15 @@ private:
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
     UseSystemFolderForLibraries();
+    // Shown as the program shows them: each window at its display's DPI.
+    // (Where the manifest has said so already, or the system has no such
+    // setting, this does nothing.)
+    using SetAwarenessFunction = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
+        if (auto setAwareness = reinterpret_cast<SetAwarenessFunction>(
+                reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext"))))
+            setAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    }
     MessageLoop loop;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

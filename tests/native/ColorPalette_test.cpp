@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
+#include <vector>
 #include <string>
 
 #include "controls/ColorPaletteLayout.h"
+#include "controls/DpiScale.h"
 #include "controls/PaletteColors.h"
 
 using namespace palette;
@@ -11,6 +14,13 @@ using namespace palette;
 namespace {
 
 const Size kEdge{2, 2};
+const int kDpis[] = {96, 120, 144, 192};
+
+// A size of 96 DPI at another DPI, unrounded.
+double Exact(int at96, int dpi)
+{
+    return at96 * dpi / 96.0;
+}
 
 } // namespace
 
@@ -32,7 +42,7 @@ TEST(PaletteColors, TableHasFortyDistinctNamedColoursInRowOrder)
 
 TEST(ColorPaletteLayout, GridIsCentredBetweenTextEntriesAndWindowAddsEdges)
 {
-    const Layout wide = LayOutPalette(true, true, Size{170, 13}, kEdge);
+    const Layout wide = LayOutPalette(true, true, Size{170, 13}, kEdge, 96);
     // Text entries: extent plus 5 on each side.
     EXPECT_EQ(wide.automatic.Width(), 180);
     EXPECT_EQ(wide.automatic.Height(), 23);
@@ -47,20 +57,118 @@ TEST(ColorPaletteLayout, GridIsCentredBetweenTextEntriesAndWindowAddsEdges)
     EXPECT_EQ(wide.window.height, 2 + 23 + 90 + 23 + 2);
 
     // Narrow texts: the grid sets the width.
-    const Layout narrow = LayOutPalette(true, true, Size{60, 13}, kEdge);
+    const Layout narrow = LayOutPalette(true, true, Size{60, 13}, kEdge, 96);
     EXPECT_EQ(narrow.window.width, 148);
     EXPECT_EQ(narrow.automatic.Width(), 144);
     EXPECT_EQ(narrow.grid.left, 2);
 
     // Absent entries take no room.
-    const Layout bare = LayOutPalette(false, false, Size{60, 13}, kEdge);
+    const Layout bare = LayOutPalette(false, false, Size{60, 13}, kEdge, 96);
     EXPECT_EQ(bare.grid.top, 2);
     EXPECT_EQ(bare.window.height, 94);
 }
 
+TEST(ColorPaletteLayout, AtEveryDpiTheBoxesTileTheGridAndEveryPixelHitsItsEntry)
+{
+    const Layout at96 = LayOutPalette(true, true, Size{60, 13}, kEdge, 96);
+    for (int dpi : kDpis) {
+        auto scale = [dpi](int pixels) { return controls::ScaleToDpi(pixels, dpi); };
+        for (int entries = 0; entries < 4; ++entries) {
+            const bool automatic = (entries & 1) != 0;
+            const bool custom = (entries & 2) != 0;
+            // The palette font and the system's edges grow with the DPI too.
+            const Size edge{scale(kEdge.width), scale(kEdge.height)};
+            const Layout layout = LayOutPalette(automatic, custom, Size{scale(60), scale(13)}, edge, dpi);
+            SCOPED_TRACE(testing::Message() << dpi << " DPI, entries " << entries);
+
+            for (int size : {layout.boxSize, layout.boxBorder, layout.textPadding}) EXPECT_GT(size, 0);
+            EXPECT_LE(std::abs(layout.boxSize - Exact(at96.boxSize, dpi)), 0.5);
+            EXPECT_LE(std::abs(layout.boxBorder - Exact(at96.boxBorder, dpi)), 0.5);
+            EXPECT_LE(std::abs(layout.textPadding - Exact(at96.textPadding, dpi)), 0.5);
+
+            // Top to bottom without gaps: edge, automatic, grid, custom, edge.
+            const int textHeight = scale(13) + 2 * layout.textPadding;
+            EXPECT_EQ(layout.automatic.top, edge.height);
+            EXPECT_EQ(layout.automatic.Height(), automatic ? textHeight : 0);
+            EXPECT_EQ(layout.grid.top, layout.automatic.bottom);
+            EXPECT_EQ(layout.grid.Height(), kRows * layout.boxSize);
+            EXPECT_EQ(layout.custom.top, layout.grid.bottom);
+            EXPECT_EQ(layout.custom.Height(), custom ? textHeight : 0);
+            EXPECT_EQ(layout.window.height, layout.custom.bottom + edge.height);
+            EXPECT_EQ(layout.window.width, layout.automatic.right + edge.width);
+            EXPECT_EQ(layout.grid.left - layout.automatic.left, layout.automatic.right - layout.grid.right);
+
+            // Each box in its row and column, all of one size; every pixel of
+            // a box hits it, the corners included.
+            for (int index = 0; index < kColorCount; ++index) {
+                const Rect box = layout.BoxRect(index);
+                EXPECT_EQ(box.Width(), layout.boxSize);
+                EXPECT_EQ(box.Height(), layout.boxSize);
+                EXPECT_EQ(box.left, layout.grid.left + (index % kColumns) * layout.boxSize);
+                EXPECT_EQ(box.top, layout.grid.top + (index / kColumns) * layout.boxSize);
+                for (int y = box.top; y < box.bottom; ++y) {
+                    for (int x = box.left; x < box.right; ++x) ASSERT_EQ(HitTestPalette(layout, x, y), index);
+                }
+            }
+            EXPECT_EQ(layout.BoxRect(kColorCount - 1).right, layout.grid.right);
+            EXPECT_EQ(layout.BoxRect(kColorCount - 1).bottom, layout.grid.bottom);
+
+            // The text entries over their whole width; the edges hit nothing.
+            for (int x = layout.automatic.left; x < layout.automatic.right; ++x) {
+                EXPECT_EQ(HitTestPalette(layout, x, layout.grid.bottom), custom ? kCustomEntry : kNoEntry);
+                EXPECT_EQ(HitTestPalette(layout, x, layout.grid.top - 1), automatic ? kAutomaticEntry : kNoEntry);
+                EXPECT_EQ(HitTestPalette(layout, x, 0), kNoEntry);
+                EXPECT_EQ(HitTestPalette(layout, x, layout.window.height - 1), kNoEntry);
+            }
+        }
+    }
+}
+
+TEST(ColorPickerFace, PartsScaleWithTheDpiAndStayInsideTheButton)
+{
+    const Rect content96{3, 3, 54, 39};
+    const PickerFace at96 = LayOutPickerFace(content96, 96);
+    // At 96 DPI: the 7-pixel arrow, the etched line and the swatch as always.
+    EXPECT_EQ(at96.arrow[1].x - at96.arrow[0].x, 6);
+    EXPECT_EQ(at96.arrow[2].y - at96.arrow[0].y, 3);
+    EXPECT_EQ(at96.swatch.left, content96.left + 3);
+    EXPECT_EQ(at96.separator.left - at96.swatch.right, 2);
+    for (int dpi : kDpis) {
+        auto scale = [dpi](int pixels) { return controls::ScaleToDpi(pixels, dpi); };
+        const Rect content{scale(content96.left), scale(content96.top), scale(content96.right),
+                           scale(content96.bottom)};
+        const PickerFace face = LayOutPickerFace(content, dpi);
+        SCOPED_TRACE(dpi);
+        for (const Rect& part : {face.focus, face.swatch, face.separator}) {
+            EXPECT_GT(part.Width(), 0);
+            EXPECT_TRUE(content.Contains(part.left, part.top));
+            EXPECT_TRUE(content.Contains(part.right - 1, part.bottom - 1));
+        }
+        // Each inset and gap between the parts is its size at 96 DPI scaled.
+        auto gaps = [](const Rect& inside, const PickerFace& parts) {
+            return std::vector<int>{parts.focus.left - inside.left,       parts.swatch.left - inside.left,
+                                    parts.swatch.top - inside.top,         inside.bottom - parts.swatch.bottom,
+                                    parts.separator.left - parts.swatch.right, parts.arrow[0].x - parts.separator.left,
+                                    inside.right - parts.arrow[1].x,       parts.arrow[1].x - parts.arrow[0].x + 1};
+        };
+        const std::vector<int> scaled = gaps(content, face);
+        const std::vector<int> unscaled = gaps(content96, at96);
+        for (std::size_t i = 0; i < scaled.size(); ++i)
+            EXPECT_LE(std::abs(scaled[i] - Exact(unscaled[i], dpi)), 1.0) << "gap " << i;
+        // The arrow: a triangle pointing down with 45-degree slopes, right of
+        // the etched line and inside the content.
+        const Point* arrow = face.arrow;
+        EXPECT_EQ(arrow[0].y, arrow[1].y);
+        EXPECT_EQ(arrow[2].x - arrow[0].x, arrow[2].y - arrow[0].y);
+        EXPECT_EQ(arrow[1].x - arrow[2].x, arrow[2].y - arrow[0].y);
+        EXPECT_GE(arrow[0].x, face.separator.right);
+        for (int i = 0; i < 3; ++i) EXPECT_TRUE(content.Contains(arrow[i].x, arrow[i].y));
+    }
+}
+
 TEST(ColorPaletteLayout, HitTestFindsEntriesAndBoxes)
 {
-    const Layout layout = LayOutPalette(true, true, Size{60, 13}, kEdge);
+    const Layout layout = LayOutPalette(true, true, Size{60, 13}, kEdge, 96);
     EXPECT_EQ(HitTestPalette(layout, 10, 5), kAutomaticEntry);
     EXPECT_EQ(HitTestPalette(layout, layout.grid.left, layout.grid.top), 0);
     EXPECT_EQ(HitTestPalette(layout, layout.grid.left + 17, layout.grid.top + 17), 0);
@@ -78,7 +186,7 @@ TEST(ColorPaletteLayout, HitTestFindsEntriesAndBoxes)
     EXPECT_EQ(HitTestPalette(layout, r.left + 9, r.top + 9), 9);
 
     // Without an automatic entry its old place belongs to the grid.
-    const Layout noAutomatic = LayOutPalette(false, true, Size{60, 13}, kEdge);
+    const Layout noAutomatic = LayOutPalette(false, true, Size{60, 13}, kEdge, 96);
     EXPECT_EQ(HitTestPalette(noAutomatic, 10, 5), 0);
 }
 

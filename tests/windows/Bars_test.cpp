@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "style/Utf16.h"
+#include "framework/Dpi.h"
 #include "page/WorkingPage.h"
 #include "tests/windows/BarsTestFrame.h"
 #include "tests/windows/WindowTestSupport.h"
@@ -402,47 +403,77 @@ TEST_F(BarsTest, ToolbarHasTheNineButtons)
     EXPECT_EQ(std::get<2>(expected[0]).find(L'|'), std::wstring::npos);
     EXPECT_EQ(std::get<2>(expected[0]).front(), L' ');
 
-    // Five 32 x 32 images, the mask colour transparent.
-    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0));
-    ASSERT_NE(images, nullptr);
-    EXPECT_EQ(ImageList_GetImageCount(images), 5);
-    int width = 0, height = 0;
-    ImageList_GetIconSize(images, &width, &height);
-    EXPECT_EQ(width, 32);
-    EXPECT_EQ(height, 32);
-    // Drawn with its mask on green: the corner shows the green, the centre the picture.
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = 32;
-    format.bmiHeader.biHeight = -32;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP canvas = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(canvas, nullptr);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, canvas);
-    for (int image = 0; image < 5; ++image) {
-        RECT all{0, 0, 32, 32};
-        HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
-        FillRect(dc, &all, green);
-        DeleteObject(green);
-        ASSERT_TRUE(ImageList_Draw(images, image, dc, 0, 0, ILD_NORMAL));
-        EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 255, 0)) << "image " << image << ": corner is background";
-        int background = 0, maskColour = 0;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) {
-                const COLORREF pixel = GetPixel(dc, x, y);
-                background += pixel == RGB(0, 255, 0);
-                maskColour += pixel == RGB(192, 192, 192);
-            }
-        EXPECT_EQ(maskColour, 0) << "image " << image << ": the mask colour never shows";
-        EXPECT_GT(background, 32 * 32 / 10) << "image " << image;
-        EXPECT_LT(background, 32 * 32 * 8 / 10) << "image " << image << ": a picture fills it";
+    // Five 32 x 32 images at 96 DPI, scaled with the toolbar's DPI and made
+    // again when it changes; the mask colour transparent. Back at its own
+    // DPI every button stands where it stood.
+    const int ownDpi = WindowDpi(toolbar);
+    auto buttonPlaces = [&] {
+        std::vector<RECT> places(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i)
+            SendMessageW(toolbar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&places[static_cast<size_t>(i)]));
+        return places;
+    };
+    auto samePlaces = [](const std::vector<RECT>& a, const std::vector<RECT>& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                          [](const RECT& x, const RECT& y) { return EqualRect(&x, &y) != FALSE; });
+    };
+    const std::vector<RECT> placesAtOwnDpi = buttonPlaces();
+    for (int dpi : {ownDpi, 168, 240, 120, ownDpi}) {
+        frame_->toolBar.UseDpi(dpi);
+        const int size = ScaleForDpi(32, dpi);
+        HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0));
+        ASSERT_NE(images, nullptr);
+        EXPECT_EQ(ImageList_GetImageCount(images), 5);
+        int width = 0, height = 0;
+        ImageList_GetIconSize(images, &width, &height);
+        EXPECT_EQ(width, size) << dpi;
+        EXPECT_EQ(height, size) << dpi;
+        RECT open{};
+        SendMessageW(toolbar, TB_GETRECT, ID_GP_OPEN, reinterpret_cast<LPARAM>(&open));
+        EXPECT_GT(open.bottom - open.top, size) << dpi << ": the button holds its picture";
+        // The band holding the toolbar is as tall as the toolbar's buttons.
+        REBARBANDINFOW band{};
+        band.cbSize = sizeof(band);
+        band.fMask = RBBIM_CHILDSIZE;
+        SendMessageW(frame_->rebar.Handle(), RB_GETBANDINFOW, 1, reinterpret_cast<LPARAM>(&band));
+        EXPECT_EQ(static_cast<int>(band.cyMinChild), frame_->toolBar.IdealSize().cy) << dpi;
+        EXPECT_GE(static_cast<LONG>(band.cyMinChild), open.bottom) << dpi;
+        // Drawn with its mask on green: the corner shows the green, the centre the picture.
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof(format.bmiHeader);
+        format.bmiHeader.biWidth = size;
+        format.bmiHeader.biHeight = -size;
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP canvas = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ASSERT_NE(canvas, nullptr);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, canvas);
+        for (int image = 0; image < 5; ++image) {
+            RECT all{0, 0, size, size};
+            HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+            FillRect(dc, &all, green);
+            DeleteObject(green);
+            ASSERT_TRUE(ImageList_Draw(images, image, dc, 0, 0, ILD_NORMAL));
+            EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 255, 0)) << "image " << image << ": corner is background";
+            int background = 0, maskColour = 0;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    const COLORREF pixel = GetPixel(dc, x, y);
+                    background += pixel == RGB(0, 255, 0);
+                    maskColour += pixel == RGB(192, 192, 192);
+                }
+            EXPECT_EQ(maskColour, 0) << "image " << image << " at " << dpi << ": the mask colour never shows";
+            EXPECT_GT(background, size * size / 10) << "image " << image << " at " << dpi;
+            EXPECT_LT(background, size * size * 8 / 10) << "image " << image << " at " << dpi << ": a picture fills it";
+        }
+        SelectObject(dc, old);
+        DeleteObject(canvas);
+        DeleteDC(dc);
     }
-    SelectObject(dc, old);
-    DeleteObject(canvas);
-    DeleteDC(dc);
+    EXPECT_EQ(frame_->toolBar.Dpi(), ownDpi);
+    EXPECT_TRUE(samePlaces(buttonPlaces(), placesAtOwnDpi));
 }
 
 TEST_F(BarsTest, RevertButtonDropsDownWithoutCommand301)

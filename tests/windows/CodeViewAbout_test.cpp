@@ -1,5 +1,7 @@
 // The code view and the About dialog as real modal dialogs under Wine,
 // driven by clicks and keys from a thread timer (ModalDriver.h).
+#include "framework/Dpi.h"
+#include "framework/DpiPictures.h"
 #include "framework/Owned.h"
 #include "app/AboutDialog.h"
 #include "app/ShellOpen.h"
@@ -202,6 +204,7 @@ TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
     LONG_PTR buttonType = 0;
     std::wstring title;
     std::size_t callsAfterOpening = 99, callsAfterFirst = 99;
+    int dpi = 0;
     bool openAfterPresses = false, openAfterEscape = false;
     ULONGLONG firstDown = 0, secondDown = 0;
     auto button = [&] { return GetDlgItem(about, IDC_GP_ABOUT_DONATE); };
@@ -210,6 +213,7 @@ TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
     Script script;
     script.Then("opens", [&] { return (about = FindDialog(L"About")) != nullptr; })
         .Then("look, press the first time", [&] {
+            dpi = WindowDpi(about);
             GetClientRect(button(), &buttonRect);
             buttonType = GetWindowLongPtrW(button(), GWL_STYLE) & BS_TYPEMASK;
             title = TextOf(GetDlgItem(about, IDC_GP_ABOUT_TITLE_TEXT));
@@ -255,8 +259,8 @@ TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
     ASSERT_EQ(script.Failure(), "");
     EXPECT_LT(secondDown - firstDown, GetDoubleClickTime()) << "the second click was no double click";
     EXPECT_EQ(result, IDC_GP_ABOUT_OK);
-    EXPECT_EQ(buttonRect.right, AboutDialog::kImageWidth);
-    EXPECT_EQ(buttonRect.bottom, AboutDialog::kImageHeight);
+    EXPECT_EQ(buttonRect.right, ScaleForDpi(AboutDialog::kImageWidth, dpi));
+    EXPECT_EQ(buttonRect.bottom, ScaleForDpi(AboutDialog::kImageHeight, dpi));
     EXPECT_EQ(buttonType, BS_OWNERDRAW);
     EXPECT_EQ(title.rfind(L"Glimmerpatch Application v1.0\n", 0), 0u);
     EXPECT_EQ(callsAfterOpening, 0u);
@@ -281,11 +285,40 @@ TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
               L"&bn=PP%2dDonationsBF&charset=UTF%2d8");
 }
 
+namespace {
+
+// What the About dialog shows at one DPI: its button's size, the picture's
+// size and the button's colours at rest and pressed.
+struct AboutLook {
+    int dpi = 0;
+    SIZE button{};
+    SIZE picture{};
+    COLORREF restCorner = 0, restInside = 0, pressedInside = 0;
+};
+
+SIZE PictureShownBy(HWND dialog)
+{
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
+        BITMAP shown{};
+        GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof shown,
+                   &shown);
+        RECT place{};
+        GetClientRect(child, &place);
+        // The static takes the size of its bitmap.
+        if (place.right != shown.bmWidth || place.bottom != shown.bmHeight) return SIZE{-1, -1};
+        return SIZE{shown.bmWidth, shown.bmHeight};
+    }
+    return SIZE{0, 0};
+}
+
+} // namespace
+
 TEST(AboutDialog, DonationButtonDrawsItsTwoImagesOnTheDialogBackground)
 {
     OwnerWindow owner;
     HWND about = nullptr;
-    COLORREF restCorner = 0, restInside = 0, pressedInside = 0;
+    std::vector<AboutLook> looks;
     Script script;
     auto pixel = [&](int x, int y) {
         HWND button = GetDlgItem(about, IDC_GP_ABOUT_DONATE);
@@ -296,12 +329,27 @@ TEST(AboutDialog, DonationButtonDrawsItsTwoImagesOnTheDialogBackground)
         return colour;
     };
     script.Then("opens", [&] { return (about = FindDialog(L"About")) != nullptr; })
-        .Then("at rest", [&] {
-            restCorner = pixel(0, 0);
-            restInside = pixel(20, 30);
-            SendMessageW(GetDlgItem(about, IDC_GP_ABOUT_DONATE), BM_SETSTATE, TRUE, 0);
-            pressedInside = pixel(20, 30);
-            SendMessageW(GetDlgItem(about, IDC_GP_ABOUT_DONATE), BM_SETSTATE, FALSE, 0);
+        .Then("at its DPI, then moved to displays of other DPIs and back", [&] {
+            const int own = WindowDpi(about);
+            for (int dpi : {own, 168, 240, 120, own}) {
+                if (dpi != own || !looks.empty()) {
+                    RECT place{};
+                    GetWindowRect(about, &place);
+                    SendMessageW(about, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
+                }
+                AboutLook look;
+                look.dpi = dpi;
+                RECT button{};
+                GetClientRect(GetDlgItem(about, IDC_GP_ABOUT_DONATE), &button);
+                look.button = SIZE{button.right, button.bottom};
+                look.picture = PictureShownBy(about);
+                look.restCorner = pixel(0, 0);
+                look.restInside = pixel(ScaleForDpi(20, dpi), ScaleForDpi(30, dpi));
+                SendMessageW(GetDlgItem(about, IDC_GP_ABOUT_DONATE), BM_SETSTATE, TRUE, 0);
+                look.pressedInside = pixel(ScaleForDpi(20, dpi), ScaleForDpi(30, dpi));
+                SendMessageW(GetDlgItem(about, IDC_GP_ABOUT_DONATE), BM_SETSTATE, FALSE, 0);
+                looks.push_back(look);
+            }
             Click(about, IDC_GP_ABOUT_OK);
             return true;
         });
@@ -310,11 +358,21 @@ TEST(AboutDialog, DonationButtonDrawsItsTwoImagesOnTheDialogBackground)
     dialog.Show(owner.Handle());
     script.Stop();
     ASSERT_EQ(script.Failure(), "");
-    // The mask colour is transparent: the corner shows the button face.
-    EXPECT_EQ(restCorner, GetSysColor(COLOR_BTNFACE));
-    // Inside the plate the two images differ (the pressed one is darker).
-    EXPECT_NE(restInside, GetSysColor(COLOR_BTNFACE));
-    EXPECT_NE(pressedInside, restInside);
+    ASSERT_EQ(looks.size(), 5u);
+    for (const AboutLook& look : looks) {
+        // Both pictures are those drawn for the DPI, at its size.
+        const SIZE button = PictureSizeForDpi(IDB_GP_DONATE, look.dpi);
+        const SIZE picture = PictureSizeForDpi(IDB_GP_PAGE_PICTURE, look.dpi);
+        EXPECT_EQ(look.button.cx, button.cx) << look.dpi;
+        EXPECT_EQ(look.button.cy, button.cy) << look.dpi;
+        EXPECT_EQ(look.picture.cx, picture.cx) << look.dpi;
+        EXPECT_EQ(look.picture.cy, picture.cy) << look.dpi;
+        // The mask colour is transparent: the corner shows the button face.
+        EXPECT_EQ(look.restCorner, GetSysColor(COLOR_BTNFACE)) << look.dpi;
+        // Inside the plate the two images differ (the pressed one is darker).
+        EXPECT_NE(look.restInside, GetSysColor(COLOR_BTNFACE)) << look.dpi;
+        EXPECT_NE(look.pressedInside, look.restInside) << look.dpi;
+    }
 }
 
 TEST(AboutDialog, AboutAndDonateOpenTheSameDialogWithoutTheShell)
@@ -324,7 +382,8 @@ TEST(AboutDialog, AboutAndDonateOpenTheSameDialogWithoutTheShell)
     StyleFileCommands commands;
     commands.SetWindows(owner.Handle(), owner.Handle(), nullptr);
     std::vector<std::wstring> seen;
-    for (const UINT command : {304u, 57664u}) {
+    std::vector<int> gdiObjects;
+    for (const UINT command : {304u, 57664u, 57664u}) {
         Script script;
         script.Then("opens", [&] {
             HWND about = FindDialog(L"About");
@@ -337,9 +396,12 @@ TEST(AboutDialog, AboutAndDonateOpenTheSameDialogWithoutTheShell)
         EXPECT_TRUE(commands.HandleCommand(command));
         script.Stop();
         EXPECT_EQ(script.Failure(), "") << command;
+        gdiObjects.push_back(window_tests::CountGdiObjects());
     }
-    ASSERT_EQ(seen.size(), 2u);
+    ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[0], seen[1]);
+    // Each time the dialog opens it makes its pictures and ends with them.
+    EXPECT_EQ(gdiObjects[2], gdiObjects[1]);
     EXPECT_FALSE(seen[0].empty());
     EXPECT_TRUE(shellCalls.empty());
 }

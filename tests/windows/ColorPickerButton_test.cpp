@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -15,10 +16,15 @@
 #include "controls/ColorPaletteLayout.h"
 #include "controls/PaletteColors.h"
 #include "framework/Dialog.h"
+#include "framework/Dpi.h"
 #include "framework/Owned.h"
 #include "framework/Window.h"
 #include "tests/windows/DialogTemplateBuilder.h"
 #include "tests/windows/WindowTestSupport.h"
+
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
 
 namespace {
 
@@ -144,19 +150,28 @@ Script::Step Key(WPARAM key)
     };
 }
 
+// The DPI the palettes of the test are opened at: that of the button that
+// opens them.
+int gPaletteDpi = kDefaultDpi;
+
+palette::Size EdgeAt(int dpi)
+{
+    return palette::Size{SystemMetricForDpi(SM_CXEDGE, dpi), SystemMetricForDpi(SM_CYEDGE, dpi)};
+}
+
 // The open palette's layout from the layout function, given the text extent
 // that makes a window of the palette's size with these entries.
 palette::Layout LayoutOf(HWND window, bool hasAutomatic = true, bool hasCustom = true)
 {
     RECT client;
     GetClientRect(window, &client);
-    const palette::Size edge{GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE)};
+    const palette::Size edge = EdgeAt(gPaletteDpi);
+    // The sizes of the DPI, as the layout function has them.
+    const palette::Layout sizes = palette::LayOutPalette(false, false, palette::Size{}, edge, gPaletteDpi);
     const int entries = (hasAutomatic ? 1 : 0) + (hasCustom ? 1 : 0);
-    const int gridHeight = palette::kRows * palette::kBoxSize;
-    const int textHeight = entries ? (client.bottom - 2 * edge.height - gridHeight) / entries : 0;
-    const palette::Size text{client.right - 2 * edge.width - 2 * palette::kTextPadding,
-                             textHeight - 2 * palette::kTextPadding};
-    const palette::Layout layout = palette::LayOutPalette(hasAutomatic, hasCustom, text, edge);
+    const int textHeight = entries ? (client.bottom - sizes.window.height) / entries : 0;
+    const palette::Size text{client.right - 2 * edge.width - 2 * sizes.textPadding, textHeight - 2 * sizes.textPadding};
+    const palette::Layout layout = palette::LayOutPalette(hasAutomatic, hasCustom, text, edge, gPaletteDpi);
     EXPECT_EQ(layout.window.width, client.right);
     EXPECT_EQ(layout.window.height, client.bottom);
     return layout;
@@ -232,6 +247,7 @@ protected:
         ASSERT_NE(dialog_.CreateModeless(nullptr, builder.Get()), nullptr) << GetLastError();
         Script::owner_ = dialog_.Handle();
         ASSERT_NE(dialog_.picker.Handle(), nullptr);
+        gPaletteDpi = dialog_.picker.Dpi();
         window_tests::PumpPending();
     }
     void TearDown() override
@@ -288,6 +304,83 @@ TEST_F(ColorPickerButtonTest, StartsAutomaticAndOwnerDrawn)
     HDC dc = GetDC(dialog_.picker.Handle());
     EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_3DHILIGHT)); // the raised frame's light corner
     ReleaseDC(dialog_.picker.Handle(), dc);
+}
+
+TEST_F(ColorPickerButtonTest, AtEveryDpiTheFaceAndThePaletteHaveTheSizesOfThatDpi)
+{
+    HWND button = dialog_.picker.Handle();
+    const int own = dialog_.picker.Dpi();
+    EXPECT_EQ(own, WindowDpi(button));
+    dialog_.picker.SetColor(kRed);
+    // Without visual styles the face sits inside the classic frame's edges.
+    SetWindowTheme(button, L" ", L" ");
+    RECT client;
+    GetClientRect(button, &client);
+    const palette::Layout at96 = palette::LayOutPalette(false, false, palette::Size{}, EdgeAt(kDefaultDpi), kDefaultDpi);
+
+    for (int dpi : {own, 120, 144, 192}) {
+        SCOPED_TRACE(dpi);
+        dialog_.picker.SetDpi(dpi);
+        gPaletteDpi = dpi;
+        EXPECT_EQ(dialog_.picker.Dpi(), dpi);
+
+        // The swatch, pixel for pixel: its colour inside a black frame.
+        const palette::Size edge = EdgeAt(dpi);
+        const palette::PickerFace face = palette::LayOutPickerFace(
+            palette::Rect{edge.width, edge.height, client.right - edge.width, client.bottom - edge.height}, dpi);
+        const std::vector<DWORD> pixels = window_tests::ClientPixels(button);
+        ASSERT_EQ(pixels.size(), static_cast<size_t>(client.right * client.bottom));
+        auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y * client.right + x)]; };
+        ASSERT_GT(face.swatch.Width(), 2);
+        std::vector<DWORD> swatch, expected;
+        for (int y = face.swatch.top; y < face.swatch.bottom; ++y) {
+            for (int x = face.swatch.left; x < face.swatch.right; ++x) {
+                swatch.push_back(at(x, y));
+                const bool frame = x == face.swatch.left || y == face.swatch.top || x == face.swatch.right - 1 ||
+                                   y == face.swatch.bottom - 1;
+                expected.push_back(frame ? 0 : 0xFF0000);
+            }
+        }
+        EXPECT_TRUE(swatch == expected) << "the swatch is not its colour in a one-pixel black frame";
+        // Nothing of it beside the swatch; the arrow black from edge to tip.
+        for (int y = face.swatch.top; y < face.swatch.bottom; ++y) EXPECT_NE(at(face.swatch.right, y), 0xFF0000u);
+        EXPECT_EQ(at(face.arrow[2].x, face.arrow[2].y - 1), 0u);
+        EXPECT_EQ(at((face.arrow[0].x + face.arrow[1].x) / 2, face.arrow[0].y), 0u);
+        EXPECT_NE(at(face.arrow[2].x, face.arrow[2].y + 2), 0u);
+
+        // The palette opens laid out for the DPI, and a click in a box of it
+        // picks that box.
+        palette::Layout opened;
+        ClickPicker({WithPalette([&](HWND palette) { opened = LayoutOf(palette); }), ClickBox(9)});
+        EXPECT_LE(std::abs(opened.boxSize * kDefaultDpi - at96.boxSize * dpi), kDefaultDpi);
+        EXPECT_EQ(dialog_.picker.GetColor(), kOrange);
+        dialog_.picker.SetColor(kRed);
+    }
+
+    // Told that its window's DPI changed, the button takes it again.
+    SendMessageW(button, WM_DPICHANGED_AFTERPARENT, 0, 0);
+    EXPECT_EQ(dialog_.picker.Dpi(), own);
+}
+
+TEST_F(ColorPickerButtonTest, ADpiChangeWhileThePaletteIsOpenClosesItWithoutAChoice)
+{
+    // The change reaches the button (its dialog moved) or the palette
+    // itself (a top-level window of its own).
+    const std::function<void(HWND)> changes[] = {
+        [this](HWND) { SendMessageW(dialog_.picker.Handle(), WM_DPICHANGED_AFTERPARENT, 0, 0); },
+        [](HWND palette) {
+            RECT rect;
+            GetWindowRect(palette, &rect);
+            SendMessageW(palette, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&rect));
+        },
+    };
+    for (const auto& change : changes) {
+        dialog_.received.clear();
+        dialog_.picker.SetColor(kRed);
+        ClickPicker({Key(VK_RIGHT), WithPalette(change)});
+        EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8004}));
+        EXPECT_EQ(dialog_.picker.GetColor(), kRed);
+    }
 }
 
 TEST_F(ColorPickerButtonTest, EscapeCancelsWithoutAChange)
@@ -431,7 +524,8 @@ TEST_F(ColorPickerButtonTest, WithoutDefaultTextThereIsNoAutomaticEntry)
                  Key(VK_ESCAPE)});
     const int textEntry = heightWithBoth - height;
     EXPECT_GT(textEntry, 10);
-    EXPECT_EQ(height, 2 * GetSystemMetrics(SM_CYEDGE) + palette::kRows * palette::kBoxSize + textEntry);
+    const palette::Layout sizes = palette::LayOutPalette(false, false, palette::Size{}, EdgeAt(gPaletteDpi), gPaletteDpi);
+    EXPECT_EQ(height, sizes.window.height + textEntry);
 
     // A click at the top hits colour 0, not an automatic entry.
     dialog_.picker.SetDefaultText(L"");
@@ -525,7 +619,7 @@ public:
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         if (!RegisterWindowClass(windowClass)) return nullptr;
         return Window::Create(L"GlimmerpatchPickerHost", 0, L"Plain host",
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, RECT{60, 60, 360, 220}, nullptr,
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, RECT{60, 60, 460, 360}, nullptr,
                               0);
     }
 
@@ -555,11 +649,17 @@ struct HostedPicker {
     bool Make()
     {
         if (!host.Create()) return false;
-        HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 20, 20,
-                                      57, 42, host.Handle(),
+        // Placed in pixels, as a window without a dialog template places it:
+        // scaled with the host's DPI, as the program would.
+        const int dpi = WindowDpi(host.Handle());
+        HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                      ScaleForDpi(20, dpi), ScaleForDpi(20, dpi), ScaleForDpi(57, dpi),
+                                      ScaleForDpi(42, dpi), host.Handle(),
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPickerId)),
                                       GetModuleHandleW(nullptr), nullptr);
-        return button && picker.Attach(button);
+        if (!button || !picker.Attach(button)) return false;
+        gPaletteDpi = picker.Dpi();
+        return true;
     }
     void Click()
     {

@@ -1,5 +1,5 @@
 // The window framework: message maps, subclassing and message reflection
-// through a real dialog.
+// through a real dialog; the program's pictures for any DPI.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "framework/Dpi.h"
+#include "framework/DpiPictures.h"
 #include "framework/Owned.h"
 #include "framework/Reflection.h"
 #include "framework/SubclassedWindow.h"
@@ -17,6 +19,7 @@
 #include <commctrl.h>
 #include "tests/windows/DialogTemplateBuilder.h"
 #include "tests/windows/WindowTestSupport.h"
+#include "resources/ResourceIds.h"
 
 namespace {
 
@@ -415,4 +418,203 @@ TEST(FrameworkReflection, APlainWindowReflectsLikeADialog)
                            reinterpret_cast<LPARAM>(label)),
               0);
     ReleaseDC(label, dc);
+}
+
+namespace {
+
+// Each picture with its drawings for 144 and 192 DPI, which the program
+// must take as they are.
+struct DrawnPicture {
+    int id;
+    int at144;
+    int at192;
+};
+constexpr DrawnPicture kDrawnPictures[] = {
+    {IDB_GP_TOOLBAR, IDB_GP_TOOLBAR_150, IDB_GP_TOOLBAR_200},
+    {IDB_GP_PAGE_PICTURE, IDB_GP_PAGE_PICTURE_150, IDB_GP_PAGE_PICTURE_200},
+    {IDB_GP_DONATE, IDB_GP_DONATE_150, IDB_GP_DONATE_200},
+};
+constexpr int kOddDpis[] = {72, 96, 110, 120, 144, 168, 192, 240, 288};
+constexpr std::uint32_t kMask = 0xC0C0C0;
+
+// A bitmap's pixels as 0xRRGGBB from the top, read the same way for every
+// kind of bitmap.
+PicturePixels PixelsOf(HBITMAP bitmap)
+{
+    PicturePixels out;
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return out;
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = info.bmWidth;
+    header.bmiHeader.biHeight = -info.bmHeight;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    out.width = info.bmWidth;
+    out.height = info.bmHeight;
+    out.pixels.assign(static_cast<size_t>(out.width) * out.height, 0);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, static_cast<UINT>(out.height), out.pixels.data(), &header, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    for (std::uint32_t& pixel : out.pixels) pixel &= 0xFFFFFF;
+    return out;
+}
+
+PicturePixels ResourcePixels(int id)
+{
+    HBITMAP bitmap = static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    PicturePixels pixels = PixelsOf(bitmap);
+    if (bitmap) DeleteObject(bitmap);
+    return pixels;
+}
+
+PicturePixels LoadedPixels(int id, int dpi)
+{
+    HBITMAP bitmap = LoadPictureForDpi(id, dpi);
+    PicturePixels pixels = PixelsOf(bitmap);
+    if (bitmap) DeleteObject(bitmap);
+    return pixels;
+}
+
+// What a picture looks like from afar: its share of background and the mean
+// colour of the rest.
+struct Look {
+    double background = 0;
+    double channel[3] = {0, 0, 0};
+};
+
+Look LookOf(const PicturePixels& picture, bool masked)
+{
+    Look look;
+    double drawn = 0;
+    for (std::uint32_t pixel : picture.pixels) {
+        if (masked && pixel == kMask) {
+            look.background += 1;
+            continue;
+        }
+        drawn += 1;
+        for (int i = 0; i < 3; ++i) look.channel[i] += (pixel >> (16 - 8 * i)) & 0xFF;
+    }
+    if (!picture.pixels.empty()) look.background /= static_cast<double>(picture.pixels.size());
+    for (double& channel : look.channel) channel /= drawn > 0 ? drawn : 1;
+    return look;
+}
+
+bool SamePixels(const PicturePixels& a, const PicturePixels& b)
+{
+    return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
+}
+
+} // namespace
+
+TEST(DpiPictures, EveryDpiGetsThePictureAtItsScaledSizeLookingLikeTheDrawing)
+{
+    for (const DrawnPicture& drawn : kDrawnPictures) {
+        const PicturePixels small = ResourcePixels(drawn.id);
+        const SIZE one = PictureSizeForDpi(drawn.id, kDefaultDpi);
+        ASSERT_GT(one.cx, 0);
+        ASSERT_EQ(small.width % one.cx, 0) << drawn.id;
+        ASSERT_EQ(small.height, one.cy) << drawn.id;
+        const int across = small.width / one.cx;
+        const bool masked = drawn.id != IDB_GP_PAGE_PICTURE;
+        const Look original = LookOf(small, masked);
+        for (int dpi : kOddDpis) {
+            const PicturePixels picture = LoadedPixels(drawn.id, dpi);
+            const SIZE size = PictureSizeForDpi(drawn.id, dpi);
+            EXPECT_EQ(size.cx, ScaleForDpi(one.cx, dpi));
+            EXPECT_EQ(size.cy, ScaleForDpi(one.cy, dpi));
+            EXPECT_EQ(picture.width, across * size.cx) << drawn.id << " at " << dpi;
+            EXPECT_EQ(picture.height, size.cy) << drawn.id << " at " << dpi;
+            // The same picture as drawn at 100 %: as much background and,
+            // where drawn, about the same colours.
+            const Look look = LookOf(picture, masked);
+            EXPECT_NEAR(look.background, original.background, 0.05) << drawn.id << " at " << dpi;
+            for (int i = 0; i < 3; ++i)
+                EXPECT_NEAR(look.channel[i], original.channel[i], 8.0) << drawn.id << " at " << dpi << " channel " << i;
+        }
+    }
+}
+
+TEST(DpiPictures, PicturesDrawnForADpiComeExactlyAsDrawn)
+{
+    for (const DrawnPicture& drawn : kDrawnPictures) {
+        const int ids[] = {drawn.id, drawn.at144, drawn.at192};
+        const int dpis[] = {kDefaultDpi, 144, 192};
+        for (int i = 0; i < 3; ++i) {
+            HBITMAP loaded = LoadPictureForDpi(drawn.id, dpis[i]);
+            DIBSECTION section{};
+            ASSERT_EQ(GetObjectW(loaded, sizeof section, &section), static_cast<int>(sizeof section));
+            EXPECT_EQ(section.dsBm.bmBitsPixel, 24);
+            EXPECT_TRUE(SamePixels(PixelsOf(loaded), ResourcePixels(ids[i]))) << drawn.id << " at " << dpis[i];
+            DeleteObject(loaded);
+        }
+    }
+    EXPECT_EQ(LoadPictureForDpi(IDB_GP_TOOLBAR_150, kDefaultDpi), nullptr);
+    EXPECT_EQ(PictureSizeForDpi(IDR_GP_TOOLBAR, kDefaultDpi).cx, 0);
+}
+
+TEST(DpiPictures, ResizingAveragesAreasKeepsTheBackgroundCleanAndEachPictureToItself)
+{
+    const std::uint32_t red = 0xE02020, blue = 0x2040E0, nearMask = 0xC0C0BF, aboveMask = 0xC0C0C1;
+    struct Case {
+        const char* what;
+        PicturePixels source;
+        int across, width, height;
+        bool masked;
+        std::vector<std::uint32_t> expected;
+    };
+    const Case cases[] = {
+        {"black and white to grey", {2, 1, {0x000000, 0xFFFFFF}}, 1, 1, 1, false, {0x808080}},
+        {"a drawn corner stays, background stays exactly background",
+         {4, 2, {red, red, kMask, kMask, red, red, kMask, kMask}}, 1, 2, 1, true, {red, kMask}},
+        {"a pixel mostly background is background",
+         {4, 1, {red, kMask, kMask, kMask}}, 1, 1, 1, true, {kMask}},
+        {"half drawn takes the drawn colour only",
+         {2, 1, {blue, kMask}}, 1, 1, 1, true, {blue}},
+        {"a drawn mean never equals the background", {2, 1, {nearMask, aboveMask}}, 1, 1, 1, true, {kMask ^ 1}},
+        {"pictures side by side do not bleed", {4, 1, {red, red, blue, blue}}, 2, 1, 1, false, {red, blue}},
+        {"enlarged", {2, 1, {red, blue}}, 1, 4, 1, false, {red, red, blue, blue}},
+        {"three pictures of three to two each",
+         {9, 1, {red, red, red, blue, blue, blue, 0, 0, 0}}, 3, 2, 1, false, {red, red, blue, blue, 0, 0}},
+        {"nothing to resize", {0, 0, {}}, 1, 2, 2, false, {}},
+    };
+    for (const Case& test : cases) {
+        const PicturePixels resized = ResizePicture(test.source, test.across, test.width, test.height, test.masked,
+                                                    kMask);
+        EXPECT_EQ(resized.pixels, test.expected) << test.what;
+        if (!test.expected.empty()) {
+            EXPECT_EQ(resized.width, test.across * test.width) << test.what;
+            EXPECT_EQ(resized.height, test.height) << test.what;
+        }
+    }
+}
+
+TEST(DpiPictures, ManyLoadsAndPictureChangesLeaveNoGdiObjectBehind)
+{
+    HWND picture = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | SS_BITMAP, 0, 0, 10, 10, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(picture, nullptr);
+    HWND holder = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    SetParent(picture, holder);
+    SetWindowLongPtrW(picture, GWL_STYLE, WS_CHILD | SS_BITMAP);
+    // Warm up once: the first load may make objects that stay for the run.
+    ShowPicturesForDpi(holder, IDB_GP_PAGE_PICTURE, 168);
+    DeleteObject(LoadPictureForDpi(IDB_GP_TOOLBAR, 168));
+    const int before = window_tests::CountGdiObjects();
+    ASSERT_GT(before, 0);
+    for (int round = 0; round < 40; ++round) {
+        for (const DrawnPicture& drawn : kDrawnPictures)
+            for (int dpi : kOddDpis) DeleteObject(LoadPictureForDpi(drawn.id, dpi));
+        ShowPicturesForDpi(holder, IDB_GP_PAGE_PICTURE, kOddDpis[round % std::size(kOddDpis)]);
+    }
+    ShowPicturesForDpi(holder, IDB_GP_PAGE_PICTURE, 168);
+    EXPECT_EQ(window_tests::CountGdiObjects(), before);
+    BITMAP shown{};
+    GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof shown, &shown);
+    EXPECT_EQ(shown.bmWidth, PictureSizeForDpi(IDB_GP_PAGE_PICTURE, 168).cx);
+    EXPECT_EQ(shown.bmHeight, PictureSizeForDpi(IDB_GP_PAGE_PICTURE, 168).cy);
+    DeleteObject(reinterpret_cast<HGDIOBJ>(SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, 0)));
+    DestroyWindow(holder);
 }

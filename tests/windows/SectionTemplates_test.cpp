@@ -1,11 +1,16 @@
 // The compiled page templates read back from the program's resources and
 // compared with the catalogue they were written from: every control's class,
-// style, position, size, id and text, in template order. Also the picture.
+// style, position, size, id and text, in template order. Also the picture,
+// as the resource holds it and as the pages show it.
+#include "framework/Dpi.h"
+#include "framework/DpiPictures.h"
 #include "style/Utf16.h"
 #include "resources/ResourceIds.h"
 #include "sections/SectionCatalogue.h"
 #include "sections/WindowStyles.h"
 #include "tests/windows/DialogTemplateReader.h"
+#include "tests/windows/PagesHostWindow.h"
+#include "tests/windows/WindowTestSupport.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -129,4 +134,85 @@ TEST(SectionTemplates, PictureIsA24BitImageOfTheGivenSizeAndNotAPlainBlock)
         }
     EXPECT_GT(colours.size(), 16u);
     DeleteObject(picture);
+}
+
+namespace {
+
+// The bitmap of the page's picture static, and the static's own size.
+struct ShownPicture {
+    HBITMAP bitmap = nullptr;
+    SIZE place{};
+};
+
+ShownPicture PictureOf(HWND page)
+{
+    ShownPicture shown;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
+        shown.bitmap = reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        RECT place{};
+        GetClientRect(child, &place);
+        shown.place = SIZE{place.right, place.bottom};
+    }
+    return shown;
+}
+
+std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, SIZE& size)
+{
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return {};
+    size = SIZE{info.bmWidth, info.bmHeight};
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = info.bmWidth;
+    header.bmiHeader.biHeight = -info.bmHeight;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &header, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+} // namespace
+
+TEST(SectionTemplates, EveryPageShowsThePictureForItsDpiAndEndsWithIt)
+{
+    // Pages made and ended once first: what the first pages make for the
+    // whole run is not counted.
+    {
+        Owned<PagesHostWindow> host;
+        ASSERT_TRUE(host.Create(1000, 260, false));
+        host.Destroy();
+        window_tests::PumpPending();
+    }
+    const int gdiObjects = window_tests::CountGdiObjects();
+    {
+        Owned<PagesHostWindow> host;
+        ASSERT_TRUE(host.Create(1000, 260, false));
+        window_tests::PumpPending();
+        for (const CataloguePage& entry : SectionCatalogue()) {
+            const HWND page = host.pages.Page(entry.page)->Handle();
+            // Made at its DPI: the picture drawn for it, the static of its size.
+            for (int dpi : {WindowDpi(page), 168, 240, 120}) {
+                if (dpi != WindowDpi(page)) ShowPicturesForDpi(page, kPagePictureId, dpi);
+                HBITMAP expected = LoadPictureForDpi(kPagePictureId, dpi);
+                SIZE expectedSize{}, shownSize{};
+                const std::vector<std::uint32_t> wanted = PixelsOf(expected, expectedSize);
+                DeleteObject(expected);
+                const ShownPicture shown = PictureOf(page);
+                EXPECT_EQ(PixelsOf(shown.bitmap, shownSize), wanted) << entry.title << " at " << dpi;
+                EXPECT_EQ(shownSize.cx, ScaleForDpi(kPagePictureWidth, dpi)) << entry.title << " at " << dpi;
+                EXPECT_EQ(shownSize.cy, ScaleForDpi(kPagePictureHeight, dpi)) << entry.title << " at " << dpi;
+                EXPECT_EQ(shown.place.cx, shownSize.cx) << entry.title << " at " << dpi;
+                EXPECT_EQ(shown.place.cy, shownSize.cy) << entry.title << " at " << dpi;
+            }
+        }
+        host.Destroy();
+        window_tests::PumpPending();
+    }
+    // Every page deleted the picture it showed last.
+    EXPECT_EQ(window_tests::CountGdiObjects(), gdiObjects);
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,9 +13,14 @@
 #include "controls/TabContainer.h"
 #include "controls/TabStripMetrics.h"
 #include "framework/Dialog.h"
+#include "framework/Dpi.h"
 #include "framework/Owned.h"
 #include "tests/windows/DialogTemplateBuilder.h"
 #include "tests/windows/WindowTestSupport.h"
+
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
 
 namespace {
 
@@ -23,6 +29,26 @@ constexpr DWORD kMainFrameStripStyle = 0x2143;
 constexpr int kClick = -2;
 constexpr int kSelChanging = -552;
 constexpr int kSelChange = -551;
+
+// The DPIs a strip may be drawn for besides its window's.
+const int kOtherDpis[] = {120, 144, 192};
+
+// The height a strip wants at a DPI: from the ascent of the icon-title font
+// made for that DPI.
+int ExpectedStripHeight(int dpi)
+{
+    LOGFONTW logFont{};
+    EXPECT_TRUE(IconTitleFontForDpi(logFont, dpi));
+    HFONT font = CreateFontIndirectW(&logFont);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return tabstrip::StripHeight(metrics.tmAscent, tabstrip::MetricsForDpi(dpi));
+}
 
 class RecordingPage : public Dialog {
 public:
@@ -135,18 +161,11 @@ TEST_F(TabStripTest, StripWindowAndDefaultStyle)
     EXPECT_EQ(GetWindowLongPtrW(container_.Strip().Handle(), GWL_STYLE) & 0xFFFF, kMainFrameStripStyle);
     EXPECT_EQ(Owned<TabContainer>().GetStripStyle(), 0x4002u);
 
-    // The strip height follows the ascent of the icon-title font.
-    LOGFONTW logFont{};
-    ASSERT_TRUE(SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(logFont), &logFont, 0));
-    HFONT font = CreateFontIndirectW(&logFont);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
-    EXPECT_EQ(container_.Strip().StripHeight(), tabstrip::StripHeight(metrics.tmAscent));
+    // The strip is drawn for its window's DPI, its height following the
+    // ascent of the icon-title font for that DPI.
+    const int dpi = WindowDpi(container_.Strip().Handle());
+    EXPECT_EQ(container_.Strip().Dpi(), dpi);
+    EXPECT_EQ(container_.Strip().StripHeight(), ExpectedStripHeight(dpi));
 }
 
 TEST_F(TabStripTest, AddingAPageTwiceSelectsItsTabAndAddsNothing)
@@ -264,7 +283,8 @@ TEST_F(TabStripTest, ScrollButtonsAppearAndSelectingAHiddenTabScrollsItIn)
 
     strip.SelectTab(15);
     RECT last = strip.TabRect(15);
-    EXPECT_EQ(last.right, strip.VisibleWidth() - tabstrip::kScrollMargin);
+    const tabstrip::Metrics& metrics = strip.Metrics();
+    EXPECT_EQ(last.right, strip.VisibleWidth() - metrics.scrollMargin);
     EXPECT_LT(strip.ScrollOffset(), 0);
     EXPECT_TRUE(strip.CanScrollLeft());
     EXPECT_EQ(VisiblePages(), std::vector<int>{15});
@@ -276,11 +296,11 @@ TEST_F(TabStripTest, ScrollButtonsAppearAndSelectingAHiddenTabScrollsItIn)
     const RECT right = strip.ScrollRightButton();
     const LPARAM point = MAKELPARAM((right.left + right.right) / 2, (right.top + right.bottom) / 2);
     SendMessageW(strip.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
-    EXPECT_EQ(strip.ScrollOffset(), -tabstrip::kScrollStep);
-    EXPECT_TRUE(window_tests::PumpUntil([&] { return strip.ScrollOffset() < -tabstrip::kScrollStep; }, 3000));
+    EXPECT_EQ(strip.ScrollOffset(), -metrics.scrollStep);
+    EXPECT_TRUE(window_tests::PumpUntil([&] { return strip.ScrollOffset() < -metrics.scrollStep; }, 3000));
     const int held = strip.ScrollOffset();
-    EXPECT_LT(held, -tabstrip::kScrollStep);
-    EXPECT_EQ(held % tabstrip::kScrollStep, 0);
+    EXPECT_LT(held, -metrics.scrollStep);
+    EXPECT_EQ(held % metrics.scrollStep, 0);
     SendMessageW(strip.Handle(), WM_LBUTTONUP, 0, point);
     const int released = strip.ScrollOffset();
     EXPECT_FALSE(window_tests::PumpUntil([&] { return strip.ScrollOffset() != released; }, 100))
@@ -291,7 +311,7 @@ TEST_F(TabStripTest, ScrollButtonsAppearAndSelectingAHiddenTabScrollsItIn)
     const LPARAM leftPoint = MAKELPARAM((left.left + left.right) / 2, (left.top + left.bottom) / 2);
     SendMessageW(strip.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, leftPoint);
     SendMessageW(strip.Handle(), WM_LBUTTONUP, 0, leftPoint);
-    EXPECT_EQ(strip.ScrollOffset(), std::min(0, released + tabstrip::kScrollStep));
+    EXPECT_EQ(strip.ScrollOffset(), std::min(0, released + metrics.scrollStep));
 
     // Wide again: no buttons, no offset.
     ResizeContainer(2400);
@@ -357,21 +377,6 @@ private:
     bool changed_ = false;
 };
 
-int IconTitleAscent()
-{
-    LOGFONTW logFont{};
-    SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(logFont), &logFont, 0);
-    HFONT font = CreateFontIndirectW(&logFont);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
-    return metrics.tmAscent;
-}
-
 RECT RectIn(HWND window, HWND parent)
 {
     RECT rect;
@@ -393,7 +398,7 @@ TEST_F(TabStripTest, ASettingsChangeRemakesTheFontsAndTheLayoutFollows)
         // The frame passes the broadcast on to the container.
         SendMessageW(container_.Handle(), WM_SETTINGCHANGE, SPI_SETICONTITLELOGFONT, 0);
         const int after = container_.Strip().StripHeight();
-        EXPECT_EQ(after, tabstrip::StripHeight(IconTitleAscent()));
+        EXPECT_EQ(after, ExpectedStripHeight(container_.Strip().Dpi()));
         EXPECT_GT(after, before);
         EXPECT_GT(container_.Strip().TabRect(0).right - container_.Strip().TabRect(0).left, titleWidth);
 
@@ -409,6 +414,94 @@ TEST_F(TabStripTest, ASettingsChangeRemakesTheFontsAndTheLayoutFollows)
     }
     SendMessageW(container_.Handle(), WM_SETTINGCHANGE, SPI_SETICONTITLELOGFONT, 0);
     EXPECT_EQ(container_.Strip().StripHeight(), before);
+}
+
+namespace {
+
+// Everything the strip and the container have placed: the strip and the
+// page in the container, every tab, the scroll buttons, the visible width
+// and the offset.
+std::vector<LONG> Geometry(TabContainer& container, HWND page)
+{
+    std::vector<LONG> numbers;
+    auto add = [&](const RECT& rect) { numbers.insert(numbers.end(), {rect.left, rect.top, rect.right, rect.bottom}); };
+    const TabStrip& strip = container.Strip();
+    add(RectIn(strip.Handle(), container.Handle()));
+    add(RectIn(page, container.Handle()));
+    for (int i = 0; i < strip.TabCount(); ++i) add(strip.TabRect(i));
+    add(strip.ScrollLeftButton());
+    add(strip.ScrollRightButton());
+    numbers.insert(numbers.end(), {strip.VisibleWidth(), strip.ScrollOffset(), strip.StripHeight()});
+    return numbers;
+}
+
+void PressAndRelease(HWND window, const RECT& button)
+{
+    const LPARAM point = MAKELPARAM((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(window, WM_LBUTTONUP, 0, point);
+}
+
+} // namespace
+
+TEST_F(TabStripTest, AtAnotherDpiTheStripIsRemadeThePageFollowsAndBothReturn)
+{
+    AddSixteenPages();
+    ResizeContainer(400);
+    TabStrip& strip = container_.Strip();
+    HWND page = pages_[15]->Handle();
+    strip.SelectTab(15);
+    window_tests::PumpPending();
+    const int own = WindowDpi(strip.Handle());
+    const std::vector<LONG> geometry = Geometry(container_, page);
+    const std::vector<DWORD> picture = window_tests::ClientPixels(strip.Handle());
+    ASSERT_FALSE(picture.empty());
+    const tabstrip::Metrics at96; // the sizes as given, at 96 DPI
+    auto scaledWithin1 = [](int actual, int at96, int dpi) { return std::abs(actual * 96 - at96 * dpi) <= 96; };
+
+    for (int dpi : kOtherDpis) {
+        SCOPED_TRACE(dpi);
+        strip.SetDpi(dpi);
+        window_tests::PumpPending();
+        EXPECT_EQ(strip.Dpi(), dpi);
+        const int height = strip.StripHeight();
+        EXPECT_EQ(height, ExpectedStripHeight(dpi));
+
+        // The container laid itself out again: the page fills what the
+        // strip leaves, no gap and no overlap.
+        RECT client, area{};
+        GetClientRect(container_.Handle(), &client);
+        ASSERT_TRUE(GetTabPageArea(container_.Handle(), area));
+        const RECT stripRect = RectIn(strip.Handle(), container_.Handle());
+        const RECT pageRect = RectIn(page, container_.Handle());
+        EXPECT_EQ(stripRect.bottom - stripRect.top, height);
+        EXPECT_EQ(stripRect.bottom, client.bottom);
+        EXPECT_EQ(area.bottom, stripRect.top);
+        EXPECT_TRUE(EqualRect(&pageRect, &area));
+
+        // The buttons, the gap before them, the margin beside the selected
+        // tab and the scroll step at the new DPI.
+        ASSERT_TRUE(strip.ScrollButtonsShown());
+        for (const RECT& button : {strip.ScrollLeftButton(), strip.ScrollRightButton()}) {
+            EXPECT_TRUE(scaledWithin1(button.right - button.left, at96.buttonWidth, dpi));
+            EXPECT_EQ(button.bottom, height);
+        }
+        EXPECT_TRUE(scaledWithin1(strip.ScrollLeftButton().left - strip.VisibleWidth(), at96.buttonGap, dpi));
+        EXPECT_TRUE(scaledWithin1(strip.VisibleWidth() - strip.TabRect(15).right, at96.scrollMargin, dpi));
+        const int atEnd = strip.ScrollOffset();
+        PressAndRelease(strip.Handle(), strip.ScrollLeftButton());
+        EXPECT_TRUE(scaledWithin1(strip.ScrollOffset() - atEnd, at96.scrollStep, dpi));
+        PressAndRelease(strip.Handle(), strip.ScrollRightButton());
+        EXPECT_EQ(strip.ScrollOffset(), atEnd);
+    }
+
+    // Told that its window's DPI changed, the strip takes it again: every
+    // place and every pixel as before.
+    SendMessageW(strip.Handle(), WM_DPICHANGED_AFTERPARENT, 0, 0);
+    window_tests::PumpPending();
+    EXPECT_EQ(strip.Dpi(), own);
+    EXPECT_EQ(Geometry(container_, page), geometry);
+    EXPECT_TRUE(window_tests::ClientPixels(strip.Handle()) == picture) << "the strip looks different after the round trip";
 }
 
 TEST_F(TabStripTest, GrowingWhileScrolledToTheEndLeavesNoTabHiddenThatCouldBeShown)
@@ -431,11 +524,11 @@ TEST_F(TabStripTest, GrowingWhileScrolledToTheEndLeavesNoTabHiddenThatCouldBeSho
     const int tabsWidth = strip.TabRect(15).right - strip.TabRect(0).left;
     if (tabsWidth > strip.VisibleWidth()) {
         // Still scrolled: the last tab ends where selecting it would put it.
-        EXPECT_EQ(strip.TabRect(15).right, strip.VisibleWidth() - tabstrip::kScrollMargin);
+        EXPECT_EQ(strip.TabRect(15).right, strip.VisibleWidth() - strip.Metrics().scrollMargin);
     } else {
         EXPECT_EQ(strip.ScrollOffset(), 0);
     }
-    EXPECT_GE(strip.ScrollOffset(), -(tabsWidth + tabstrip::kScrollMargin - strip.VisibleWidth()));
+    EXPECT_GE(strip.ScrollOffset(), -(tabsWidth + strip.Metrics().scrollMargin - strip.VisibleWidth()));
 }
 
 TEST(TabContainerWindow, TakesAnExtendedStyleAndTellsItsPageArea)

@@ -258,6 +258,36 @@ inline int CountUserObjects(HANDLE process = GetCurrentProcess())
     return reported ? static_cast<int>(reported) : CountProcessWindows(GetProcessId(process));
 }
 
+// The pixels of a window's client area as drawn now (painted first), row by
+// row from the top, 0x00RRGGBB each.
+inline std::vector<DWORD> ClientPixels(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT client{};
+    GetClientRect(window, &client);
+    std::vector<DWORD> pixels(static_cast<size_t>(client.right) * static_cast<size_t>(client.bottom));
+    if (pixels.empty()) return pixels;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC source = GetDC(window);
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP bitmap = CreateCompatibleBitmap(source, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(client.bottom), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, source);
+    for (DWORD& pixel : pixels) pixel &= 0x00FFFFFF;
+    return pixels;
+}
+
 // The unit tests' temporary folder (tests/native/TestSupport.h), removed
 // with everything in it, with the wide paths that the Win32 calls take.
 class TemporaryFolder {
