@@ -90,6 +90,13 @@ int MessageLoop::Run()
     bool idle = true;
     for (;;) {
         MSG message;
+        // The queue has run empty: a wait that returns at once tells the
+        // system so, and WaitForInputIdle in another process returns, even
+        // though the idle work below keeps the thread busy between
+        // messages. (Wine marks a process idle only when one of its threads
+        // waits for messages; looking at the queue is not enough.)
+        if (idle && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
+            MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         while (idle && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
             // A copy: the step may replace itself (a window it ends turns
             // the idle work off) while it runs.

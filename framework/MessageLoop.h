@@ -14,7 +14,8 @@
 // When the queue has run empty after a message, the idle step runs; while it
 // says it has more to do it runs again, as long as nothing arrives, so that
 // work done in small steps never keeps a message waiting for more than one
-// step.
+// step. Before the idle steps the thread waits for messages for no time at
+// all: to other processes it is idle then (WaitForInputIdle returns).
 //
 // One loop per thread, created on the stack of the thread's entry routine
 // before its windows, so that they can find it through Current().

@@ -81,8 +81,36 @@ HWND SectionPage::Create(HWND parent)
     return CreateModeless(parent, static_cast<UINT>(CataloguePageOf(page_).dialogId));
 }
 
+HWND SectionPage::CreateInSteps(HWND parent)
+{
+    if (Handle()) return nullptr;
+    auto steps = std::make_unique<DialogInSteps>();
+    if (!steps->Load(GetModuleHandleW(nullptr), static_cast<UINT>(CataloguePageOf(page_).dialogId))) return nullptr;
+    steps_ = std::move(steps);
+    if (!CreateModeless(parent, steps_->Shell())) steps_.reset();
+    return Handle();
+}
+
+bool SectionPage::MakeMoreControls(ULONGLONG deadline)
+{
+    if (!Handle()) return false;
+    if (!steps_) return true;
+    const bool madeBefore = steps_->Done();
+    if (!madeBefore && !steps_->MakeControls(Handle(), deadline)) return false;
+    if (!madeBefore && deadline) return true;
+    // Every control is there: what the dialog manager's WM_INITDIALOG does
+    // for a page made at once.
+    steps_.reset();
+    Message initialise{WM_INITDIALOG, 0, 0, false};
+    OnInitDialog(initialise);
+    return true;
+}
+
 LRESULT SectionPage::OnInitDialog(Message&)
 {
+    // A page made in steps has no controls yet; MakeMoreControls comes here
+    // once it has them all.
+    if (steps_) return 0;
     HWND page = Handle();
     const LONG_PTR style = GetWindowLongPtrW(page, GWL_STYLE);
     if (!(style & WS_THICKFRAME)) SetWindowLongPtrW(page, GWL_STYLE, style | WS_THICKFRAME);

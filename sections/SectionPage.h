@@ -10,6 +10,7 @@
 
 #include "controls/ColorPickerButton.h"
 #include "framework/Dialog.h"
+#include "framework/DialogInSteps.h"
 #include "framework/Dpi.h"
 #include "framework/GdiHandles.h"
 #include "framework/Owned.h"
@@ -30,6 +31,18 @@ public:
 
     // Creates the page hidden, as a child of parent, from its template.
     HWND Create(HWND parent);
+
+    // The same page made in steps: CreateInSteps makes the page's window
+    // without controls (hidden, a child of parent, with no title yet), and
+    // each MakeMoreControls makes more of them until the tick count reaches
+    // `deadline` (0: all that are left). The call after the one that made
+    // the last control initialises the page (with no deadline, the same
+    // call), so that the page ends exactly as Create makes it. False when a
+    // control cannot be made; the page is then of no use.
+    HWND CreateInSteps(HWND parent);
+    bool MakeMoreControls(ULONGLONG deadline = 0);
+    // True once the page is initialised, however it was made.
+    bool Complete() const { return Handle() && !steps_; }
 
     // The window that receives WM_APP+1 after every change the handlers write.
     void SetMainFrame(HWND frame) { controls_.SetMainFrame(frame); }
@@ -70,6 +83,8 @@ private:
     static const MessageEntry<SectionPage> kMessageMap[];
 
     SectionPageId page_;
+    // The template's controls still to make while the page is made in steps.
+    std::unique_ptr<DialogInSteps> steps_;
     WindowPageControls controls_;
     std::vector<std::unique_ptr<Owned<ColorPickerButton>>> buttons_;
     std::vector<HWND> bound_;       // every bound control, in template order

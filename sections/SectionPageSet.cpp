@@ -45,12 +45,32 @@ bool SectionPageSet::Start(TabContainer& container, HWND mainFrame)
 bool SectionPageSet::MakeNextPage()
 {
     if (!container_ || !container_->Handle()) return false;
-    std::size_t next = 0;
-    while (next < pages_.size() && (pages_[next] || failed_[next])) ++next;
-    if (next == pages_.size()) return false;
-    MakePage(static_cast<int>(next));
-    while (next < pages_.size() && (pages_[next] || failed_[next])) ++next;
-    return next < pages_.size();
+    const ULONGLONG deadline = GetTickCount64() + kPageStepMilliseconds;
+    if (!building_) {
+        std::size_t next = 0;
+        while (next < pages_.size() && (pages_[next] || failed_[next])) ++next;
+        if (next == pages_.size()) return false;
+        auto page = std::make_unique<Owned<SectionPage>>(SectionCatalogue()[next].page);
+        if (!page->CreateInSteps(container_->Handle())) {
+            Fail(next);
+        } else {
+            PlaceInTabOrder(next, page->Handle());
+            building_ = std::move(page);
+            buildingIndex_ = next;
+        }
+    }
+    if (building_) {
+        if (!building_->MakeMoreControls(deadline)) {
+            building_.reset();
+            Fail(buildingIndex_);
+        } else if (building_->Complete()) {
+            Keep(buildingIndex_, std::move(building_));
+        }
+    }
+    if (building_) return true;
+    for (std::size_t i = 0; i < pages_.size(); ++i)
+        if (!pages_[i] && !failed_[i]) return true;
+    return false;
 }
 
 HWND SectionPageSet::MakePage(int tabIndex)
@@ -61,34 +81,66 @@ HWND SectionPageSet::MakePage(int tabIndex)
     if (pages_[index]) return pages_[index]->Handle();
     if (failed_[index]) return nullptr;
 
+    if (building_ && buildingIndex_ == index) {
+        // Half made: the rest now.
+        std::unique_ptr<Owned<SectionPage>> page = std::move(building_);
+        if (!page->MakeMoreControls()) {
+            Fail(index);
+            return nullptr;
+        }
+        return Keep(index, std::move(page)) ? pages_[index]->Handle() : nullptr;
+    }
     auto page = std::make_unique<Owned<SectionPage>>(SectionCatalogue()[index].page);
     if (!page->Create(container_->Handle())) {
-        failed_[index] = true;
-        if (!failureTold_ && failureNotice_) {
-            failureTold_ = true;
-            failureNotice_(tabIndex);
-        }
+        Fail(index);
         return nullptr;
     }
-    page->SetMainFrame(mainFrame_);
-    // Among the container's children the pages stand in tab order, as if all
-    // had been made one after the other: behind the nearest page before it.
+    PlaceInTabOrder(index, page->Handle());
+    return Keep(index, std::move(page)) ? pages_[index]->Handle() : nullptr;
+}
+
+HWND SectionPageSet::WindowOf(std::size_t index) const
+{
+    if (pages_[index]) return pages_[index]->Handle();
+    return building_ && buildingIndex_ == index ? building_->Handle() : nullptr;
+}
+
+void SectionPageSet::PlaceInTabOrder(std::size_t index, HWND page) const
+{
     for (std::size_t before = index; before-- > 0;) {
-        if (pages_[before] && pages_[before]->Handle()) {
-            SetWindowPos(page->Handle(), pages_[before]->Handle(), 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
-            break;
+        if (HWND previous = WindowOf(before)) {
+            SetWindowPos(page, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+            return;
         }
     }
-    container_->Strip().SetTabPage(tabIndex, page->Handle());
+}
+
+bool SectionPageSet::Keep(std::size_t index, std::unique_ptr<Owned<SectionPage>> page)
+{
+    if (!page->Handle()) {
+        Fail(index);
+        return false;
+    }
+    page->SetMainFrame(mainFrame_);
+    container_->Strip().SetTabPage(static_cast<int>(index), page->Handle());
     pages_[index] = std::move(page);
-    return pages_[index]->Handle();
+    return true;
+}
+
+void SectionPageSet::Fail(std::size_t index)
+{
+    failed_[index] = true;
+    if (!failureTold_ && failureNotice_) {
+        failureTold_ = true;
+        failureNotice_(static_cast<int>(index));
+    }
 }
 
 void SectionPageSet::Destroy()
 {
     if (container_) container_->SetPageMaker(nullptr);
     container_ = nullptr;
+    building_.reset();
     pages_.clear();
     failed_.clear();
 }

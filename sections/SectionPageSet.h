@@ -7,11 +7,14 @@
 // Start gives the container a tab for every page of the catalogue, titled
 // with the page's title (the text the page takes as its window text), makes
 // the first page and selects its tab, so that the window can show at once.
-// The other pages are made one per MakeNextPage in tab order, or at once
-// when their tab is selected before their turn. Every page is made the same
-// way whenever it is made: from its catalogue entry, hidden, as a child of
-// the container's window, with the main frame window stored in it (the
-// target of WM_APP+1) right after, and placed among its siblings in tab order.
+// The other pages are made in tab order by MakeNextPage, a few controls per
+// call (a large page takes several calls, none much longer than
+// kPageStepMilliseconds), or at once when their tab is selected before their
+// turn; a page half made when its tab is selected is finished at once. Every
+// page ends the same way however it is made: from its catalogue entry,
+// hidden, as a child of the container's window, with the main frame window
+// stored in it (the target of WM_APP+1) once it is initialised, and placed
+// among its siblings in tab order.
 //
 // Create makes all sixteen at once, each added to the container and selected
 // as it is made, the first tab selected at the end.
@@ -45,9 +48,11 @@ public:
 
     // False when the container has no window or the first page cannot be made.
     bool Start(TabContainer& container, HWND mainFrame);
-    // Makes the next page in tab order that is not made and has not failed.
-    // True while pages are left to make.
+    // Goes on with the next page in tab order that is not made and has not
+    // failed, for about kPageStepMilliseconds. True while pages are left to
+    // make.
     bool MakeNextPage();
+    static constexpr ULONGLONG kPageStepMilliseconds = 30;
 
     // Called once, the first time a page cannot be made (its tab index): the
     // tab stays, showing nothing, and the page is not tried again.
@@ -55,9 +60,9 @@ public:
 
     void Destroy();
 
-    // The pages made so far.
+    // The pages made so far (not counting one half made).
     int Count() const;
-    // nullptr for a page not made (yet).
+    // nullptr for a page not made (yet) or half made.
     SectionPage* Page(int tabIndex) const;
     SectionPage* Page(SectionPageId page) const;
 
@@ -65,12 +70,23 @@ private:
     // The page of a tab, made now if it is not made yet; nullptr when it
     // cannot be made.
     HWND MakePage(int tabIndex);
+    // A page's window, made or half made, or nullptr.
+    HWND WindowOf(std::size_t index) const;
+    // Among the container's children the pages stand in tab order, as if
+    // all had been made one after the other: behind the nearest page before it.
+    void PlaceInTabOrder(std::size_t index, HWND page) const;
+    // The page is given to its tab and kept; false when it could not be made.
+    bool Keep(std::size_t index, std::unique_ptr<Owned<SectionPage>> page);
+    void Fail(std::size_t index);
 
     TabContainer* container_ = nullptr;
     HWND mainFrame_ = nullptr;
     // One slot per tab, empty until the page is made.
     std::vector<std::unique_ptr<Owned<SectionPage>>> pages_;
     std::vector<bool> failed_;
+    // The page being made in steps, and its tab.
+    std::unique_ptr<Owned<SectionPage>> building_;
+    std::size_t buildingIndex_ = 0;
     std::function<void(int)> failureNotice_;
     bool failureTold_ = false;
 };

@@ -7,16 +7,18 @@
 //              - launch to a visible window that takes input: the frame
 //                shown and the first message sent to it answered;
 //              - launch to the first idle moment as WaitForInputIdle sees
-//                it. Under Wine that is when the thread first waits on an
-//                empty queue: only once all work done while idle is done,
-//                although input is taken between the steps of that work;
+//                it. Under Wine that is when the thread first waits for
+//                messages on an empty queue (Glimmerpatch's loop does so,
+//                for no time, before its idle work);
 //              - launch to all sixteen section pages made (Glimmerpatch
-//                only): the tab container holds sixteen dialogs;
+//                only): the tab container holds sixteen initialised pages
+//                (program_driver::SectionPagesMade), looked for every 10 ms;
 //              - the longest stretch, from the moment the window shows until
 //                the pages are all made, for which the program's thread
 //                took no message: a WM_NULL is sent to the frame again and
 //                again, and the longest wait for its answer is that stretch
 //                (short by at most the pause between two probes, 1 ms).
+//                A start of its own: the probes slow the making of pages.
 //   changes    10,000 control changes sent to the real controls of the real
 //              pages (two check boxes clicked, a border style picked), each
 //              timed end to end: the control's notification, the property
@@ -75,32 +77,31 @@ double Percentile(std::vector<double> values, double share)
 
 constexpr int kSectionPages = 16;
 
-// The section pages made so far: the dialogs in the frame's tab container.
-int CountPages(HWND frame)
-{
-    HWND tabs = frame ? FindDescendant(frame, L"GlimmerpatchTabContainer") : nullptr;
-    return tabs ? static_cast<int>(Children(tabs, L"#32770").size()) : 0;
-}
-
-// Waits until the frame holds all sixteen pages, probing how long the
-// program's thread leaves a sent message waiting meanwhile. Returns the
-// longest wait in milliseconds, or -1 when the pages never came.
-double WaitForAllPages(HWND frame, DWORD timeoutMs, LARGE_INTEGER* allMade = nullptr)
+// Waits until the frame holds all sixteen pages. With `probe`, measures how
+// long the program's thread leaves a sent message waiting meanwhile, sending
+// one again and again (1 ms apart), and returns the longest wait in
+// milliseconds; without, only looks every 10 ms, which hardly slows the
+// program, and returns 0. -1 when the pages never came.
+double WaitForAllPages(HWND frame, DWORD timeoutMs, bool probe, LARGE_INTEGER* allMade = nullptr)
 {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     double longest = 0;
     for (;;) {
-        const LARGE_INTEGER probe = Now();
         DWORD_PTR answer = 0;
-        SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &answer);
-        const LARGE_INTEGER answered = Now();
-        longest = std::max(longest, Milliseconds(probe, answered));
-        if (CountPages(frame) >= kSectionPages) {
+        if (probe) {
+            const LARGE_INTEGER sent = Now();
+            SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &answer);
+            longest = std::max(longest, Milliseconds(sent, Now()));
+        }
+        if (SectionPagesMade(frame) >= kSectionPages) {
+            // The step that finished the last page has returned once this
+            // is answered.
+            SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &answer);
             if (allMade) *allMade = Now();
             return longest;
         }
         if (GetTickCount64() >= deadline) return -1;
-        Sleep(1);
+        Sleep(probe ? 1 : 10);
     }
 }
 
@@ -126,8 +127,9 @@ DWORD WINAPI WatchForInputIdle(void* parameter)
 }
 
 // Starts the program in a fresh folder and times it; then closes it (the
-// close box) and waits for it to end.
-StartTimes TimeOneStart(const std::wstring& program, const wchar_t* frameClass, bool hasPages)
+// close box) and waits for it to end. With `probe`, the longest stretch
+// without taking a message is measured, which slows the making of the pages.
+StartTimes TimeOneStart(const std::wstring& program, const wchar_t* frameClass, bool hasPages, bool probe = false)
 {
     StartTimes times;
     TemporaryFolder folder(L"glimmerpatch-bench-start");
@@ -151,8 +153,9 @@ StartTimes TimeOneStart(const std::wstring& program, const wchar_t* frameClass, 
         times.visible = Milliseconds(started, Now());
         if (hasPages) {
             LARGE_INTEGER allMade{};
-            times.stretch = WaitForAllPages(frame, 60000, &allMade);
-            if (times.stretch >= 0) times.allPages = Milliseconds(started, allMade);
+            const double longest = WaitForAllPages(frame, 60000, probe, &allMade);
+            if (longest >= 0) times.allPages = Milliseconds(started, allMade);
+            if (probe) times.stretch = longest;
         }
     }
     if (watcher) {
@@ -193,7 +196,7 @@ void BenchmarkStartUp(int starts, std::vector<ProgramRuns> programs)
             program.visible.push_back(times.visible);
             program.inputIdle.push_back(times.inputIdle);
             program.allPages.push_back(times.allPages);
-            program.stretches.push_back(times.stretch);
+            program.stretches.push_back(TimeOneStart(program.path, L"GlimmerpatchMainFrame", true, true).stretch);
         }
         const StartTimes times = TimeOneStart(baseline, L"StartupBaselineFrame", false);
         yardstick.push_back(times.visible);
@@ -221,6 +224,24 @@ void BenchmarkStartUp(int starts, std::vector<ProgramRuns> programs)
         PrintRuns("all pages:", program.allPages);
         PrintRuns("longest stretch:", program.stretches);
     }
+    // On a busy machine the load changes from round to round more than the
+    // programs differ: the ratio of this build's time to another's within
+    // each round, whose starts followed each other, says more than the
+    // ratio of the medians.
+    for (std::size_t other = 1; other < programs.size(); ++other) {
+        std::vector<double> visible, inputIdle, allPages;
+        for (std::size_t i = 0; i < programs[0].visible.size(); ++i) {
+            auto ratio = [i](const std::vector<double>& mine, const std::vector<double>& theirs) {
+                return mine[i] > 0 && theirs[i] > 0 ? mine[i] / theirs[i] : 0.0;
+            };
+            visible.push_back(ratio(programs[0].visible, programs[other].visible));
+            inputIdle.push_back(ratio(programs[0].inputIdle, programs[other].inputIdle));
+            allPages.push_back(ratio(programs[0].allPages, programs[other].allPages));
+        }
+        std::printf("this build against %ls, median of the ratios start for start: visible %.2f, "
+                    "WaitForInputIdle %.2f, all %d pages made %.2f\n",
+                    programs[other].path.c_str(), Median(visible), Median(inputIdle), kSectionPages, Median(allPages));
+    }
 }
 
 struct Counts {
@@ -246,7 +267,7 @@ void BenchmarkChanges(int changes, const std::wstring& glimmerpatch)
     }
     HWND frame = program.WaitForMainFrame();
     WaitForInputIdle(program.Process(), 60000);
-    if (frame) WaitForAllPages(frame, 60000);
+    if (frame) WaitForAllPages(frame, 60000, false);
     HWND tabs = frame ? FindDescendant(frame, L"GlimmerpatchTabContainer") : nullptr;
     const std::vector<HWND> pages = tabs ? Children(tabs, L"#32770") : std::vector<HWND>();
     if (pages.size() < 2) {

@@ -131,8 +131,10 @@ protected:
         ASSERT_TRUE(program_.Start(folder_.Path())) << "cannot start " << GlimmerpatchPath().size();
         frame_ = program_.WaitForMainFrame();
         ASSERT_NE(frame_, nullptr) << "the main frame did not appear";
-        // Its first idle moment: created, shown and laid out.
+        // Its first idle moment: created, shown and laid out; then the
+        // section pages it makes while idle.
         ASSERT_EQ(WaitForInputIdle(program_.Process(), 30000), 0u);
+        ASSERT_TRUE(WaitForSectionPages(frame_)) << "made " << SectionPagesMade(frame_) << " section pages";
         ASSERT_TRUE(WaitFor([&] { return FileExists(PagePath()); }));
     }
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "sections/SectionCatalogue.h"
 #include "tests/windows/WindowTestSupport.h"
 
 namespace program_driver {
@@ -262,6 +263,35 @@ public:
 private:
     PROCESS_INFORMATION info_{};
 };
+
+// The section pages a main frame has finished: the dialogs in its tab
+// container that have their titles. A page takes its title when it is
+// initialised, once all its controls exist, whether it was made at once or
+// over several idle moments. The titles are read as the system keeps them,
+// without a message to the program, which would wait for it and slow it.
+inline int SectionPagesMade(HWND frame)
+{
+    HWND tabs = frame ? FindDescendant(frame, L"GlimmerpatchTabContainer") : nullptr;
+    int made = 0;
+    for (HWND page : tabs ? Children(tabs, L"#32770") : std::vector<HWND>()) {
+        wchar_t title[2] = {};
+        if (InternalGetWindowText(page, title, 2) > 0) ++made;
+    }
+    return made;
+}
+
+// The program takes input and reports idle long before it has made all its
+// section pages. Waits until it has, and until the step of its message loop
+// that finished the last one has returned (a message sent to the frame is
+// answered only then). False when that does not happen within the time.
+inline bool WaitForSectionPages(HWND frame, DWORD timeoutMs = 60000)
+{
+    if (!WaitFor([&] { return SectionPagesMade(frame) >= sections::kSectionPageCount || !IsWindow(frame); },
+                 timeoutMs))
+        return false;
+    DWORD_PTR answer = 0;
+    return IsWindow(frame) && SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &answer) != 0;
+}
 
 // The texts of a message box: its static texts and its button texts.
 inline std::vector<std::wstring> DialogTexts(HWND dialog, const wchar_t* className)
