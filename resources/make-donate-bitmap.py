@@ -17,8 +17,9 @@ other pixel takes the mean of its drawn sub-pixels.
     python3 resources/make-donate-bitmap.py resources/DonateButton150.bmp 150
     python3 resources/make-donate-bitmap.py resources/DonateButton200.bmp 200
 """
-import struct
 import sys
+
+from bitmapfile import write_bmp
 
 WIDTH, HEIGHT = 122, 72
 SCALE = 4
@@ -118,23 +119,6 @@ def picture(pressed, percent):
                 row.append((mean[0], mean[1], mean[2] + 1) if mean == MASK else mean)
         out.append(row)
     return out
-
-
-def write_bmp(path, rows):
-    height = len(rows)
-    width = len(rows[0])
-    stride = (width * 3 + 3) & ~3
-    data = bytearray()
-    for row in reversed(rows):
-        line = bytearray()
-        for (r, g, b) in row:
-            line += bytes((b, g, r))
-        line += bytes(stride - len(line))
-        data += line
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + data)
 
 
 def main():

@@ -14,8 +14,9 @@ picture, for comparing the design with the original.
     python3 resources/make-page-picture.py resources/PagePicture150.bmp 150
     python3 resources/make-page-picture.py resources/PagePicture200.bmp 200
 """
-import struct
 import sys
+
+from bitmapfile import write_bmp
 
 WIDTH, HEIGHT = 104, 90
 SCALE = 4  # sub-pixels per pixel and axis
@@ -131,28 +132,11 @@ def draw(c):
         c.fill(colour, rect(left + 2, 67, left + 9, 73), (left + 2, 67, left + 9, 73))
 
 
-def write_bmp(path, rows):
-    height = len(rows)
-    width = len(rows[0])
-    stride = (width * 3 + 3) & ~3
-    data = bytearray()
-    for row in reversed(rows):
-        line = bytearray()
-        for (r, g, b) in row:
-            line += bytes((b, g, r))
-        line += bytes(stride - len(line))
-        data += line
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 0, 0, 0, 0)
-    with open(path, "wb") as f:
-        f.write(header + info + data)
-
-
 def main():
     percent = int(sys.argv[2]) if len(sys.argv) > 2 else 150
     canvas = Canvas(percent)
     draw(canvas)
-    write_bmp(sys.argv[1], canvas.reduce())
+    write_bmp(sys.argv[1], canvas.reduce(), pixels_per_metre=0)
 
 
 if __name__ == "__main__":

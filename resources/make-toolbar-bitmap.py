@@ -17,8 +17,9 @@ backgrounds), every other pixel takes the mean of its drawn sub-pixels.
     python3 resources/make-toolbar-bitmap.py resources/Toolbar200.bmp 200
 """
 import math
-import struct
 import sys
+
+from bitmapfile import bmp_bytes
 
 DESIGN = 32  # the pictures are drawn in the units of the 32-pixel picture
 SCALE = 4
@@ -177,21 +178,6 @@ def draw_donate(c):
     c.fill((120, 0, 20), heart(1.08))
     c.fill((220, 30, 50), heart(1.0))
     c.fill((255, 150, 160), circle(11, 11.5, 2.2))
-
-
-def bmp_bytes(rows):
-    width, height = len(rows[0]), len(rows)
-    stride = (width * 3 + 3) & ~3
-    data = bytearray()
-    for row in reversed(rows):
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        line += b"\0" * (stride - len(line))
-        data += line
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    return header + info + bytes(data)
 
 
 def main():
