@@ -442,21 +442,10 @@ constexpr std::uint32_t kMask = 0xC0C0C0;
 PicturePixels PixelsOf(HBITMAP bitmap)
 {
     PicturePixels out;
-    BITMAP info{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return out;
-    BITMAPINFO header{};
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight;
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
-    out.width = info.bmWidth;
-    out.height = info.bmHeight;
-    out.pixels.assign(static_cast<size_t>(out.width) * out.height, 0);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(out.height), out.pixels.data(), &header, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    for (std::uint32_t& pixel : out.pixels) pixel &= 0xFFFFFF;
+    SIZE size{};
+    out.pixels = window_tests::BitmapPixels(bitmap, size);
+    out.width = size.cx;
+    out.height = size.cy;
     return out;
 }
 

@@ -157,25 +157,6 @@ ShownPicture PictureOf(HWND page)
     return shown;
 }
 
-std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, SIZE& size)
-{
-    BITMAP info{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return {};
-    size = SIZE{info.bmWidth, info.bmHeight};
-    BITMAPINFO header{};
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight;
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
-    std::vector<std::uint32_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &header, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
-    return pixels;
-}
-
 } // namespace
 
 TEST(SectionTemplates, EveryPageShowsThePictureForItsDpiAndEndsWithIt)
@@ -203,10 +184,10 @@ TEST(SectionTemplates, EveryPageShowsThePictureForItsDpiAndEndsWithIt)
                 made = false;
                 HBITMAP expected = LoadPictureForDpi(kPagePictureId, dpi);
                 SIZE expectedSize{}, shownSize{};
-                const std::vector<std::uint32_t> wanted = PixelsOf(expected, expectedSize);
+                const std::vector<std::uint32_t> wanted = window_tests::BitmapPixels(expected, expectedSize);
                 DeleteObject(expected);
                 const ShownPicture shown = PictureOf(page);
-                EXPECT_EQ(PixelsOf(shown.bitmap, shownSize), wanted) << entry.title << " at " << dpi;
+                EXPECT_EQ(window_tests::BitmapPixels(shown.bitmap, shownSize), wanted) << entry.title << " at " << dpi;
                 EXPECT_EQ(shownSize.cx, ScaleForDpi(kPagePictureWidth, dpi)) << entry.title << " at " << dpi;
                 EXPECT_EQ(shownSize.cy, ScaleForDpi(kPagePictureHeight, dpi)) << entry.title << " at " << dpi;
                 EXPECT_EQ(shown.place.cx, shownSize.cx) << entry.title << " at " << dpi;

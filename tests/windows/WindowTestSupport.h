@@ -258,6 +258,27 @@ inline int CountUserObjects(HANDLE process = GetCurrentProcess())
     return reported ? static_cast<int>(reported) : CountProcessWindows(GetProcessId(process));
 }
 
+// A bitmap's pixels as 0xRRGGBB, top row first, read the same way for every
+// kind of bitmap; its size goes into `size`. Empty for no bitmap.
+inline std::vector<std::uint32_t> BitmapPixels(HBITMAP bitmap, SIZE& size)
+{
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return {};
+    size = SIZE{info.bmWidth, info.bmHeight};
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = info.bmWidth;
+    header.bmiHeader.biHeight = -info.bmHeight;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &header, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+    return pixels;
+}
+
 // The pixels of a window's client area as drawn now (painted first), row by
 // row from the top, 0x00RRGGBB each.
 inline std::vector<DWORD> ClientPixels(HWND window)
