@@ -160,11 +160,12 @@ void BackgroundUseImage(const PropertyRow& row, PageControls& page)
     page.SendRefresh();
 }
 
-// Both "Apply Image" buttons: the URL is written as typed, its letters beyond
-// ASCII as the escapes of their UTF-8 bytes.
+// Both "Apply Image" buttons: the URL is written as typed, except for the
+// bytes that an unquoted url() cannot hold (EscapeImageAddress).
 void ApplyImage(const PropertyRow& row, PageControls& page)
 {
-    StyleDocument::SetProperty(row.selector, row.property, "url(" + EscapeNonAscii(page.ControlText(row.edit)) + ")");
+    StyleDocument::SetProperty(row.selector, row.property,
+                               "url(" + EscapeImageAddress(page.ControlText(row.edit)) + ")");
     page.SendRefresh();
 }
 
@@ -233,14 +234,39 @@ std::string RgbText(ColorValue color)
            std::to_string((color >> 16) & 0xFF) + ")";
 }
 
-std::string EscapeNonAscii(const std::string& address)
+namespace {
+
+// Bytes that end an unquoted url() early or make it invalid (blanks, quotes,
+// parentheses, the backslash), or that would end the style element or the
+// declaration's line ("<", ">", line ends and every other control character).
+bool MustEscapeInAddress(unsigned char byte)
+{
+    if (byte < 0x20 || byte >= 0x7F) return true;
+    switch (byte) {
+    case ' ':
+    case '"':
+    case '\'':
+    case '(':
+    case ')':
+    case '\\':
+    case '<':
+    case '>':
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+std::string EscapeImageAddress(const std::string& address)
 {
     static const char kHexDigits[] = "0123456789ABCDEF";
     std::string escaped;
     escaped.reserve(address.size());
     for (const char c : address) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
+        if (!MustEscapeInAddress(byte)) {
             escaped += c;
             continue;
         }

@@ -27,11 +27,14 @@ void RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDown
 // "rgb(r, g, b)" of a colour value; the top byte is ignored.
 std::string RgbText(ColorValue color);
 
-// An image address as "Apply Image" writes it: every byte outside ASCII (the
-// UTF-8 bytes of a letter such as "\xC3\xA9") becomes "%" and two upper-case
-// hex digits, so that the working page stays pure ASCII and every browser
-// reads the address the same in any code page. ASCII bytes stay as they are.
-std::string EscapeNonAscii(const std::string& address);
+// An image address as "Apply Image" writes it into an unquoted url(): "%"
+// and two upper-case hex digits stand for every byte outside printable ASCII
+// (control characters, line ends and DEL; the UTF-8 bytes of a letter such as
+// "\xC3\xA9", so that the page stays pure ASCII and every browser reads the
+// address the same in any code page) and for the blank, '"', "'", "(", ")",
+// "\\", "<" and ">", which would end the url() or the style element or make
+// the declaration invalid. Every other byte stays as typed.
+std::string EscapeImageAddress(const std::string& address);
 
 // The rule blocks that the Contact page's "Use Image" writes when ticked and
 // removes when cleared, in order.

@@ -545,10 +545,11 @@ TEST_F(GlimmerpatchTest, CtrlTabAndCtrlPageKeysMoveBetweenThePagesWrapping)
     EXPECT_EQ(Page(), WorkingPageText());
 }
 
-// An image address with letters beyond ASCII, typed and applied on the
-// Background page: the page stays pure ASCII with the address in %XX escapes,
+// An image address with letters beyond ASCII and a "</style>", typed and
+// applied on the Background page: the page stays pure ASCII with the address
+// in %XX escapes, its style element still ends only at its own "</style>",
 // and the code view and the clipboard hold exactly the page's style code.
-TEST_F(GlimmerpatchTest, AnAddressBeyondAsciiKeepsThePageAsciiAndTheCodeViewExact)
+TEST_F(GlimmerpatchTest, AnAddressBeyondAsciiOrEndingTheStyleKeepsThePageWholeAndTheCodeViewExact)
 {
     FrameParts parts(frame_);
     const sections::PropertyRow* apply = nullptr;
@@ -565,11 +566,12 @@ TEST_F(GlimmerpatchTest, AnAddressBeyondAsciiKeepsThePageAsciiAndTheCodeViewExac
     ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(url) != FALSE; }));
     ClickAt(Centre(WindowRect(url)));
     ASSERT_TRUE(WaitFor([&] { return FocusOf(frame_) == url; }));
-    const std::wstring typed = L"http://example.com/bilder/café-straße-日本.png";
+    const std::wstring typed = L"http://example.com/bilder/café-straße-日本</style><b>x</b>.png";
     TypeText(typed);
     ASSERT_TRUE(WaitFor([&] { return TextOf(url) == typed; })) << "typed: " << TextOf(url).size() << " characters";
     ClickAt(Centre(WindowRect(GetDlgItem(page, apply->controlId))));
-    const std::string escaped = "http://example.com/bilder/caf%C3%A9-stra%C3%9Fe-%E6%97%A5%E6%9C%AC.png";
+    const std::string escaped =
+        "http://example.com/bilder/caf%C3%A9-stra%C3%9Fe-%E6%97%A5%E6%9C%AC%3C/style%3E%3Cb%3Ex%3C/b%3E.png";
     ASSERT_TRUE(WaitFor([&] { return Page().find("url(" + escaped + ");") != std::string::npos; }));
     const std::string written = Page();
     EXPECT_TRUE(std::all_of(written.begin(), written.end(), [](char c) { return (c & 0x80) == 0; }));
@@ -578,7 +580,14 @@ TEST_F(GlimmerpatchTest, AnAddressBeyondAsciiKeepsThePageAsciiAndTheCodeViewExac
     // after the marker through "</style>".
     const size_t from = written.find("<style type=\"text/css\">", written.find("<!-- Glimmerpatch -->"));
     const size_t to = written.find("</style>", from) + 8;
+    const auto endTags = [](const std::string& text) {
+        size_t count = 0;
+        for (size_t at = text.find("</style>"); at != std::string::npos; at = text.find("</style>", at + 1)) ++count;
+        return count;
+    };
+    EXPECT_EQ(endTags(written), endTags(WorkingPageText()));
     const std::wstring code = Widen(written.substr(from, to - from));
+    EXPECT_NE(code.find(Widen("\tbackground-image: url(" + escaped + ");\r\n")), std::wstring::npos);
     PostMessageW(frame_, WM_COMMAND, ID_GP_SHOW_CODE, 0);
     HWND view = nullptr;
     ASSERT_TRUE(WaitFor([&] {
