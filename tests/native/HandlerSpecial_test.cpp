@@ -279,7 +279,9 @@ TEST_F(SpecialTest, ApplyImageWritesOneWellFormedLineForAnyAddress)
             EXPECT_TRUE(std::all_of(written.begin(), written.end(),
                                     [](char b) { return b > ' ' && static_cast<unsigned char>(b) < 0x7F; }));
             EXPECT_EQ(decode(written), c.typed);
-            if (c.asTyped) EXPECT_EQ(written, c.typed);
+            if (c.asTyped) {
+                EXPECT_EQ(written, c.typed);
+            }
         }
     }
 }
