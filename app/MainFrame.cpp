@@ -4,12 +4,11 @@
 
 #include <string>
 
-#include "app/AboutDialog.h"
+#include "app/DialogCommands.h"
 #include "app/UserNotices.h"
 #include "framework/DialogHelpers.h"
 #include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
-#include "style/CodeView.h"
 #include "style/UserMessages.h"
 #include "style/Utf16.h"
 #include "page/WorkingPage.h"
@@ -74,9 +73,9 @@ const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
     OnCommandId(ID_GP_SAVE, &MainFrame::OnStyleFileCommand),
     OnCommandId(ID_GP_REVERT_TO_SAVED, &MainFrame::OnStyleFileCommand),
     OnCommandId(ID_GP_REVERT_TO_DEFAULT, &MainFrame::OnStyleFileCommand),
-    OnCommandId(ID_GP_SHOW_CODE, &MainFrame::OnShowCode),
-    OnCommandId(ID_GP_DONATE, &MainFrame::OnAbout),
-    OnCommandId(ID_GP_ABOUT, &MainFrame::OnAbout),
+    OnCommandId(ID_GP_SHOW_CODE, &MainFrame::OnDialogCommand),
+    OnCommandId(ID_GP_DONATE, &MainFrame::OnDialogCommand),
+    OnCommandId(ID_GP_ABOUT, &MainFrame::OnDialogCommand),
 
     OnCommandId(ID_GP_EXIT, &MainFrame::OnExit),
     OnCommandId(ID_GP_VIEW_TOOLBAR, &MainFrame::OnViewToolbar),
@@ -479,14 +478,8 @@ LRESULT MainFrame::OnStyleFileCommand(Message& message)
     return 0;
 }
 
-LRESULT MainFrame::OnShowCode(Message&)
+LRESULT MainFrame::OnDialogCommand(Message& message)
 {
-    ShowCodeView();
-    return 0;
-}
-
-LRESULT MainFrame::OnAbout(Message&)
-{
-    ShowAboutDialog();
+    RunDialogCommand(LOWORD(message.wParam));
     return 0;
 }

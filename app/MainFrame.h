@@ -90,9 +90,8 @@ private:
     // Open, Save, Revert to Saved and Revert to Default, which the
     // style-file commands carry out.
     LRESULT OnStyleFileCommand(Message& message);
-    LRESULT OnShowCode(Message& message);
-    // About and Donate: the same dialog.
-    LRESULT OnAbout(Message& message);
+    // Show Code, Donate and About (app/DialogCommands.h).
+    LRESULT OnDialogCommand(Message& message);
 
     LRESULT OnExit(Message& message);
     LRESULT OnViewToolbar(Message& message);
