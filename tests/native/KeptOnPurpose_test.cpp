@@ -83,20 +83,19 @@ const Kept kKept[] = {
      "the border handlers pass that text on, so their lines begin with two TABs in pages already written",
      [](const WorkingFolder& f) {
          const std::string blocks = "a{\r\n\tcolor: rgb(0, 0, 0);\r\n}\r\nb{\r\n\twidth: 1px;\r\n}\r\n";
-         EXPECT_EQ(After(f, SmallPage(blocks),
-                         [] {
-                             std::string property = "color";
-                             EXPECT_EQ(StyleDocument::GetPropertyValue("a{", property), "rgb(0, 0, 0)");
-                             EXPECT_EQ(property, "\tcolor");
-                             std::string later = "width";
-                             EXPECT_EQ(StyleDocument::GetPropertyValue("a{", later), "") << "in a later block";
-                             EXPECT_EQ(later, "\twidth");
-                             std::string missing = "width";
-                             EXPECT_EQ(StyleDocument::GetPropertyValue("missing{", missing), "");
-                             EXPECT_EQ(missing, "width") << "untouched when the selector is missing";
-                             StyleDocument::SetProperty("a{", property, "blue");
-                         }),
-                   SmallPage("a{\r\n\tcolor: rgb(0, 0, 0);\r\n\t\tcolor: blue;\r\n}\r\nb{\r\n\twidth: 1px;\r\n}\r\n"));
+         const std::string page = After(f, SmallPage(blocks), [] {
+             std::string property = "color";
+             EXPECT_EQ(StyleDocument::GetPropertyValue("a{", property), "rgb(0, 0, 0)");
+             EXPECT_EQ(property, "\tcolor");
+             std::string later = "width";
+             EXPECT_EQ(StyleDocument::GetPropertyValue("a{", later), "") << "in a later block";
+             EXPECT_EQ(later, "\twidth");
+             std::string missing = "width";
+             EXPECT_EQ(StyleDocument::GetPropertyValue("missing{", missing), "");
+             EXPECT_EQ(missing, "width") << "untouched when the selector is missing";
+             StyleDocument::SetProperty("a{", property, "blue");
+         });
+         EXPECT_EQ(page, SmallPage("a{\r\n\tcolor: rgb(0, 0, 0);\r\n\t\tcolor: blue;\r\n}\r\nb{\r\n\twidth: 1px;\r\n}\r\n"));
          EXPECT_EQ(After(f, SmallPage("table table table{\r\n}\r\ntable table table td{\r\n}\r\n"),
                          [] { Tick(SectionPageId::Borders, 1557); }),
                    SmallPage("table table table{\r\n\t\tborder-style: none;\r\n}\r\n"
