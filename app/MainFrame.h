@@ -7,9 +7,10 @@
 // Every change a section page writes arrives here as WM_APP+1 (sent, so the
 // page is written when it arrives): the saved flag goes to no and the
 // preview reloads. The page then hands the frame whether the change was
-// stored, and a change that was not is told once (NoteStoreResult). The close request asks " Save page before exit? " when
-// the flag is no and then closes whatever the answer; destroying the frame
-// ends the message loop with exit code 1.
+// stored, and a change that was not is told once (NoteStoreResult). The
+// close request asks " Save page before exit? " when the flag is no and then
+// closes whatever the answer; destroying the frame ends the message loop
+// with exit code 1.
 #pragma once
 
 #include <windows.h>
