@@ -49,9 +49,7 @@ void AboutDialog::ReleaseImages()
 LRESULT AboutDialog::OnInitDialog(Message&)
 {
     CenterOverOwner(Handle());
-    const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    for (int id : {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT, IDC_GP_ABOUT_OK})
-        SendDlgItemMessageW(Handle(), id, WM_SETFONT, font, TRUE);
+    UseDefaultGuiFont(Handle(), {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT, IDC_GP_ABOUT_OK});
     for (int id : {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT}) FitTextHeight(id);
 
     // The button draws itself from the images and takes their size.

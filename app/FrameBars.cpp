@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/CommandBar.h"
+#include "framework/DialogHelpers.h"
 #include "framework/Dpi.h"
 #include "framework/DpiPictures.h"
 #include "resources/ResourceIds.h"
@@ -67,13 +68,6 @@ bool FitRebarBand(HWND rebar, HWND child, SIZE size)
 }
 
 } // namespace
-
-std::wstring LoadResourceString(UINT id)
-{
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
-    return length > 0 && text ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
-}
 
 std::wstring ToolBarLabel(const std::wstring& resourceText)
 {

@@ -150,6 +150,3 @@ void PassSystemChangeToBars(UINT message, WPARAM wParam, LPARAM lParam, CommandB
 // the toolbar's Revert button (ID_GP_REVERT), as that button's drop-down, so
 // the toolbar offers the same two choices as the menu.
 void ShowRevertDropDown(CommandBar& commandBar, const FrameToolBar& toolBar);
-
-// A string resource of this program (empty when missing).
-std::wstring LoadResourceString(UINT id);

@@ -4,14 +4,16 @@
 
 #include <string>
 
+#include "app/DialogCommands.h"
 #include "app/UserNotices.h"
+#include "framework/DialogHelpers.h"
 #include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
+#include "style/UserMessages.h"
 #include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "resources/ResourceIds.h"
 #include "sections/SectionCatalogue.h"
-#include "style/StyleDocument.h"
 
 namespace {
 
@@ -71,9 +73,9 @@ const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
     OnCommandId(ID_GP_SAVE, &MainFrame::OnStyleFileCommand),
     OnCommandId(ID_GP_REVERT_TO_SAVED, &MainFrame::OnStyleFileCommand),
     OnCommandId(ID_GP_REVERT_TO_DEFAULT, &MainFrame::OnStyleFileCommand),
-    OnCommandId(ID_GP_SHOW_CODE, &MainFrame::OnStyleFileCommand),
-    OnCommandId(ID_GP_DONATE, &MainFrame::OnStyleFileCommand),
-    OnCommandId(ID_GP_ABOUT, &MainFrame::OnStyleFileCommand),
+    OnCommandId(ID_GP_SHOW_CODE, &MainFrame::OnDialogCommand),
+    OnCommandId(ID_GP_DONATE, &MainFrame::OnDialogCommand),
+    OnCommandId(ID_GP_ABOUT, &MainFrame::OnDialogCommand),
 
     OnCommandId(ID_GP_EXIT, &MainFrame::OnExit),
     OnCommandId(ID_GP_VIEW_TOOLBAR, &MainFrame::OnViewToolbar),
@@ -137,11 +139,28 @@ HWND MainFrame::Create()
 
 LRESULT MainFrame::OnCreate(Message&)
 {
-    HWND frame = Handle();
+    TakeStartupFolder();
+    MakeBars();
+    MakeClientArea();
+    if (!WriteFirstPage()) return -1;
+    MakePreview();
+    if (!MakeSectionPages()) return -1;
+    ArrangePanes();
+    StartIdleWork();
+    return 0;
+}
 
-    // The working page lives in the folder the program was started in.
+// The working page lives in the folder the program was started in.
+void MainFrame::TakeStartupFolder()
+{
     SetStartupDirectory(NarrowToUtf8(CurrentDirectory()));
+}
 
+// The command bar with the frame's menu, the toolbar, the rebar that holds
+// both, and the status bar.
+void MainFrame::MakeBars()
+{
+    HWND frame = Handle();
     // The menu moves into the command bar, so the frame keeps no menu bar of
     // its own.
     commandBar_.Create(frame, frame);
@@ -161,68 +180,82 @@ LRESULT MainFrame::OnCreate(Message&)
 
     // The status bar starts with its idle text.
     statusBar_.Create(frame);
+}
 
-    // The split window fills the client area between the bars.
-    split_.Create(frame, RECT{}, kClientId);
+// The split window fills the client area between the bars.
+void MainFrame::MakeClientArea()
+{
+    split_.Create(Handle(), RECT{}, kClientId);
     LayOut();
+}
 
-    // Write the working page before anything shows it. Without it every
-    // change would silently go nowhere, so a folder that cannot take it ends
-    // the program here.
-    if (!WriteWorkingPage()) {
-        MessageBoxW(nullptr, StartupFolderNotWritableText(WidenUtf8(StartupDirectory())).c_str(),
-                    LoadResourceString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
-        return -1;
-    }
+// Write the working page before anything shows it. Without it every change
+// would silently go nowhere, so a folder that cannot take it ends the program
+// here.
+bool MainFrame::WriteFirstPage()
+{
+    if (WriteWorkingPage()) return true;
+    ShowUserMessage(nullptr, StartupFolderNotWritableText(WidenUtf8(StartupDirectory())),
+                    MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+    return false;
+}
 
-    // The preview writes the page once more and shows it.
+// The preview writes the page once more and shows it; the style-file
+// commands tell their messages through it and refresh it.
+void MainFrame::MakePreview()
+{
     preview_.Create(split_.Handle());
-    commands_.SetWindows(frame, preview_.Handle(), [this] { RefreshPreview(); });
+    commands_.emplace(Handle(), preview_.Handle(), [this] { RefreshPreview(); });
+}
 
-    // The tab container that holds the section pages, with a sunken edge.
+// The tab container that holds the section pages, with a sunken edge, a tab
+// for every section page and the first page, selected, so that the frame can
+// show at once; the other pages are made while the loop is idle, one at a
+// time in tab order, or at once when their tab is chosen first. Each reports
+// its changes to this frame. Without the strip or the first page the frame
+// is of no use: the user is told, and the program ends as when the frame
+// itself cannot be made.
+bool MainFrame::MakeSectionPages()
+{
+    HWND frame = Handle();
     tabs_.SetStripStyle(kTabStripStyle);
     const bool tabsMade = tabs_.Create(split_.Handle(), RECT{}, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN |
                                        WS_CLIPSIBLINGS, kTabContainerId, WS_EX_CLIENTEDGE) != nullptr;
-
-    // A tab for every section page and the first page, selected, so that
-    // the frame can show at once; the other pages are made while the loop
-    // is idle, one at a time in tab order, or at once when their tab is
-    // chosen first. Each reports its changes to this frame. Without the
-    // strip or the first page the frame is of no use: the user is told, and
-    // the program ends as when the frame itself cannot be made.
+    pages_.SetStoreNotice([this](StoreResult stored) { NoteStoreResult(stored); });
     if (!tabsMade || !pages_.Start(tabs_, frame)) {
-        MessageBoxW(nullptr, SectionPagesNotCreatedText().c_str(), LoadResourceString(IDS_APP_TITLE).c_str(),
-                    MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
-        return -1;
+        ShowUserMessage(nullptr, SectionPagesNotCreatedText(), MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+        return false;
     }
     pages_.SetFailureNotice(
         [frame](int tabIndex) { PostMessageW(frame, kPageFailedNoticeMessage, static_cast<WPARAM>(tabIndex), 0); });
+    return true;
+}
 
-    // Preview above, pages below. The pages keep their height when the frame
-    // is resized, so the split is set from the bottom.
+// Preview above, pages below. The pages keep their height when the frame is
+// resized, so the split is set from the bottom. Both bars start visible, and
+// the View menu says so.
+void MainFrame::ArrangePanes()
+{
     split_.SetPanes(preview_.Handle(), tabs_.Handle());
     RECT client{};
-    GetClientRect(frame, &client);
-    PlaceSplit(client.bottom - client.top, WindowDpi(frame));
-
-    // Both bars start visible, and the View menu says so.
+    GetClientRect(Handle(), &client);
+    PlaceSplit(client.bottom - client.top, WindowDpi(Handle()));
     SetMenuCheck(ID_GP_VIEW_TOOLBAR, true);
     SetMenuCheck(ID_GP_VIEW_STATUS_BAR, true);
+}
 
-    // The frame's keys are translated before any window sees them. The
-    // idle step makes one page at a time, so input never waits for more
-    // than one page; without a loop to run it the pages are made now.
+// The frame's keys are translated before any window sees them. The idle step
+// makes one page at a time, so input never waits for more than one page;
+// without a loop to run it the pages are made now.
+void MainFrame::StartIdleWork()
+{
     if (MessageLoop* loop = MessageLoop::Current()) {
-        loop->SetAccelerators(frame, accelerators_);
+        loop->SetAccelerators(Handle(), accelerators_);
         loop->SetIdleStep([this] { return pages_.MakeNextPage(); });
     } else {
         while (pages_.MakeNextPage()) {
         }
     }
-
-    // Nothing has been changed yet, so closing now asks nothing.
-    commands_.SetSaved(true);
-    return 0;
 }
 
 void MainFrame::LayOut()
@@ -328,14 +361,13 @@ void MainFrame::RefreshPreview()
 
 LRESULT MainFrame::OnPageChanged(Message&)
 {
-    commands_.OnPageChanged();
-    NoteStoreResult();
+    if (commands_) commands_->OnPageChanged();
     return 0;
 }
 
-void MainFrame::NoteStoreResult()
+void MainFrame::NoteStoreResult(StoreResult stored)
 {
-    if (!StyleDocument::LastStoreFailed()) {
+    if (stored == StoreResult::Stored) {
         if (storeFailureShown_) statusBar_.ShowIdleText();
         storeFailureShown_ = false;
         return;
@@ -356,8 +388,7 @@ LRESULT MainFrame::OnStoreFailedNotice(Message&)
 {
     if (!storeFailureNoticePending_) return 0;
     storeFailureNoticePending_ = false;
-    MessageBoxW(Handle(), WorkingPageNotWritableText(WidenUtf8(WorkingPagePath())).c_str(),
-                LoadResourceString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    ShowUserMessage(Handle(), WorkingPageNotWritableText(WidenUtf8(WorkingPagePath())), MB_OK | MB_ICONEXCLAMATION);
     return 0;
 }
 
@@ -365,8 +396,7 @@ LRESULT MainFrame::OnPageFailedNotice(Message& message)
 {
     const auto& catalogue = sections::SectionCatalogue();
     if (message.wParam >= catalogue.size()) return 0;
-    MessageBoxW(Handle(), PageNotMadeText(WidenUtf8(catalogue[message.wParam].title)).c_str(),
-                LoadResourceString(IDS_APP_TITLE).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    ShowUserMessage(Handle(), PageNotMadeText(WidenUtf8(catalogue[message.wParam].title)), MB_OK | MB_ICONEXCLAMATION);
     return 0;
 }
 
@@ -377,7 +407,7 @@ LRESULT MainFrame::OnClose(Message&)
     // waits for the first.
     if (closing_) return 0;
     closing_ = true;
-    commands_.PromptBeforeExit();
+    if (commands_) commands_->PromptBeforeExit();
     Destroy();
     return 0;
 }
@@ -444,6 +474,12 @@ LRESULT MainFrame::OnNothing(Message&)
 
 LRESULT MainFrame::OnStyleFileCommand(Message& message)
 {
-    commands_.HandleCommand(LOWORD(message.wParam));
+    if (commands_) commands_->HandleCommand(LOWORD(message.wParam));
+    return 0;
+}
+
+LRESULT MainFrame::OnDialogCommand(Message& message)
+{
+    RunDialogCommand(LOWORD(message.wParam));
     return 0;
 }

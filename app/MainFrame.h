@@ -6,13 +6,16 @@
 //
 // Every change a section page writes arrives here as WM_APP+1 (sent, so the
 // page is written when it arrives): the saved flag goes to no and the
-// preview reloads. The close request asks " Save page before exit? " when
-// the flag is no and then closes whatever the answer; destroying the frame
-// ends the message loop with exit code 1.
+// preview reloads. The page then hands the frame whether the change was
+// stored, and a change that was not is told once (NoteStoreResult). The
+// close request asks " Save page before exit? " when the flag is no and then
+// closes whatever the answer; destroying the frame ends the message loop
+// with exit code 1.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "app/FrameBars.h"
@@ -24,6 +27,7 @@
 #include "framework/Window.h"
 #include "page/PreviewView.h"
 #include "sections/SectionPageSet.h"
+#include "style/StoreResult.h"
 
 // Sent by the property handlers after every change of the working page.
 constexpr UINT kPageChangedMessage = WM_APP + 1;
@@ -48,7 +52,7 @@ public:
 
     // Whether the style has not changed since it was last loaded, saved or
     // reverted (the exit prompt asks only when it has).
-    bool Saved() const { return commands_.Saved(); }
+    bool Saved() const { return !commands_ || commands_->Saved(); }
 
     // Reloads the preview from the working page file.
     void RefreshPreview();
@@ -65,6 +69,17 @@ protected:
     bool ProcessMessage(Message& message, LRESULT& result) override;
 
 private:
+    // The steps of the frame's creation, in their order. Those that return
+    // bool end the creation on false, the user told why.
+    void TakeStartupFolder();
+    void MakeBars();
+    void MakeClientArea();
+    bool WriteFirstPage();
+    void MakePreview();
+    bool MakeSectionPages();
+    void ArrangePanes();
+    void StartIdleWork();
+
     LRESULT OnCreate(Message& message);
     LRESULT OnSize(Message& message);
     LRESULT OnDpiChanged(Message& message);
@@ -74,9 +89,11 @@ private:
     LRESULT OnStoreFailedNotice(Message& message);
     LRESULT OnPageFailedNotice(Message& message);
 
-    // Open, Save, Revert to Saved, Revert to Default, Show Code, Donate and
-    // About, which the style-file commands carry out.
+    // Open, Save, Revert to Saved and Revert to Default, which the
+    // style-file commands carry out.
     LRESULT OnStyleFileCommand(Message& message);
+    // Show Code, Donate and About (app/DialogCommands.h).
+    LRESULT OnDialogCommand(Message& message);
 
     LRESULT OnExit(Message& message);
     LRESULT OnViewToolbar(Message& message);
@@ -96,9 +113,10 @@ private:
     void SetIcons(int dpi);
     void SetMenuCheck(UINT command, bool checked);
 
-    // Tells the user once per run of failed stores that the working page
-    // cannot be written (status bar and a message box naming the page).
-    void NoteStoreResult();
+    // After every change a page's handler made: a failed store is told once
+    // until a change is stored again (status bar and a message box naming
+    // the page); a stored one puts the status bar back to its idle text.
+    void NoteStoreResult(StoreResult stored);
 
     static const MessageEntry<MainFrame> kMessageMap[];
 
@@ -115,7 +133,8 @@ private:
     Owned<PreviewView> preview_;
     Owned<TabContainer> tabs_;
     sections::SectionPageSet pages_;
-    StyleFileCommands commands_;
+    // Made once the preview exists.
+    std::optional<StyleFileCommands> commands_;
     bool toolbarVisible_ = true;
     bool closing_ = false;
     bool storeFailureShown_ = false;

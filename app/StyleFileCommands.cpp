@@ -1,12 +1,11 @@
 #include "app/StyleFileCommands.h"
 
-#include "app/AboutDialog.h"
-#include "framework/DialogHelpers.h"
 #include "page/WorkingPage.h"
 #include "resources/ResourceIds.h"
-#include "style/CodeView.h"
 #include "style/StyleFileDialogs.h"
-#include "style/Utf16.h"
+#include "style/UserMessages.h"
+
+using StyleFile::Outcome;
 
 const wchar_t StyleFileCommands::kLoadPrompt[] = L" Load saved page?  All current changes will be lost! ";
 const wchar_t StyleFileCommands::kRevertToSavedPrompt[] = L" Revert to saved page?  All current changes will be lost! ";
@@ -14,11 +13,9 @@ const wchar_t StyleFileCommands::kRevertToDefaultPrompt[] =
     L" Revert to default page?  All current changes will be lost! ";
 const wchar_t StyleFileCommands::kExitPrompt[] = L" Save page before exit? ";
 
-void StyleFileCommands::SetWindows(HWND mainFrame, HWND preview, std::function<void()> refresh)
+StyleFileCommands::StyleFileCommands(HWND mainFrame, HWND preview, std::function<void()> refresh)
+    : mainFrame_(mainFrame), preview_(preview), refresh_(std::move(refresh))
 {
-    mainFrame_ = mainFrame;
-    preview_ = preview;
-    refresh_ = std::move(refresh);
 }
 
 bool StyleFileCommands::HandleCommand(UINT id)
@@ -28,9 +25,6 @@ bool StyleFileCommands::HandleCommand(UINT id)
     case ID_GP_REVERT_TO_SAVED: RevertToSaved(); return true;
     case ID_GP_REVERT_TO_DEFAULT: RevertToDefault(); return true;
     case ID_GP_SAVE: Save(); return true;
-    case ID_GP_SHOW_CODE: ShowCodeView(); return true;
-    case ID_GP_DONATE:
-    case ID_GP_ABOUT: ShowAboutDialog(); return true;
     default: return false;
     }
 }
@@ -40,48 +34,50 @@ void StyleFileCommands::RefreshPreview()
     if (refresh_) refresh_();
 }
 
-void StyleFileCommands::LoadAfterPrompt(const wchar_t* prompt)
+Outcome StyleFileCommands::LoadAfterPrompt(const wchar_t* prompt)
 {
-    if (!AskUser(mainFrame_, prompt)) return;
-    const bool loaded = OpenStyleFile(preview_, StartupDirectory());
-    if (loaded) RefreshPreview();
-    saved_ = loaded;
+    if (!AskUser(mainFrame_, prompt)) return Outcome::Cancelled;
+    const Outcome outcome = OpenStyleFile(preview_, StartupDirectory());
+    if (outcome == Outcome::Done) RefreshPreview();
+    saved_ = outcome == Outcome::Done;
+    return outcome;
 }
 
-void StyleFileCommands::Open()
+Outcome StyleFileCommands::Open()
 {
-    LoadAfterPrompt(kLoadPrompt);
+    return LoadAfterPrompt(kLoadPrompt);
 }
 
-void StyleFileCommands::RevertToSaved()
+Outcome StyleFileCommands::RevertToSaved()
 {
-    LoadAfterPrompt(kRevertToSavedPrompt);
+    return LoadAfterPrompt(kRevertToSavedPrompt);
 }
 
-void StyleFileCommands::RevertToDefault()
+Outcome StyleFileCommands::RevertToDefault()
 {
-    if (!AskUser(mainFrame_, kRevertToDefaultPrompt)) return;
+    if (!AskUser(mainFrame_, kRevertToDefaultPrompt)) return Outcome::Cancelled;
     if (!WriteWorkingPage()) {
-        const std::wstring text = L"Cannot write the working page \"" + WidenUtf8(WorkingPagePath()) +
-                                  L"\".\n\nThe disk may be full, or the file may be in use by another program. "
-                                  L"Nothing was changed.";
-        ShowUserMessage(preview_, text, MB_OK | MB_ICONEXCLAMATION);
-        return;
+        TellOutcome(preview_, Outcome::PageNotWritten, StyleFile::Operation::Load, WorkingPagePath());
+        return Outcome::PageNotWritten;
     }
     RefreshPreview();
     saved_ = true;
+    return Outcome::Done;
 }
 
-void StyleFileCommands::Save()
+Outcome StyleFileCommands::Save()
 {
-    saved_ = SaveStyleFile(preview_, StartupDirectory());
+    const Outcome outcome = SaveStyleFile(preview_, StartupDirectory());
+    saved_ = outcome == Outcome::Done;
+    return outcome;
 }
 
 void StyleFileCommands::PromptBeforeExit()
 {
     if (saved_) return;
     while (AskUser(mainFrame_, kExitPrompt)) {
-        if (SaveStyleFileWithResult(preview_, StartupDirectory()) != StyleFileResult::Refused) return;
+        const Outcome outcome = SaveStyleFile(preview_, StartupDirectory());
+        if (outcome == Outcome::Done || outcome == Outcome::Cancelled) return;
     }
 }
 

@@ -1,27 +1,20 @@
 // The commands of the File menu and the toolbar that act on the working page
-// and on style files (Open, Save, Revert to Saved, Revert to Default), the
-// code view, Donate and About, and the prompt before the program closes. The
-// main frame routes those commands here (their ids are the ID_GP_ names of
-// resources/ResourceIds.h), and tells us after every change to the page, so
+// and on style files (Open, Save, Revert to Saved, Revert to Default), and
+// the prompt before the program closes. The main frame makes them once its
+// preview exists, routes those commands here (their ids are the ID_GP_ names
+// of resources/ResourceIds.h) and tells them of every change to the page, so
 // that this one place keeps the saved flag that decides the exit prompt.
 //
-// Wiring, in the main frame:
-//   - a member StyleFileCommands commands_;
-//   - once the preview view exists: commands_.SetWindows(mainFrame, preview,
-//     [this] { preview_.Refresh(); });
-//   - at the end of creation: commands_.SetSaved(true);
-//   - WM_COMMAND: if (commands_.HandleCommand(LOWORD(wParam))) return 0;
-//   - WM_APP+1: commands_.OnPageChanged();
-//   - close request (WM_CLOSE): commands_.PromptBeforeExit(); then close.
-//
 // Prompts are owned by the main frame; "File format incorrect!" and the
-// other messages about a style file by the preview view's window; the file
-// dialogs, the code view and the About dialog by the window active then.
+// other messages about a style file or the working page by the preview
+// view's window; the file dialogs by the window active then.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+
+#include "style/StyleFile.h"
 
 class StyleFileCommands {
 public:
@@ -32,25 +25,27 @@ public:
     static const wchar_t kExitPrompt[];
 
     // mainFrame owns the prompts, preview the messages about style files;
-    // refresh makes the preview read the working page again.
-    void SetWindows(HWND mainFrame, HWND preview, std::function<void()> refresh);
+    // refresh makes the preview read the working page again. The saved flag
+    // starts as yes: nothing has been changed yet.
+    StyleFileCommands(HWND mainFrame, HWND preview, std::function<void()> refresh);
 
-    // Runs the command; false for an id that is not one of the above.
+    // Runs the command; false for an id that is not one of the four above.
     bool HandleCommand(UINT id);
 
     // " Load saved page?  All current changes will be lost! "; on Yes asks
     // for a style file and loads it, refreshing the preview when it was
     // loaded. The saved flag becomes whether it was. No changes nothing.
-    void Open();
+    // Returns how it ended (Cancelled for No as for a cancelled dialog).
+    StyleFile::Outcome Open();
     // The same with " Revert to saved page?  ... ".
-    void RevertToSaved();
+    StyleFile::Outcome RevertToSaved();
     // " Revert to default page?  ... "; on Yes writes the working page from
     // the template again and refreshes the preview; the flag becomes yes.
     // When the page cannot be written a message says so and nothing changes.
-    void RevertToDefault();
+    StyleFile::Outcome RevertToDefault();
     // No prompt: asks for a file name and writes the style; the flag becomes
     // whether it was written.
-    void Save();
+    StyleFile::Outcome Save();
     // The close request: when the flag is no asks " Save page before exit? "
     // and on Yes saves. Never stops the closing. When the save was refused
     // (the message said why) the question comes again, so that work is not
@@ -64,11 +59,11 @@ public:
     void SetSaved(bool saved) { saved_ = saved; }
 
 private:
-    void LoadAfterPrompt(const wchar_t* prompt);
+    StyleFile::Outcome LoadAfterPrompt(const wchar_t* prompt);
     void RefreshPreview();
 
-    HWND mainFrame_ = nullptr;
-    HWND preview_ = nullptr;
+    HWND mainFrame_;
+    HWND preview_;
     std::function<void()> refresh_;
     bool saved_ = true;
 };

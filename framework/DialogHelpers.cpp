@@ -1,24 +1,11 @@
 #include "framework/DialogHelpers.h"
 
-#include "resources/ResourceIds.h"
-
-std::wstring ApplicationTitle()
+std::wstring LoadResourceString(UINT id)
 {
     const wchar_t* text = nullptr;
     // With a zero buffer size LoadStringW hands out the resource's own text.
-    const int length = LoadStringW(GetModuleHandleW(nullptr), IDS_APP_TITLE, reinterpret_cast<wchar_t*>(&text), 0);
-    if (length <= 0 || !text) return L"Glimmerpatch";
-    return std::wstring(text, static_cast<std::size_t>(length));
-}
-
-int ShowUserMessage(HWND owner, const std::wstring& text, UINT type)
-{
-    return MessageBoxW(owner, text.c_str(), ApplicationTitle().c_str(), type);
-}
-
-bool AskUser(HWND owner, const std::wstring& question)
-{
-    return ShowUserMessage(owner, question, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
+    return length > 0 && text ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
 }
 
 void CenterOverOwner(HWND window)
@@ -40,4 +27,10 @@ void CenterOverOwner(HWND window)
     if (x < monitor.rcWork.left) x = monitor.rcWork.left;
     if (y < monitor.rcWork.top) y = monitor.rcWork.top;
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void UseDefaultGuiFont(HWND dialog, std::initializer_list<int> ids)
+{
+    const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    for (int id : ids) SendDlgItemMessageW(dialog, id, WM_SETFONT, font, TRUE);
 }

@@ -1,23 +1,21 @@
-// Small helpers of the system's dialogs: message boxes, always titled with
-// the program's name so that every message says where it comes from, and
-// centring a dialog over its owner.
+// Small helpers of dialogs and their texts: a string of the program's string
+// table, centring a dialog over its owner, and the system's GUI font for a
+// dialog's controls.
 #pragma once
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
-// The program's name from its string table (IDS_APP_TITLE), or
-// "Glimmerpatch" when the string cannot be loaded.
-std::wstring ApplicationTitle();
-
-// Shows a message box titled ApplicationTitle() and returns its answer.
-// type holds the buttons and icon (MB_OK | MB_ICONEXCLAMATION, ...).
-int ShowUserMessage(HWND owner, const std::wstring& text, UINT type);
-
-// A question with Yes and No buttons and a question icon; true for Yes.
-bool AskUser(HWND owner, const std::wstring& question);
+// The string resource id of the program's module, read in place (empty when
+// there is none).
+std::wstring LoadResourceString(UINT id);
 
 // Centres the window over its owner (over the work area when it has none or
 // the owner is hidden), kept inside the work area of that monitor.
 void CenterOverOwner(HWND window);
+
+// Gives the dialog's controls with these ids the system's default GUI font,
+// redrawing them.
+void UseDefaultGuiFont(HWND dialog, std::initializer_list<int> ids);

@@ -68,5 +68,5 @@ std::string WorkingPageText()
 
 bool WriteWorkingPage()
 {
-    return StyleDocument::StorePage(WorkingPageText());
+    return StyleDocument::StorePage(WorkingPageText()) == StoreResult::Stored;
 }

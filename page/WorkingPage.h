@@ -21,6 +21,5 @@ std::string WorkingPageText();
 // Writes WorkingPageText() to WorkingPagePath() whole, through the safe
 // write: the file ends up holding the whole page, or what it held before
 // (disk full, folder or file refusing the write, a path that is not a
-// regular file). Returns whether the page was written; StyleDocument's
-// LastStoreFailed answers the same afterwards.
+// regular file). Returns whether the page was written.
 bool WriteWorkingPage();

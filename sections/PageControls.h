@@ -7,6 +7,7 @@
 #include <string>
 
 #include "style/ColorValue.h"
+#include "style/StoreResult.h"
 
 namespace sections {
 
@@ -46,8 +47,9 @@ public:
     virtual bool IsControlEnabled(int id) const = 0;
 
     // Sends (not posts) WM_APP+1, wParam and lParam 0, to the main frame, so
-    // the preview has reread the working page when this returns.
-    virtual void SendRefresh() = 0;
+    // the preview has reread the working page when this returns, and then
+    // hands the main frame whether the change's stores reached the page.
+    virtual void SendRefresh(StoreResult stored) = 0;
 };
 
 } // namespace sections

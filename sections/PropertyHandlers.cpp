@@ -9,32 +9,36 @@ namespace {
 
 // Colour picker buttons.
 
-void ColorHandler(const PropertyRow& row, PageControls& page)
+StoreResult ColorHandler(const PropertyRow& row, PageControls& page)
 {
     const ColorValue color = page.ButtonColor(row.controlId);
     const std::string value = color == kAutomaticColor ? row.literal : RgbText(color);
-    StyleDocument::SetProperty(row.selector, row.property, value);
-    page.SendRefresh();
+    const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, value);
+    page.SendRefresh(result);
+    return result;
 }
 
 // Border colour buttons have no automatic entry: always the rgb form.
-void BorderColorHandler(const PropertyRow& row, PageControls& page)
+StoreResult BorderColorHandler(const PropertyRow& row, PageControls& page)
 {
-    StyleDocument::SetProperty(row.selector, row.property, RgbText(page.ButtonColor(row.controlId)));
-    page.SendRefresh();
+    const StoreResult result =
+        StyleDocument::SetProperty(row.selector, row.property, RgbText(page.ButtonColor(row.controlId)));
+    page.SendRefresh(result);
+    return result;
 }
 
 // Drop-down lists: the selected item is the value, as it stands.
-void TextHandler(const PropertyRow& row, PageControls& page)
+StoreResult TextHandler(const PropertyRow& row, PageControls& page)
 {
-    StyleDocument::SetProperty(row.selector, row.property, page.ControlText(row.controlId));
-    page.SendRefresh();
+    const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, page.ControlText(row.controlId));
+    page.SendRefresh(result);
+    return result;
 }
 
 // Up-downs: the new position is the reported one plus the change, kept in the
 // up-down's range. The buddy edit is not read; the up-down writes it itself
 // once the page answers the notification.
-void SizeHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change)
+StoreResult SizeHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change)
 {
     long long n = static_cast<long long>(change.position) + change.delta;
     const std::uint32_t range = page.UpDownRange(row.controlId);
@@ -44,28 +48,32 @@ void SizeHandler(const PropertyRow& row, PageControls& page, const UpDownChange&
         n = lower;
     else if (n > upper)
         n = upper;
-    StyleDocument::SetProperty(row.selector, row.property, std::to_string(n) + row.literal);
-    page.SendRefresh();
+    const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, std::to_string(n) + row.literal);
+    page.SendRefresh(result);
+    return result;
 }
 
 // The auto check box has already toggled when its notification arrives.
-void UnderlineHandler(const PropertyRow& row, PageControls& page)
+StoreResult UnderlineHandler(const PropertyRow& row, PageControls& page)
 {
     const char* value = page.IsChecked(row.controlId) ? "underline" : "none";
-    StyleDocument::SetProperty(row.selector, "text-decoration", value);
-    page.SendRefresh();
+    const StoreResult result = StyleDocument::SetProperty(row.selector, "text-decoration", value);
+    page.SendRefresh(result);
+    return result;
 }
 
-void AlignmentHandler(const PropertyRow& row, PageControls& page)
+StoreResult AlignmentHandler(const PropertyRow& row, PageControls& page)
 {
     const std::string text = page.ControlText(row.controlId);
+    StoreResult result = StoreResult::Stored;
     if (text == "default") {
-        StyleDocument::RemoveProperty(row.selector, "text-align");
-        StyleDocument::SetProperty(row.selector, "display", "inline");
+        result &= StyleDocument::RemoveProperty(row.selector, "text-align");
+        result &= StyleDocument::SetProperty(row.selector, "display", "inline");
     } else {
-        StyleDocument::SetProperties(row.selector, {"text-align", "display"}, {text, "block"});
+        result = StyleDocument::SetProperties(row.selector, {"text-align", "display"}, {text, "block"});
     }
-    page.SendRefresh();
+    page.SendRefresh(result);
+    return result;
 }
 
 void EnableAll(PageControls& page, const std::vector<int>& ids)
@@ -81,13 +89,14 @@ void DisableAll(PageControls& page, const std::vector<int>& ids)
 // A border group's "Style": "none" takes the group's border away and disables
 // its colour and width; another style on a group that had one changes only the
 // style; leaving "none" starts the group at a white, 4 pixel border.
-void BorderStyleHandler(const PropertyRow& row, PageControls& page)
+StoreResult BorderStyleHandler(const PropertyRow& row, PageControls& page)
 {
     const std::string text = page.ControlText(row.controlId);
+    StoreResult result = StoreResult::Stored;
     if (text == "none") {
         DisableAll(page, row.switched);
         page.SetControlText(row.edit, "");
-        StyleDocument::RemoveProperties(row.selector, {"border-style", "border-width", "border-color"});
+        result = StyleDocument::RemoveProperties(row.selector, {"border-style", "border-width", "border-color"});
         if (!row.cellSelector.empty()) {
             // While "Remove default borders" is ticked the cell rule holds a
             // border-style line; the content tables keep "none" then. The
@@ -95,115 +104,124 @@ void BorderStyleHandler(const PropertyRow& row, PageControls& page)
             // front and is passed on as it is.
             std::string property = "border-style";
             const std::string value = StyleDocument::GetPropertyValue(row.cellSelector, property);
-            if (!value.empty()) StyleDocument::SetProperty(row.selector, property, "none");
+            if (!value.empty()) result &= StyleDocument::SetProperty(row.selector, property, "none");
         }
     } else if (page.IsControlEnabled(row.label)) {
-        StyleDocument::SetProperty(row.selector, "border-style", text);
+        result = StyleDocument::SetProperty(row.selector, "border-style", text);
     } else {
         EnableAll(page, row.switched);
         page.SetButtonColor(row.button, 0x00FFFFFF);
         page.SetControlText(row.edit, "4");
-        StyleDocument::SetProperties(row.selector, {"border-style", "border-width", "border-color"},
-                                     {text, "4px", "rgb(255, 255, 255)"});
+        result = StyleDocument::SetProperties(row.selector, {"border-style", "border-width", "border-color"},
+                                              {text, "4px", "rgb(255, 255, 255)"});
     }
-    page.SendRefresh();
+    page.SendRefresh(result);
+    return result;
 }
 
 // "Remove default borders": one property text serves every call, so after the
 // first GetPropertyValue it carries a TAB in front and the lines written and
 // looked for begin with two TABs.
-void RemoveDefaultBorders(const PropertyRow& row, PageControls& page)
+StoreResult RemoveDefaultBorders(const PropertyRow& row, PageControls& page)
 {
     std::string property = row.property;
+    StoreResult result = StoreResult::Stored;
     if (page.IsChecked(row.controlId)) {
         const std::string value = StyleDocument::GetPropertyValue(row.selector, property);
-        if (value.empty()) StyleDocument::SetProperty(row.selector, property, "none");
-        StyleDocument::SetProperty(row.cellSelector, property, "none");
+        if (value.empty()) result &= StyleDocument::SetProperty(row.selector, property, "none");
+        result &= StyleDocument::SetProperty(row.cellSelector, property, "none");
     } else {
         const std::string value = StyleDocument::GetPropertyValue(row.selector, property);
-        if (value == "none") StyleDocument::RemoveProperty(row.selector, property);
-        StyleDocument::RemoveProperty(row.cellSelector, property);
+        if (value == "none") result &= StyleDocument::RemoveProperty(row.selector, property);
+        result &= StyleDocument::RemoveProperty(row.cellSelector, property);
     }
-    page.SendRefresh();
+    page.SendRefresh(result);
+    return result;
 }
 
-void RemoveDefaultBackground(const PropertyRow& row, PageControls& page)
+StoreResult RemoveDefaultBackground(const PropertyRow& row, PageControls& page)
 {
     const char* value = page.IsChecked(row.controlId) ? "transparent" : "none";
-    StyleDocument::SetProperty(row.selector, row.property, value);
-    page.SendRefresh();
+    const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, value);
+    page.SendRefresh(result);
+    return result;
 }
 
-void Transparent(const PropertyRow& row, PageControls& page)
+StoreResult Transparent(const PropertyRow& row, PageControls& page)
 {
     if (page.IsChecked(row.controlId)) {
         page.DisableControl(row.button);
-        StyleDocument::SetProperty(row.selector, row.property, "transparent");
-        page.SendRefresh();
-    } else {
-        page.EnableControl(row.button);
-        PropertyRow button = row;
-        button.controlId = row.button;
-        ColorHandler(button, page);
+        const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, "transparent");
+        page.SendRefresh(result);
+        return result;
     }
+    page.EnableControl(row.button);
+    PropertyRow button = row;
+    button.controlId = row.button;
+    return ColorHandler(button, page);
 }
 
-void BackgroundUseImage(const PropertyRow& row, PageControls& page)
+StoreResult BackgroundUseImage(const PropertyRow& row, PageControls& page)
 {
     if (page.IsChecked(row.controlId)) {
         EnableAll(page, row.switched);
-        return;
+        return StoreResult::Stored;
     }
     DisableAll(page, row.switched);
     page.SetControlText(row.edit, "");
-    StyleDocument::SetProperty(row.selector, row.property, "none");
-    page.SendRefresh();
+    const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, "none");
+    page.SendRefresh(result);
+    return result;
 }
 
 // Both "Apply Image" buttons: the URL is written as typed, except for the
 // bytes that an unquoted url() cannot hold (EscapeImageAddress).
-void ApplyImage(const PropertyRow& row, PageControls& page)
+StoreResult ApplyImage(const PropertyRow& row, PageControls& page)
 {
-    StyleDocument::SetProperty(row.selector, row.property,
-                               "url(" + EscapeImageAddress(page.ControlText(row.edit)) + ")");
-    page.SendRefresh();
+    const StoreResult result = StyleDocument::SetProperty(
+        row.selector, row.property, "url(" + EscapeImageAddress(page.ControlText(row.edit)) + ")");
+    page.SendRefresh(result);
+    return result;
 }
 
 // Ticking only opens the width for the arrows, starting from the group's
 // number; the first arrow writes it.
-void CustomWidth(const PropertyRow& row, PageControls& page)
+StoreResult CustomWidth(const PropertyRow& row, PageControls& page)
 {
     if (page.IsChecked(row.controlId)) {
         EnableAll(page, row.switched);
         page.SetControlText(row.edit, row.literal);
-        return;
+        return StoreResult::Stored;
     }
     DisableAll(page, row.switched);
     page.SetControlText(row.edit, "");
-    StyleDocument::RemoveProperty(row.selector, row.property);
-    page.SendRefresh();
+    const StoreResult result = StyleDocument::RemoveProperty(row.selector, row.property);
+    page.SendRefresh(result);
+    return result;
 }
 
 // Ticking writes the contact image rules without a refresh: the preview shows
 // them at its next refresh, normally after "Apply Image".
-void ContactUseImage(const PropertyRow& row, PageControls& page)
+StoreResult ContactUseImage(const PropertyRow& row, PageControls& page)
 {
+    StoreResult result = StoreResult::Stored;
     if (page.IsChecked(row.controlId)) {
         EnableAll(page, row.switched);
         for (const ContactImageRule& rule : ContactImageRules())
-            StyleDocument::SetProperties(rule.selector, rule.properties, rule.values);
-        return;
+            result &= StyleDocument::SetProperties(rule.selector, rule.properties, rule.values);
+        return result;
     }
     // Label, then the emptied URL edit, then the button.
     for (int id : row.switched) {
         if (id == row.edit) page.SetControlText(id, "");
         page.DisableControl(id);
     }
-    for (const ContactImageRule& rule : ContactImageRules()) StyleDocument::RemoveRule(rule.selector);
-    page.SendRefresh();
+    for (const ContactImageRule& rule : ContactImageRules()) result &= StyleDocument::RemoveRule(rule.selector);
+    page.SendRefresh(result);
+    return result;
 }
 
-void RunSpecialHandler(const PropertyRow& row, PageControls& page)
+StoreResult RunSpecialHandler(const PropertyRow& row, PageControls& page)
 {
     switch (row.special) {
     case SpecialHandler::RemoveDefaultBorders:
@@ -224,6 +242,7 @@ void RunSpecialHandler(const PropertyRow& row, PageControls& page)
     case SpecialHandler::None:
         break;
     }
+    return StoreResult::Stored;
 }
 
 } // namespace
@@ -302,7 +321,7 @@ const std::vector<ContactImageRule>& ContactImageRules()
     return rules;
 }
 
-void RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change)
+StoreResult RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change)
 {
     switch (row.kind) {
     case HandlerKind::Color:
@@ -322,6 +341,7 @@ void RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDown
     case HandlerKind::Special:
         return RunSpecialHandler(row, page);
     }
+    return StoreResult::Stored;
 }
 
 } // namespace sections

@@ -1,6 +1,7 @@
 // The property handlers: each turns the state of one control into
 // declarations of the style block, stores them through StyleDocument and then
-// asks the main frame to refresh the preview. The seven table-driven kinds
+// asks the main frame to refresh the preview, telling it whether the stores
+// reached the page. The seven table-driven kinds
 // are one routine each over their PropertyRow; the nine special handlers have
 // logic of their own. Handlers keep no state between runs.
 #pragma once
@@ -21,8 +22,9 @@ struct UpDownChange {
 
 // Runs the row's handler against the page's controls. Size handlers take the
 // up-down's notification data; every other kind ignores it. The page answers
-// the routed message with 0 afterwards.
-void RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change = {});
+// the routed message with 0 afterwards. Returns whether every store of the
+// change reached the working page.
+StoreResult RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change = {});
 
 // "rgb(r, g, b)" of a colour value; the top byte is ignored.
 std::string RgbText(ColorValue color);

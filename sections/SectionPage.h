@@ -44,8 +44,12 @@ public:
     // True once the page is initialised, however it was made.
     bool Complete() const { return Handle() && !steps_; }
 
-    // The window that receives WM_APP+1 after every change the handlers write.
-    void SetMainFrame(HWND frame) { controls_.SetMainFrame(frame); }
+    // The window that receives WM_APP+1 after every change the handlers
+    // write, and what it is handed then: whether the change was stored.
+    void SetMainFrame(HWND frame, std::function<void(StoreResult)> storeNotice = {})
+    {
+        controls_.SetMainFrame(frame, std::move(storeNotice));
+    }
     HWND MainFrame() const { return controls_.MainFrame(); }
 
     SectionPageId Page() const { return page_; }

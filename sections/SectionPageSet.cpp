@@ -19,7 +19,7 @@ bool SectionPageSet::Create(TabContainer& container, HWND mainFrame)
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         auto page = std::make_unique<Owned<SectionPage>>(SectionCatalogue()[i].page);
         if (!page->Create(container.Handle())) return false;
-        page->SetMainFrame(mainFrame);
+        page->SetMainFrame(mainFrame, storeNotice_);
         container.AddPage(page->Handle());
         pages_[i] = std::move(page);
     }
@@ -121,7 +121,7 @@ bool SectionPageSet::Keep(std::size_t index, std::unique_ptr<Owned<SectionPage>>
         Fail(index);
         return false;
     }
-    page->SetMainFrame(mainFrame_);
+    page->SetMainFrame(mainFrame_, storeNotice_);
     container_->Strip().SetTabPage(static_cast<int>(index), page->Handle());
     pages_[index] = std::move(page);
     return true;

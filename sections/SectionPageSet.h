@@ -58,6 +58,10 @@ public:
     // tab stays, showing nothing, and the page is not tried again.
     void SetFailureNotice(std::function<void(int tabIndex)> notice) { failureNotice_ = std::move(notice); }
 
+    // Called after every refresh that a page's handler sends, with whether
+    // the change reached the working page. Set it before the pages are made.
+    void SetStoreNotice(std::function<void(StoreResult)> notice) { storeNotice_ = std::move(notice); }
+
     void Destroy();
 
     // The pages made so far (not counting one half made).
@@ -88,6 +92,7 @@ private:
     std::unique_ptr<Owned<SectionPage>> building_;
     std::size_t buildingIndex_ = 0;
     std::function<void(int)> failureNotice_;
+    std::function<void(StoreResult)> storeNotice_;
     bool failureTold_ = false;
 };
 

@@ -89,9 +89,11 @@ bool WindowPageControls::IsControlEnabled(int id) const
     return control && IsWindowEnabled(control);
 }
 
-void WindowPageControls::SendRefresh()
+void WindowPageControls::SendRefresh(StoreResult stored)
 {
-    if (mainFrame_ && IsWindow(mainFrame_)) SendMessageW(mainFrame_, WM_APP + 1, 0, 0);
+    if (!mainFrame_ || !IsWindow(mainFrame_)) return;
+    SendMessageW(mainFrame_, WM_APP + 1, 0, 0);
+    if (storeNotice_) storeNotice_(stored);
 }
 
 } // namespace sections

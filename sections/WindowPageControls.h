@@ -1,7 +1,8 @@
 // The property handlers' view of a live section page (sections/PageControls.h)
 // over its real controls: the bindings that the page makes at
 // initialisation, one colour picker button per colour button, and the main
-// frame window that the refresh message goes to. Ids that are not bound
+// frame window that the refresh message goes to with what the frame does
+// with the result of the change's stores. Ids that are not bound
 // read as empty and ignore changes.
 #pragma once
 
@@ -10,6 +11,7 @@
 #include "controls/ColorPickerButton.h"
 #include "sections/PageControls.h"
 
+#include <functional>
 #include <map>
 
 namespace sections {
@@ -23,7 +25,11 @@ public:
     HWND Control(int id) const;
     ColorPickerButton* ColorButton(int id) const;
 
-    void SetMainFrame(HWND frame) { mainFrame_ = frame; }
+    void SetMainFrame(HWND frame, std::function<void(StoreResult)> storeNotice)
+    {
+        mainFrame_ = frame;
+        storeNotice_ = std::move(storeNotice);
+    }
     HWND MainFrame() const { return mainFrame_; }
 
     ColorValue ButtonColor(int id) const override;
@@ -35,12 +41,13 @@ public:
     void EnableControl(int id) override;
     void DisableControl(int id) override;
     bool IsControlEnabled(int id) const override;
-    void SendRefresh() override;
+    void SendRefresh(StoreResult stored) override;
 
 private:
     std::map<int, HWND> controls_;
     std::map<int, ColorPickerButton*> buttons_;
     HWND mainFrame_ = nullptr;
+    std::function<void(StoreResult)> storeNotice_;
 };
 
 } // namespace sections

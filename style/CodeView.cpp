@@ -1,25 +1,11 @@
 #include "style/CodeView.h"
 
+#include "framework/DialogHelpers.h"
 #include "framework/Owned.h"
 #include "resources/ResourceIds.h"
 #include "style/StyleDocument.h"
-#include "framework/DialogHelpers.h"
-
-#include <string>
-
-namespace {
-
-// The page is 8-bit ANSI text.
-std::wstring FromAnsi(const std::string& text)
-{
-    if (text.empty()) return std::wstring();
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
-}
-
-} // namespace
+#include "style/UserMessages.h"
+#include "style/Utf16.h"
 
 const wchar_t CodeView::kInstructions[] =
     L"\n  Instructions:\t1) Copy code\n\n\t\t2) Log into MySpace\n\n"
@@ -45,10 +31,8 @@ INT_PTR CodeView::Show(HWND owner)
 LRESULT CodeView::OnInitDialog(Message&)
 {
     CenterOverOwner(Handle());
-    const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    for (int id : {IDC_GP_CODE_INSTRUCTIONS, IDC_GP_CODE_BOX, IDC_GP_CODE_COPY, IDC_GP_CODE_OK})
-        SendDlgItemMessageW(Handle(), id, WM_SETFONT, font, TRUE);
-    SetDlgItemTextW(Handle(), IDC_GP_CODE_BOX, FromAnsi(StyleDocument::GetStyleCode()).c_str());
+    UseDefaultGuiFont(Handle(), {IDC_GP_CODE_INSTRUCTIONS, IDC_GP_CODE_BOX, IDC_GP_CODE_COPY, IDC_GP_CODE_OK});
+    SetDlgItemTextW(Handle(), IDC_GP_CODE_BOX, WidenAnsi(StyleDocument::GetStyleCode()).c_str());
     SetDlgItemTextW(Handle(), IDC_GP_CODE_INSTRUCTIONS, kInstructions);
     // The dialog manager would select the whole code and scroll to its end;
     // the caret at the start shows the code from its first line.

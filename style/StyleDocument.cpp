@@ -15,14 +15,6 @@ std::string& PagePathValue()
     return value;
 }
 
-bool lastStoreFailed = false;
-
-// The reading operations load without touching the store result.
-bool ReadPage(std::string& page)
-{
-    return ReadWholeFile(PagePathValue(), page);
-}
-
 // Removes the first declaration line with the key inside the block that
 // starts at s. Returns true when a line was removed.
 bool RemoveDeclaration(std::string& page, TextPosition s, const std::string& key)
@@ -60,33 +52,26 @@ const std::string& PagePath()
     return PagePathValue();
 }
 
-bool LastStoreFailed()
-{
-    return lastStoreFailed;
-}
-
 bool LoadPage(std::string& page)
 {
-    lastStoreFailed = !ReadWholeFile(PagePath(), page);
-    return !lastStoreFailed;
+    return ReadWholeFile(PagePath(), page);
 }
 
-bool StorePage(const std::string& page)
+StoreResult StorePage(const std::string& page)
 {
-    lastStoreFailed = !WriteWholeFile(PagePath(), page);
-    return !lastStoreFailed;
+    return WriteWholeFile(PagePath(), page) ? StoreResult::Stored : StoreResult::Failed;
 }
 
-void SetProperty(const std::string& selector, const std::string& property, const std::string& value)
+StoreResult SetProperty(const std::string& selector, const std::string& property, const std::string& value)
 {
-    SetProperties(selector, {property}, {value});
+    return SetProperties(selector, {property}, {value});
 }
 
-void SetProperties(const std::string& selector, const std::vector<std::string>& properties,
-                   const std::vector<std::string>& values)
+StoreResult SetProperties(const std::string& selector, const std::vector<std::string>& properties,
+                          const std::vector<std::string>& values)
 {
     std::string page;
-    if (!LoadPage(page)) return;
+    if (!LoadPage(page)) return StoreResult::Failed;
     const TextPosition m = Find(page, kMarkerWord, 0);
     const TextPosition s = Find(page, selector, m);
     const std::size_t count = properties.size() < values.size() ? properties.size() : values.size();
@@ -100,45 +85,46 @@ void SetProperties(const std::string& selector, const std::vector<std::string>& 
         block += kBlockEnd;
         Insert(page, Find(page, "</style>", m), block);
     }
-    StorePage(page);
+    return StorePage(page);
 }
 
-void RemoveRule(const std::string& selector)
+StoreResult RemoveRule(const std::string& selector)
 {
     std::string page;
-    if (!LoadPage(page)) return;
+    if (!LoadPage(page)) return StoreResult::Failed;
     const TextPosition m = Find(page, kMarkerWord, 0);
     const TextPosition s = Find(page, selector, m);
-    if (s == -1) return;
+    if (s == -1) return StoreResult::Stored;
     const TextPosition e = Find(page, kBlockEnd, s);
     // A block without its closing line is left alone rather than cut short.
-    if (e == -1) return;
+    if (e == -1) return StoreResult::Stored;
     Delete(page, s, e - s + 3);
-    StorePage(page);
+    return StorePage(page);
 }
 
-void RemoveProperty(const std::string& selector, const std::string& property)
+StoreResult RemoveProperty(const std::string& selector, const std::string& property)
 {
-    RemoveProperties(selector, {property});
+    return RemoveProperties(selector, {property});
 }
 
-void RemoveProperties(const std::string& selector, const std::vector<std::string>& properties)
+StoreResult RemoveProperties(const std::string& selector, const std::vector<std::string>& properties)
 {
     std::string page;
-    if (!LoadPage(page)) return;
+    if (!LoadPage(page)) return StoreResult::Failed;
     const TextPosition m = Find(page, kMarkerWord, 0);
     const TextPosition s = Find(page, selector, m);
-    if (s == -1) return;
+    StoreResult result = StoreResult::Stored;
+    if (s == -1) return result;
     for (const auto& property : properties) {
-        if (RemoveDeclaration(page, s, "\t" + property))
-            StorePage(page);
+        if (RemoveDeclaration(page, s, "\t" + property)) result = StorePage(page);
     }
+    return result;
 }
 
 std::string GetPropertyValue(const std::string& selector, std::string& property)
 {
     std::string page;
-    if (!ReadPage(page)) return std::string();
+    if (!LoadPage(page)) return std::string();
     const TextPosition m = Find(page, kMarkerWord, 0);
     const TextPosition s = Find(page, selector, m);
     if (s == -1) return std::string();
@@ -155,7 +141,7 @@ std::string GetPropertyValue(const std::string& selector, std::string& property)
 std::string GetStyleCode()
 {
     std::string page;
-    if (!ReadPage(page)) return std::string();
+    if (!LoadPage(page)) return std::string();
     const TextPosition m = Find(page, kMarkerWord, 0);
     const TextPosition b = Find(page, "<style type=", m);
     const TextPosition c = Find(page, "</style>", b);

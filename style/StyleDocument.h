@@ -13,12 +13,14 @@
 // too big) every operation changes nothing and writes nothing, and the
 // reading operations return an empty text. Every store is a safe write
 // (WriteWholeFile): a failed store leaves the page exactly as it was, never
-// half written. The operations' results stay as they are; whether the last
-// change reached the page is asked of LastStoreFailed.
+// half written. Each edit operation returns whether its change reached the
+// page.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "style/StoreResult.h"
 
 namespace StyleDocument {
 
@@ -30,23 +32,23 @@ const std::string& PagePath();
 // Replaces (or adds) one declaration as the last line of the selector's rule
 // block; appends a new rule block before "</style>" when the selector is
 // missing. Writes the page once.
-void SetProperty(const std::string& selector, const std::string& property, const std::string& value);
+StoreResult SetProperty(const std::string& selector, const std::string& property, const std::string& value);
 
 // SetProperty for each pair of the lists in order, with one load and one
 // store. The lists must be equally long.
-void SetProperties(const std::string& selector, const std::vector<std::string>& properties,
-                   const std::vector<std::string>& values);
+StoreResult SetProperties(const std::string& selector, const std::vector<std::string>& properties,
+                          const std::vector<std::string>& values);
 
 // Deletes the selector's whole rule block; writes only when it is found.
-void RemoveRule(const std::string& selector);
+StoreResult RemoveRule(const std::string& selector);
 
 // Deletes the first declaration of the property in the selector's block;
 // writes only when one is found.
-void RemoveProperty(const std::string& selector, const std::string& property);
+StoreResult RemoveProperty(const std::string& selector, const std::string& property);
 
 // RemoveProperty for each property in order; the page is written once for
 // every declaration removed.
-void RemoveProperties(const std::string& selector, const std::vector<std::string>& properties);
+StoreResult RemoveProperties(const std::string& selector, const std::vector<std::string>& properties);
 
 // The value of the property's first declaration in the selector's block, or
 // an empty text. When the selector is found a TAB is put in front of the
@@ -57,21 +59,13 @@ std::string GetPropertyValue(const std::string& selector, std::string& property)
 // without the marker comment and without the final CR LF.
 std::string GetStyleCode();
 
-// True when the last change did not reach the working page: the last edit
-// operation above, StorePage or WriteWorkingPage could not read the page it
-// was to edit or could not write it (disk full, file refused, not a regular
-// file). The page then holds what it held before. False after a change that
-// was written, and after an edit that had nothing to change (a remove whose
-// selector or declaration is missing). The reading operations leave it alone.
-bool LastStoreFailed();
-
 // The load and store steps of the operations, for the other editors of the
 // working page (style files, the page template). LoadPage reads every byte of
-// the working page; false when it cannot (missing, not a regular file) and it
-// counts as a failed store then. StorePage writes the page text whole and
-// safely; false, with the file unchanged, when it cannot. Both set what
-// LastStoreFailed answers.
+// the working page; false when it cannot (missing, not a regular file), which
+// an edit counts as a failed store. StorePage writes the page text whole and
+// safely; Failed, with the file unchanged, when it cannot (disk full, file
+// refused, not a regular file).
 bool LoadPage(std::string& page);
-bool StorePage(const std::string& page);
+StoreResult StorePage(const std::string& page);
 
 } // namespace StyleDocument

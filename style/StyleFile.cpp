@@ -3,6 +3,7 @@
 #include "style/FileText.h"
 #include "style/StyleDocument.h"
 #include "style/TextPrimitives.h"
+#include "style/Utf16.h"
 
 #include <sys/stat.h>
 
@@ -21,12 +22,8 @@ constexpr TextPosition kBlockEndLength = sizeof(kBlockEnd) - 1;
 bool IsRegularFileLargerThan(const std::string& path, std::size_t bound)
 {
 #ifdef _WIN32
-    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    if (length <= 0) return false;
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), &wide[0], length);
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data)) return false;
+    if (!GetFileAttributesExW(WidenUtf8(path).c_str(), GetFileExInfoStandard, &data)) return false;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
     const unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     return size > bound;
@@ -43,11 +40,7 @@ bool IsRegularFileLargerThan(const std::string& path, std::size_t bound)
 bool IsReadOnlyFile(const std::string& path)
 {
 #ifdef _WIN32
-    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    if (length <= 0) return false;
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), &wide[0], length);
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    const DWORD attributes = GetFileAttributesW(WidenUtf8(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
            !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 #else
@@ -102,7 +95,7 @@ Outcome LoadStyleFileIntoPage(const std::string& path)
     if (!StyleDocument::LoadPage(page)) return Outcome::PageUnreadable;
     const Outcome applied = ApplyStyleFileText(page, fileText);
     if (applied != Outcome::Done) return applied;
-    return StyleDocument::StorePage(page) ? Outcome::Done : Outcome::PageNotWritten;
+    return StyleDocument::StorePage(page) == StoreResult::Stored ? Outcome::Done : Outcome::PageNotWritten;
 }
 
 Outcome WriteStyleFileFromPage(const std::string& path)
@@ -123,6 +116,7 @@ std::string OutcomeMessage(Outcome outcome, Operation operation, const std::stri
     const std::string nothing = operation == Operation::Load ? "Nothing was changed." : "Nothing was saved.";
     switch (outcome) {
     case Outcome::Done:
+    case Outcome::Cancelled:
         return std::string();
     case Outcome::FormatIncorrect:
         return "File format incorrect!";

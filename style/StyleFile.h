@@ -32,8 +32,11 @@ constexpr char kBlockEnd[] = "</style>\r\n";
 // 10 KB; anything beyond this is refused before it is read whole.
 constexpr std::size_t kMaxStyleFileSize = 16u * 1024u * 1024u;
 
+// How a load or save of a style file ended; the one result of the style file
+// operations and of the commands that run them.
 enum class Outcome {
     Done,
+    Cancelled,           // the user cancelled the file dialog; nothing was read or written
     FormatIncorrect,     // the file's text holds no marker comment
     FileUnreadable,      // missing, a folder, locked, or failed to read
     FileTooLarge,        // bigger than kMaxStyleFileSize
@@ -73,7 +76,8 @@ enum class Operation { Load, Save };
 
 // The message shown for an outcome other than Done of a load or save of the
 // style file at path: "File format incorrect!" for FormatIncorrect, and
-// sentences of the same kind naming the file for the others. Empty for Done.
+// sentences of the same kind naming the file for the others. Empty for Done
+// and Cancelled, of which the user is not told.
 std::string OutcomeMessage(Outcome outcome, Operation operation, const std::string& path);
 
 } // namespace StyleFile

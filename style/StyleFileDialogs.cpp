@@ -3,6 +3,7 @@
 #include "framework/DialogHelpers.h"
 #include "resources/ResourceIds.h"
 #include "style/StyleFile.h"
+#include "style/UserMessages.h"
 #include "style/Utf16.h"
 
 #include <commdlg.h>
@@ -48,24 +49,11 @@ bool AskForFileName(DialogKind kind, const std::string& folder, std::wstring& pa
     return !path.empty();
 }
 
-StyleFileResult Report(StyleFile::Outcome outcome, StyleFile::Operation operation, HWND messageOwner,
-                       const std::string& path)
-{
-    if (outcome == StyleFile::Outcome::Done) return StyleFileResult::Done;
-    ShowUserMessage(messageOwner, WidenUtf8(StyleFile::OutcomeMessage(outcome, operation, path)),
-                    MB_OK | MB_ICONEXCLAMATION);
-    return StyleFileResult::Refused;
-}
-
 } // namespace
 
 std::wstring StyleFileFilter()
 {
-    const wchar_t* text = nullptr;
-    const int length =
-        LoadStringW(GetModuleHandleW(nullptr), IDS_GP_STYLE_FILE_FILTER, reinterpret_cast<wchar_t*>(&text), 0);
-    std::wstring filter;
-    if (length > 0 && text) filter.assign(text, static_cast<std::size_t>(length));
+    std::wstring filter = LoadResourceString(IDS_GP_STYLE_FILE_FILTER);
     for (wchar_t& c : filter)
         if (c == L'|') c = L'\0';
     // The last bar ends the list; the second NUL makes sure it is ended even
@@ -74,28 +62,29 @@ std::wstring StyleFileFilter()
     return filter;
 }
 
-StyleFileResult OpenStyleFileWithResult(HWND messageOwner, const std::string& folder)
+void TellOutcome(HWND messageOwner, StyleFile::Outcome outcome, StyleFile::Operation operation,
+                 const std::string& path)
+{
+    const std::string text = StyleFile::OutcomeMessage(outcome, operation, path);
+    if (!text.empty()) ShowUserMessage(messageOwner, WidenUtf8(text), MB_OK | MB_ICONEXCLAMATION);
+}
+
+StyleFile::Outcome OpenStyleFile(HWND messageOwner, const std::string& folder)
 {
     std::wstring path;
-    if (!AskForFileName(DialogKind::Open, folder, path)) return StyleFileResult::Cancelled;
+    if (!AskForFileName(DialogKind::Open, folder, path)) return StyleFile::Outcome::Cancelled;
     const std::string utf8 = NarrowToUtf8(path);
-    return Report(StyleFile::LoadStyleFileIntoPage(utf8), StyleFile::Operation::Load, messageOwner, utf8);
+    const StyleFile::Outcome outcome = StyleFile::LoadStyleFileIntoPage(utf8);
+    TellOutcome(messageOwner, outcome, StyleFile::Operation::Load, utf8);
+    return outcome;
 }
 
-StyleFileResult SaveStyleFileWithResult(HWND messageOwner, const std::string& folder)
+StyleFile::Outcome SaveStyleFile(HWND messageOwner, const std::string& folder)
 {
     std::wstring path;
-    if (!AskForFileName(DialogKind::Save, folder, path)) return StyleFileResult::Cancelled;
+    if (!AskForFileName(DialogKind::Save, folder, path)) return StyleFile::Outcome::Cancelled;
     const std::string utf8 = NarrowToUtf8(path);
-    return Report(StyleFile::WriteStyleFileFromPage(utf8), StyleFile::Operation::Save, messageOwner, utf8);
-}
-
-bool OpenStyleFile(HWND messageOwner, const std::string& folder)
-{
-    return OpenStyleFileWithResult(messageOwner, folder) == StyleFileResult::Done;
-}
-
-bool SaveStyleFile(HWND messageOwner, const std::string& folder)
-{
-    return SaveStyleFileWithResult(messageOwner, folder) == StyleFileResult::Done;
+    const StyleFile::Outcome outcome = StyleFile::WriteStyleFileFromPage(utf8);
+    TellOutcome(messageOwner, outcome, StyleFile::Operation::Save, utf8);
+    return outcome;
 }

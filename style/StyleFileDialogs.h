@@ -7,37 +7,35 @@
 // the string table, "CSS Files (*.css)" selected first, then "All Files
 // (*.*)", and take a name of up to 260 characters. Messages about the chosen
 // file are owned by messageOwner, the preview view's window.
+//
+// Both return how they ended: Done, Cancelled (the dialog was cancelled,
+// nothing was read or written), or a refusal, which a message has told the
+// user of and which changed nothing.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-// How a style file operation ended.
-enum class StyleFileResult {
-    Done,      // the file was loaded into the working page, or written
-    Cancelled, // the user cancelled the dialog; nothing was read or written
-    Refused,   // the file or the page was refused or could not be read or
-               // written; a message said why and nothing was changed
-};
+#include "style/StyleFile.h"
 
 // Asks for a style file and puts its text in place of the working page's
 // style block. A file without "<!-- Glimmerpatch -->" gives the message
 // "File format incorrect!"; a file that cannot be read (missing, a folder,
-// locked, over 16 MB) a message of the same kind naming it. Returns true
-// only when the working page now holds the file's text.
-bool OpenStyleFile(HWND messageOwner, const std::string& folder);
+// locked, over 16 MB) a message of the same kind naming it. Done only when
+// the working page now holds the file's text.
+StyleFile::Outcome OpenStyleFile(HWND messageOwner, const std::string& folder);
 
 // Asks for a file name (".css" is added to a name without extension; an
 // existing file is replaced only after the dialog's question) and writes the
 // working page's style block to it through the safe whole-file write. When
-// the write fails the old file stays as it was, a message names the file,
-// and the result is false.
-bool SaveStyleFile(HWND messageOwner, const std::string& folder);
+// the write fails the old file stays as it was and a message names the file.
+StyleFile::Outcome SaveStyleFile(HWND messageOwner, const std::string& folder);
 
-// The same two operations, telling a cancelled dialog from a refusal.
-StyleFileResult OpenStyleFileWithResult(HWND messageOwner, const std::string& folder);
-StyleFileResult SaveStyleFileWithResult(HWND messageOwner, const std::string& folder);
+// Tells the user of a refusal in a message box owned by messageOwner (the
+// message of StyleFile::OutcomeMessage); nothing for Done and Cancelled.
+void TellOutcome(HWND messageOwner, StyleFile::Outcome outcome, StyleFile::Operation operation,
+                 const std::string& path);
 
 // The style file filter string (IDS_GP_STYLE_FILE_FILTER) with every "|"
 // turned into a NUL: the two entries' names and patterns, ending in two NULs.

@@ -55,29 +55,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     switch (data[0] % 7) {
     case 0:
-        StyleDocument::SetProperty(selector, properties[0], values[0]);
-        Check(!StyleDocument::LastStoreFailed());
+        Check(StyleDocument::SetProperty(selector, properties[0], values[0]) == StoreResult::Stored);
         // The new declaration line is in the page whole, wherever it went.
         Check(Page().find("\t" + properties[0] + ": " + values[0] + ";\r\n") != std::string::npos);
         break;
     case 1: {
-        StyleDocument::SetProperties(selector, properties, values);
-        Check(!StyleDocument::LastStoreFailed());
+        Check(StyleDocument::SetProperties(selector, properties, values) == StoreResult::Stored);
         const std::size_t last = (properties.size() < values.size() ? properties.size() : values.size()) - 1;
         Check(Page().find("\t" + properties[last] + ": " + values[last] + ";\r\n") != std::string::npos);
         break;
     }
     case 2:
-        StyleDocument::RemoveRule(selector);
-        Check(!StyleDocument::LastStoreFailed() && Page().size() <= before.size());
+        Check(StyleDocument::RemoveRule(selector) == StoreResult::Stored && Page().size() <= before.size());
         break;
     case 3:
-        StyleDocument::RemoveProperty(selector, properties[0]);
-        Check(!StyleDocument::LastStoreFailed() && Page().size() <= before.size());
+        Check(StyleDocument::RemoveProperty(selector, properties[0]) == StoreResult::Stored);
+        Check(Page().size() <= before.size());
         break;
     case 4:
-        StyleDocument::RemoveProperties(selector, properties);
-        Check(!StyleDocument::LastStoreFailed() && Page().size() <= before.size());
+        Check(StyleDocument::RemoveProperties(selector, properties) == StoreResult::Stored);
+        Check(Page().size() <= before.size());
         break;
     case 5: {
         std::string property = properties[0];

@@ -26,6 +26,7 @@ public:
     std::set<int> disabled;
     std::vector<std::string> changes;               // "enable 1003", "text 1007=", "color 1564=FFFFFF"
     std::vector<std::string> pagesAtRefresh;
+    std::vector<StoreResult> storedAtRefresh;       // what each refresh said of the stores
 
     // UDM_GETRANGE's packing: upper limit in the low word, lower in the high.
     static std::uint32_t Range(int lower, int upper)
@@ -75,7 +76,11 @@ public:
         changes.push_back("disable " + std::to_string(id));
     }
     bool IsControlEnabled(int id) const override { return disabled.count(id) == 0; }
-    void SendRefresh() override { pagesAtRefresh.push_back(ReadFileOrMissing(WorkingPagePath())); }
+    void SendRefresh(StoreResult stored) override
+    {
+        pagesAtRefresh.push_back(ReadFileOrMissing(WorkingPagePath()));
+        storedAtRefresh.push_back(stored);
+    }
 };
 
 // A small working page: a site style sheet before the marker (which handlers

@@ -32,9 +32,9 @@ protected:
     {
         const std::string block = row.selector + "\r\n" + body + "}\r\n";
         folder_.SetPage(SmallPage(block));
-        RunPropertyHandler(row, page_, change);
+        EXPECT_EQ(RunPropertyHandler(row, page_, change), StoreResult::Stored);
         const std::string after = folder_.Page();
-        EXPECT_EQ(page_.Refreshes(), 1);
+        EXPECT_EQ(page_.storedAtRefresh, std::vector<StoreResult>{StoreResult::Stored});
         if (page_.Refreshes() > 0) {
             EXPECT_EQ(page_.pagesAtRefresh.back(), after) << "refresh before a write";
         }

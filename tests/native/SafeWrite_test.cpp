@@ -58,29 +58,25 @@ TEST(SafeWrite, ReplacesWholeAndLeavesOnlyTheTarget)
     EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"page.html", "taken"}));
 }
 
-TEST(SafeWrite, FailuresAreToldAndReadingLeavesTheAnswerAlone)
+TEST(SafeWrite, EachEditSaysWhetherItReachedThePage)
 {
     WorkingFolder folder;
     folder.SetPage(kSmallPage);
-    StyleDocument::SetProperty("body{", "width", "1px");
-    EXPECT_FALSE(StyleDocument::LastStoreFailed());
+    EXPECT_EQ(StyleDocument::SetProperty("body{", "width", "1px"), StoreResult::Stored);
 
     const std::string written = folder.Page();
     SetStartupDirectory(JoinPath(folder.Path(), "gone"));
-    StyleDocument::SetProperty("body{", "width", "2px");
-    EXPECT_TRUE(StyleDocument::LastStoreFailed()) << "no page to edit: the change was lost";
+    EXPECT_EQ(StyleDocument::SetProperty("body{", "width", "2px"), StoreResult::Failed)
+        << "no page to edit: the change was lost";
+    EXPECT_EQ(StyleDocument::RemoveProperty("body{", "width"), StoreResult::Failed);
     std::string property = "width";
     EXPECT_EQ(StyleDocument::GetPropertyValue("body{", property), "");
-    EXPECT_TRUE(StyleDocument::LastStoreFailed()) << "reading does not clear it";
     EXPECT_FALSE(WriteWorkingPage()) << "the folder is missing";
-    EXPECT_TRUE(StyleDocument::LastStoreFailed());
 
     SetStartupDirectory(folder.Path());
     EXPECT_EQ(folder.Page(), written);
-    StyleDocument::RemoveRule("missing{");
-    EXPECT_FALSE(StyleDocument::LastStoreFailed()) << "nothing to change is no failure";
+    EXPECT_EQ(StyleDocument::RemoveRule("missing{"), StoreResult::Stored) << "nothing to change is no failure";
     EXPECT_TRUE(WriteWorkingPage());
-    EXPECT_FALSE(StyleDocument::LastStoreFailed());
     EXPECT_EQ(folder.Page(), WorkingPageText());
 }
 
@@ -108,8 +104,7 @@ TEST(SafeWrite, FifoWorkingPageReturnsAtOnceAndWritesNothing)
     ASSERT_EQ(mkfifo(WorkingPagePath().c_str(), 0600), 0);
     const auto start = std::chrono::steady_clock::now();
     const unsigned long before = WholeFileWriteCount();
-    StyleDocument::SetProperty("body{", "color", "red");
-    EXPECT_TRUE(StyleDocument::LastStoreFailed());
+    EXPECT_EQ(StyleDocument::SetProperty("body{", "color", "red"), StoreResult::Failed);
     StyleDocument::SetProperties("body{", {"color"}, {"red"});
     StyleDocument::RemoveRule("body{");
     StyleDocument::RemoveProperties("body{", {"color"});
@@ -204,20 +199,17 @@ TEST(SafeWriteFullDisk, EditThatCannotFitLeavesThePageAndIsTold)
     disk.Fill();
 
     const unsigned long writes = WholeFileWriteCount();
-    StyleDocument::SetProperty("body{", "background-color", "rgb(1, 2, 3)");
-    EXPECT_TRUE(StyleDocument::LastStoreFailed());
-    StyleDocument::SetProperties("body{", {"color", "width"}, {"rgb(4, 5, 6)", "7px"});
-    EXPECT_TRUE(StyleDocument::LastStoreFailed());
-    StyleDocument::RemoveRule("body{");
-    EXPECT_TRUE(StyleDocument::LastStoreFailed()) << "even a shorter page needs room for its new copy";
+    EXPECT_EQ(StyleDocument::SetProperty("body{", "background-color", "rgb(1, 2, 3)"), StoreResult::Failed);
+    EXPECT_EQ(StyleDocument::SetProperties("body{", {"color", "width"}, {"rgb(4, 5, 6)", "7px"}), StoreResult::Failed);
+    EXPECT_EQ(StyleDocument::RemoveRule("body{"), StoreResult::Failed)
+        << "even a shorter page needs room for its new copy";
     EXPECT_EQ(WholeFileWriteCount(), writes);
     EXPECT_TRUE(ReadFileOrMissing(WorkingPagePath()) == before) << "the page changed on a full disk";
     EXPECT_EQ(FolderEntries(disk.Path()), (std::vector<std::string>{"MySpace.html", "filler"}));
 
     // Room for one more copy of the page: the same edit lands.
     disk.Free(before.size() + 4096);
-    StyleDocument::SetProperty("body{", "background-color", "rgb(1, 2, 3)");
-    EXPECT_FALSE(StyleDocument::LastStoreFailed());
+    EXPECT_EQ(StyleDocument::SetProperty("body{", "background-color", "rgb(1, 2, 3)"), StoreResult::Stored);
     const std::string after = ReadFileOrMissing(WorkingPagePath());
     EXPECT_NE(after.find("\tbackground-color: rgb(1, 2, 3);\r\n}\r\n"), std::string::npos);
     EXPECT_EQ(after.size(), before.size() - std::string("rgb(229, 229, 229)").size() + std::string("rgb(1, 2, 3)").size());
@@ -233,13 +225,11 @@ TEST(SafeWriteFullDisk, WorkingPageThatCannotFitLeavesTheOldPage)
     disk.Fill();
 
     EXPECT_FALSE(WriteWorkingPage());
-    EXPECT_TRUE(StyleDocument::LastStoreFailed());
     EXPECT_EQ(ReadFileOrMissing(WorkingPagePath()), kSmallPage);
     EXPECT_EQ(FolderEntries(disk.Path()), (std::vector<std::string>{"MySpace.html", "filler"}));
 
     disk.Free(WorkingPageText().size());
     EXPECT_TRUE(WriteWorkingPage());
-    EXPECT_FALSE(StyleDocument::LastStoreFailed());
     EXPECT_TRUE(ReadFileOrMissing(WorkingPagePath()) == WorkingPageText());
     EXPECT_EQ(FolderEntries(disk.Path()), (std::vector<std::string>{"MySpace.html", "filler"}));
 }

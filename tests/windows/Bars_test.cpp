@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "style/Utf16.h"
+#include "framework/DialogHelpers.h"
 #include "framework/Dpi.h"
 #include "page/WorkingPage.h"
 #include "tests/windows/BarsTestFrame.h"

@@ -5,7 +5,7 @@
 #include "framework/Owned.h"
 #include "app/AboutDialog.h"
 #include "app/ShellOpen.h"
-#include "app/StyleFileCommands.h"
+#include "app/DialogCommands.h"
 #include "page/WorkingPage.h"
 #include "resources/ResourceIds.h"
 #include "style/CodeView.h"
@@ -379,8 +379,6 @@ TEST(AboutDialog, AboutAndDonateOpenTheSameDialogWithoutTheShell)
 {
     ShellSeam seam;
     OwnerWindow owner;
-    StyleFileCommands commands;
-    commands.SetWindows(owner.Handle(), owner.Handle(), nullptr);
     std::vector<std::wstring> seen;
     std::vector<int> gdiObjects;
     for (const UINT command : {304u, 57664u, 57664u}) {
@@ -393,7 +391,7 @@ TEST(AboutDialog, AboutAndDonateOpenTheSameDialogWithoutTheShell)
             return true;
         });
         script.Start();
-        EXPECT_TRUE(commands.HandleCommand(command));
+        EXPECT_TRUE(RunDialogCommand(command));
         script.Stop();
         EXPECT_EQ(script.Failure(), "") << command;
         gdiObjects.push_back(window_tests::CountGdiObjects());

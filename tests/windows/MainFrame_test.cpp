@@ -25,6 +25,7 @@
 #include "framework/SplitWindow.h"
 #include "style/Utf16.h"
 #include "page/WorkingPage.h"
+#include "resources/ResourceIds.h"
 #include "sections/SectionCatalogue.h"
 #include "style/StyleDocument.h"
 #include "tests/windows/ModalDriver.h"
@@ -788,6 +789,29 @@ TEST_F(MainFrameTest, ViewCommandsMoveTheirCheckMarks)
         SendMessageW(frame_.Handle(), WM_COMMAND, command, 0);
         EXPECT_TRUE(Checked(command)) << command;
     }
+}
+
+// Revert to Default writes the template page; a live page keeps every
+// control as the user left it, since nothing reads the page back into them.
+TEST_F(MainFrameTest, RevertToDefaultLeavesALivePagesControlsAsTheyWere)
+{
+    const sections::SectionPage& page = *frame_.Pages().Page(0);
+    SendMessageW(GetDlgItem(page.Handle(), FirstCheckBox()), BM_CLICK, 0, 0);
+    ASSERT_NE(ReadBytes(folder_.File(L"MySpace.html")), WorkingPageText());
+    const std::string before = PageState(page);
+    modal_driver::Script answer;
+    answer.Then("revert prompt", [] {
+        HWND box = modal_driver::FindDialog(L"Glimmerpatch");
+        if (box) modal_driver::Click(box, IDYES);
+        return box != nullptr;
+    });
+    answer.Start();
+    SendMessageW(frame_.Handle(), WM_COMMAND, ID_GP_REVERT_TO_DEFAULT, 0);
+    answer.Stop();
+    EXPECT_TRUE(answer.Done()) << answer.Failure();
+    EXPECT_EQ(ReadBytes(folder_.File(L"MySpace.html")), WorkingPageText());
+    EXPECT_EQ(PageState(page), before);
+    EXPECT_TRUE(frame_.Saved());
 }
 
 TEST_F(MainFrameTest, AChangeClearsTheSavedFlagAndAccelerationIsTheFrames)

@@ -119,14 +119,12 @@ TEST(SafeWriteHeldOpen, ReaderThatForbidsDeletingIsEditedInPlace)
     EXPECT_FALSE(MoveFileExW(Wide(spare).c_str(), Wide(WorkingPagePath()).c_str(), MOVEFILE_REPLACE_EXISTING));
     DeleteFileW(Wide(spare).c_str());
 
-    StyleDocument::SetProperty("body{", "background-color", "rgb(1, 2, 3)");
-    EXPECT_FALSE(StyleDocument::LastStoreFailed());
+    EXPECT_EQ(StyleDocument::SetProperty("body{", "background-color", "rgb(1, 2, 3)"), StoreResult::Stored);
     const std::string grown = ReadShared(WorkingPagePath());
     EXPECT_NE(grown.find("body{\r\n\tcolor: red;\r\n\tbackground-color: rgb(1, 2, 3);\r\n}\r\n"), std::string::npos);
     EXPECT_EQ(grown.size(), kPage.size() + std::string("\tbackground-color: rgb(1, 2, 3);\r\n").size());
     // Shorter than before: the tail is cut, not left over.
-    StyleDocument::RemoveRule("body{");
-    EXPECT_FALSE(StyleDocument::LastStoreFailed());
+    EXPECT_EQ(StyleDocument::RemoveRule("body{"), StoreResult::Stored);
     std::string expected = kPage;
     expected.erase(expected.find("body{"), std::string("body{\r\n\tcolor: red;\r\n}\r\n").size());
     EXPECT_EQ(ReadShared(WorkingPagePath()), expected);
@@ -144,15 +142,13 @@ TEST(SafeWriteHeldOpen, ReaderThatForbidsWritingKeepsTheOldPageAndIsTold)
     for (DWORD share : {DWORD(0), DWORD(FILE_SHARE_READ)}) {
         HANDLE reader = HoldOpen(WorkingPagePath(), share);
         ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-        StyleDocument::SetProperty("body{", "color", "blue");
-        EXPECT_TRUE(StyleDocument::LastStoreFailed()) << "share " << share;
+        EXPECT_EQ(StyleDocument::SetProperty("body{", "color", "blue"), StoreResult::Failed) << "share " << share;
         EXPECT_FALSE(WriteWorkingPage()) << "share " << share;
         EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"MySpace.html"}) << "share " << share;
         CloseHandle(reader);
         EXPECT_EQ(ReadShared(WorkingPagePath()), kPage) << "share " << share;
     }
-    StyleDocument::SetProperty("body{", "color", "blue");
-    EXPECT_FALSE(StyleDocument::LastStoreFailed()) << "released: the edit lands";
+    EXPECT_EQ(StyleDocument::SetProperty("body{", "color", "blue"), StoreResult::Stored) << "released: the edit lands";
 }
 
 namespace {
@@ -215,10 +211,8 @@ TEST(SafeWriteFullDisk, EditThatCannotFitLeavesThePageAndIsTold)
     {
         Filler filler(folder.File("filler"));
         ASSERT_TRUE(filler.Filled());
-        StyleDocument::SetProperty("body{", "background-color", "rgb(1, 2, 3)");
-        EXPECT_TRUE(StyleDocument::LastStoreFailed());
-        StyleDocument::RemoveRule("body{");
-        EXPECT_TRUE(StyleDocument::LastStoreFailed());
+        EXPECT_EQ(StyleDocument::SetProperty("body{", "background-color", "rgb(1, 2, 3)"), StoreResult::Failed);
+        EXPECT_EQ(StyleDocument::RemoveRule("body{"), StoreResult::Failed);
         EXPECT_TRUE(ReadShared(WorkingPagePath()) == before) << "the page changed on a full disk";
         EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"MySpace.html", "filler"}));
 
@@ -226,15 +220,13 @@ TEST(SafeWriteFullDisk, EditThatCannotFitLeavesThePageAndIsTold)
         // fallback cannot grow the page on the full disk either.
         HANDLE reader = HoldOpen(WorkingPagePath(), FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-        StyleDocument::SetProperty("body{", "color", "rgb(200, 201, 202)");
-        EXPECT_TRUE(StyleDocument::LastStoreFailed());
+        EXPECT_EQ(StyleDocument::SetProperty("body{", "color", "rgb(200, 201, 202)"), StoreResult::Failed);
         CloseHandle(reader);
         EXPECT_TRUE(ReadShared(WorkingPagePath()) == before) << "the in-place fallback changed the page";
         EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"MySpace.html", "filler"}));
 
         filler.Free(before.size() + 4096);
-        StyleDocument::SetProperty("body{", "background-color", "rgb(1, 2, 3)");
-        EXPECT_FALSE(StyleDocument::LastStoreFailed());
+        EXPECT_EQ(StyleDocument::SetProperty("body{", "background-color", "rgb(1, 2, 3)"), StoreResult::Stored);
     }
     const std::string after = ReadShared(WorkingPagePath());
     EXPECT_NE(after.find("\tbackground-color: rgb(1, 2, 3);\r\n}\r\n"), std::string::npos);
@@ -250,13 +242,11 @@ TEST(SafeWriteFullDisk, WorkingPageThatCannotFitLeavesTheOldPage)
     Filler filler(folder.File("filler"));
     ASSERT_TRUE(filler.Filled());
     EXPECT_FALSE(WriteWorkingPage());
-    EXPECT_TRUE(StyleDocument::LastStoreFailed());
     EXPECT_EQ(ReadShared(WorkingPagePath()), kPage);
     EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"MySpace.html", "filler"}));
 
     filler.Free(WorkingPageText().size());
     EXPECT_TRUE(WriteWorkingPage());
-    EXPECT_FALSE(StyleDocument::LastStoreFailed());
     EXPECT_TRUE(ReadShared(WorkingPagePath()) == WorkingPageText());
     EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"MySpace.html", "filler"}));
 }
