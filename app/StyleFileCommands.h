@@ -11,7 +11,7 @@
 //     [this] { preview_.Refresh(); });
 //   - at the end of creation: commands_.SetSaved(true);
 //   - WM_COMMAND: if (commands_.HandleCommand(LOWORD(wParam))) return 0;
-//   - WM_APP+1: commands_.OnPageChanged();
+//   - kPageChangedMessage: commands_.OnPageChanged();
 //   - close request (WM_CLOSE): commands_.PromptBeforeExit(); then close.
 //
 // Prompts are owned by the main frame; "File format incorrect!" and the
@@ -56,8 +56,8 @@ public:
     // (the message said why) the question comes again, so that work is not
     // lost unseen; a cancelled save dialog ends it.
     void PromptBeforeExit();
-    // WM_APP+1: the page changed; the flag becomes no and the preview is
-    // refreshed.
+    // kPageChangedMessage: the page changed; the flag becomes no and the
+    // preview is refreshed.
     void OnPageChanged();
 
     bool Saved() const { return saved_; }

@@ -25,18 +25,17 @@ constexpr WORD kSpinEditId = 203;
 constexpr WORD kUpDownId = 204;
 constexpr WORD kCopyCommand = 57634;
 
-class Frame : public Window {
+class Frame : public BaseWindow<Frame> {
 public:
     std::vector<WORD> commands;
     HWND Create()
     {
-        WNDCLASSEXW windowClass{};
-        windowClass.lpszClassName = L"GlimmerpatchLoopFrame";
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        if (!RegisterWindowClass(windowClass)) return nullptr;
-        return Window::Create(L"GlimmerpatchLoopFrame", 0, L"Loop frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                              RECT{40, 40, 540, 340}, nullptr, 0);
+        return BaseWindow::Create(
+            {.rect = {40, 40, 540, 340}, .style = WS_OVERLAPPEDWINDOW | WS_VISIBLE, .title = L"Loop frame"});
     }
+    static inline const WindowClass kWindowClass = {.name = L"GlimmerpatchLoopFrame", .background = COLOR_BTNFACE};
+    // Its messages are routed by hand below.
+    static inline const MessageMap<Frame> kMessageMap = {};
 
 protected:
     bool ProcessMessage(Message& message, LRESULT& result) override
