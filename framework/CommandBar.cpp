@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr UINT kOpenMenuMessage = kCommandBarOpenMenuMessage;
 constexpr UINT kTrackFlags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL | TPM_LEFTBUTTON | TPM_HORPOSANIMATION |
                              TPM_VERPOSANIMATION;
 
@@ -342,7 +341,7 @@ bool CommandBar::FilterKey(const MSG& message)
     if (message.message != WM_SYSCHAR || trackingBar || !menu_ || !IsWindowVisible(Handle())) return false;
     const int index = MnemonicIndex(static_cast<wchar_t>(message.wParam));
     if (index < 0) return false;
-    PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
+    PostMessageW(Handle(), kCommandBarOpenMenuMessage, static_cast<WPARAM>(index), 1);
     return true;
 }
 
@@ -363,7 +362,7 @@ LRESULT CALLBACK CommandBar::FrameProcedure(HWND window, UINT message, WPARAM wP
         if (lParam != L' ') {
             const int index = bar->MnemonicIndex(static_cast<wchar_t>(lParam));
             if (index >= 0)
-                PostMessageW(bar->Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
+                PostMessageW(bar->Handle(), kCommandBarOpenMenuMessage, static_cast<WPARAM>(index), 1);
             else
                 MessageBeep(0);
             return 0;
@@ -382,7 +381,7 @@ const MessageMap<CommandBar> CommandBar::kMessageMap = {
     OnMessage(WM_SIZE, &CommandBar::OnSize),
     OnMessage(WM_ERASEBKGND, &CommandBar::OnEraseBackground),
     OnNotifyCode(TBN_DROPDOWN, &CommandBar::OnDropDown),
-    OnMessage(kOpenMenuMessage, &CommandBar::OnOpenMenu),
+    OnMessage(kCommandBarOpenMenuMessage, &CommandBar::OnOpenMenu),
     OnMessage(WM_KEYDOWN, &CommandBar::OnKeyDown),
     OnMessage(WM_CHAR, &CommandBar::OnChar),
     OnMessage(WM_KILLFOCUS, &CommandBar::OnKillFocus),
@@ -411,10 +410,9 @@ LRESULT CommandBar::OnCreate(Message&)
     ApplyMenuFont();
     HWND root = GetAncestor(Handle(), GA_ROOT);
     if (root == Handle()) return 0;
-    if (MessageLoop* loop = MessageLoop::Current()) {
+    if (MessageLoop* loop = MessageLoop::Current();
+        loop && loop->AddKeyFilter(root, [this](MSG& message) { return FilterKey(message); }))
         keyWindow_ = root;
-        loop->AddKeyFilter(root, [this](MSG& message) { return FilterKey(message); });
-    }
     if (SetWindowSubclass(root, &CommandBar::FrameProcedure, reinterpret_cast<UINT_PTR>(this), 0)) frame_ = root;
     return 0;
 }
@@ -465,7 +463,7 @@ LRESULT CommandBar::OnDropDown(Message& message)
         message.handled = false;
         return 0;
     }
-    PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(dropDown->iItem - 1), 0);
+    PostMessageW(Handle(), kCommandBarOpenMenuMessage, static_cast<WPARAM>(dropDown->iItem - 1), 0);
     return TBDDRET_DEFAULT;
 }
 
@@ -492,7 +490,7 @@ LRESULT CommandBar::OnKeyDown(Message& message)
     case VK_DOWN:
     case VK_UP:
     case VK_RETURN:
-        PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(std::max(0, HotIndex())), 1);
+        PostMessageW(Handle(), kCommandBarOpenMenuMessage, static_cast<WPARAM>(std::max(0, HotIndex())), 1);
         break;
     case VK_ESCAPE:
         LeaveKeyboardMode(true);
@@ -510,7 +508,7 @@ LRESULT CommandBar::OnChar(Message& message)
         return 0;
     }
     const int index = MnemonicIndex(static_cast<wchar_t>(message.wParam));
-    if (index >= 0) PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
+    if (index >= 0) PostMessageW(Handle(), kCommandBarOpenMenuMessage, static_cast<WPARAM>(index), 1);
     return 0;
 }
 

@@ -69,11 +69,13 @@ public:
     bool PreTranslate(MSG& message);
 
     // A key message (WM_KEYFIRST to WM_KEYLAST) whose window is `window` or
-    // inside it goes to `filter` first; true from the filter uses it up. One
-    // filter per window; registering again replaces it. Only key messages
-    // reach a filter, and only those of this loop (see Keys above).
+    // inside it goes to `filter` first; true from the filter uses it up.
+    // Only key messages reach a filter, and only those of this loop (see Keys
+    // above). One filter per window: a window that has one keeps it, and
+    // another is refused (false), so that no filter silently replaces
+    // another's (the command bar's is on its top-level window).
     using KeyFilter = std::function<bool(MSG& message)>;
-    void AddKeyFilter(HWND window, KeyFilter filter);
+    bool AddKeyFilter(HWND window, KeyFilter filter);
     void RemoveKeyFilter(HWND window);
 
 private:

@@ -238,6 +238,8 @@ TEST_F(MessageLoopTest, AKeyFilterComesAfterTheAcceleratorsAndBeforeThePage)
         filtered.emplace_back(message.hwnd, message.wParam);
         return message.wParam == VK_TAB;
     });
+    // A second filter for the window is refused; the first one stays.
+    EXPECT_FALSE(loop_.AddKeyFilter(page_.Handle(), [](MSG&) { return true; }));
     BYTE keys[256] = {};
     auto control = [&](bool down) {
         GetKeyboardState(keys);
