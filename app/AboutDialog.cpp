@@ -4,10 +4,10 @@
 
 #include "framework/ButtonPresses.h"
 #include "framework/Dpi.h"
-#include "framework/DpiPictures.h"
 #include "framework/Owned.h"
 #include "app/ShellOpen.h"
 #include "resources/ResourceIds.h"
+#include "sections/PagePicture.h"
 #include "framework/DialogHelpers.h"
 
 // The account is a placeholder on a reserved domain, not anybody's account.
@@ -16,7 +16,15 @@ const wchar_t AboutDialog::kDonationAddress[] =
     L"&item_name=Glimmerpatch&no_shipping=2&no_note=1&tax=0&currency_code=USD&lc=US&bn=PP%2dDonationsBF"
     L"&charset=UTF%2d8";
 
-const MessageEntry<AboutDialog> AboutDialog::kMessageMap[] = {
+const PictureDescription AboutDialog::kDonationPicture = {
+    .width = kImageWidth,
+    .height = kImageHeight,
+    .across = 2,
+    .masked = true,
+    .drawings = {{96, IDB_GP_DONATE}, {144, IDB_GP_DONATE_150}, {192, IDB_GP_DONATE_200}},
+};
+
+const MessageMap<AboutDialog> AboutDialog::kMessageMap = {
     OnMessage(WM_INITDIALOG, &AboutDialog::OnInitDialog),
     OnMessage(WM_DRAWITEM, &AboutDialog::OnDrawItem),
     OnCommand(IDC_GP_ABOUT_DONATE, BN_CLICKED, &AboutDialog::OnDonate),
@@ -25,25 +33,11 @@ const MessageEntry<AboutDialog> AboutDialog::kMessageMap[] = {
     OnMessage(WM_DESTROY, &AboutDialog::OnDestroy),
 };
 
-bool AboutDialog::ProcessMessage(Message& message, LRESULT& result)
-{
-    return RouteMessage(this, kMessageMap, message, result);
-}
-
-AboutDialog::~AboutDialog()
-{
-    ReleaseImages();
-}
+AboutDialog::~AboutDialog() = default;
 
 INT_PTR AboutDialog::Show(HWND owner)
 {
     return RunModal(owner, IDD_GP_ABOUT);
-}
-
-void AboutDialog::ReleaseImages()
-{
-    if (images_) ImageList_Destroy(images_);
-    images_ = nullptr;
 }
 
 LRESULT AboutDialog::OnInitDialog(Message&)
@@ -64,15 +58,11 @@ LRESULT AboutDialog::OnInitDialog(Message&)
 
 void AboutDialog::UsePicturesForDpi(int dpi)
 {
-    ShowPicturesForDpi(Handle(), IDB_GP_PAGE_PICTURE, dpi);
+    ShowPicturesForDpi(Handle(), sections::kPagePicture, dpi);
 
     // Two images side by side; the mask colour is transparent.
-    ReleaseImages();
-    const SIZE size = PictureSizeForDpi(IDB_GP_DONATE, dpi);
-    images_ = ImageList_Create(size.cx, size.cy, ILC_COLOR24 | ILC_MASK, 2, 0);
-    HBITMAP bitmap = LoadPictureForDpi(IDB_GP_DONATE, dpi);
-    if (images_ && bitmap) ImageList_AddMasked(images_, bitmap, RGB(192, 192, 192));
-    if (bitmap) DeleteObject(bitmap);
+    images_.Reset(LoadPictureListForDpi(kDonationPicture, dpi));
+    const SIZE size = PictureSizeForDpi(kDonationPicture, dpi);
 
     HWND button = GetDlgItem(Handle(), IDC_GP_ABOUT_DONATE);
     SetWindowPos(button, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -91,14 +81,14 @@ void AboutDialog::FitTextHeight(int id)
     const int length = GetWindowTextLengthW(text);
     std::wstring content(static_cast<size_t>(length) + 1, L'\0');
     content.resize(static_cast<size_t>(GetWindowTextW(text, &content[0], length + 1)));
-    HDC dc = GetDC(text);
-    if (!dc) return;
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(text, WM_GETFONT, 0, 0)));
     RECT needed{0, 0, box.right, 0};
-    DrawTextW(dc, content.c_str(), static_cast<int>(content.size()), &needed,
-              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_CENTER);
-    SelectObject(dc, previous);
-    ReleaseDC(text, dc);
+    {
+        WindowDC dc(text);
+        if (!dc.Get()) return;
+        SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(text, WM_GETFONT, 0, 0)));
+        DrawTextW(dc.Get(), content.c_str(), static_cast<int>(content.size()), &needed,
+                  DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_CENTER);
+    }
     if (needed.bottom > box.bottom)
         SetWindowPos(text, nullptr, 0, 0, box.right, needed.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -121,7 +111,7 @@ LRESULT AboutDialog::OnDrawItem(Message& message)
     }
     FillRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_BTNFACE));
     const int image = (item->itemState & ODS_SELECTED) ? 1 : 0;
-    if (images_) ImageList_Draw(images_, image, item->hDC, item->rcItem.left, item->rcItem.top, ILD_NORMAL);
+    if (images_) ImageList_Draw(images_.Get(), image, item->hDC, item->rcItem.left, item->rcItem.top, ILD_NORMAL);
     return TRUE;
 }
 
@@ -139,13 +129,8 @@ LRESULT AboutDialog::OnOk(Message&)
 
 LRESULT AboutDialog::OnDestroy(Message& message)
 {
-    ReleaseImages();
-    // The picture's static does not delete its bitmap when it ends.
-    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
-        if (HGDIOBJ picture = reinterpret_cast<HGDIOBJ>(SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0)))
-            DeleteObject(picture);
-    }
+    images_.Reset();
+    ReleaseShownPictures(Handle());
     message.handled = false;
     return 0;
 }

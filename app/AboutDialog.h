@@ -13,8 +13,10 @@
 #include <commctrl.h>
 
 #include "framework/Dialog.h"
+#include "framework/DpiPictures.h"
+#include "framework/GdiHandles.h"
 
-class AboutDialog : public Dialog {
+class AboutDialog : public BaseDialog<AboutDialog> {
 public:
     AboutDialog() = default;
     ~AboutDialog() override;
@@ -31,9 +33,11 @@ public:
     // 96 DPI; at another DPI they are drawn for it, scaled with it.
     static constexpr int kImageWidth = 122;
     static constexpr int kImageHeight = 72;
+    // The button's two images, at rest and pressed, side by side in bitmap
+    // IDB_GP_DONATE (and its drawings for 150 % and 200 %), on light grey.
+    static const PictureDescription kDonationPicture;
 
-protected:
-    bool ProcessMessage(Message& message, LRESULT& result) override;
+    static const MessageMap<AboutDialog> kMessageMap;
 
 private:
     LRESULT OnInitDialog(Message& message);
@@ -47,11 +51,8 @@ private:
     // Makes a text box taller when its text needs more lines' height than
     // the box has.
     void FitTextHeight(int id);
-    void ReleaseImages();
 
-    HIMAGELIST images_ = nullptr;
-
-    static const MessageEntry<AboutDialog> kMessageMap[];
+    ImageList images_;
 };
 
 // Runs the About dialog owned by the active window (About and Donate).

@@ -11,6 +11,7 @@
 #include "framework/DialogHelpers.h"
 #include "framework/Dpi.h"
 #include "framework/DpiPictures.h"
+#include "framework/SystemChanges.h"
 #include "resources/ResourceIds.h"
 
 namespace {
@@ -42,7 +43,6 @@ constexpr ButtonRow kButtons[] = {
 // The labels are added in this order; a button's label index is its place here.
 constexpr int kLabelOrder[] = {IDS_GP_LABEL_OPEN, IDS_GP_LABEL_REVERT, IDS_GP_LABEL_SAVE, IDS_GP_LABEL_SHOW_CODE,
                                IDS_GP_LABEL_DONATE};
-constexpr COLORREF kMaskColour = RGB(192, 192, 192);
 
 // Gives the band of a rebar that holds child the child's new size, as the
 // band took its first size when it was added: the child's height, and its
@@ -69,6 +69,17 @@ bool FitRebarBand(HWND rebar, HWND child, SIZE size)
 
 } // namespace
 
+static_assert(FrameToolBar::kWindowId == ID_GP_VIEW_TOOLBAR && FrameStatusBar::kWindowId == ID_GP_VIEW_STATUS_BAR,
+              "the bars' windows are numbered as the commands that show and hide them");
+
+const PictureDescription FrameToolBar::kPicture = {
+    .width = 32,
+    .height = 32,
+    .across = 5,
+    .masked = true,
+    .drawings = {{96, IDB_GP_TOOLBAR}, {144, IDB_GP_TOOLBAR_150}, {192, IDB_GP_TOOLBAR_200}},
+};
+
 std::wstring ToolBarLabel(const std::wstring& resourceText)
 {
     const size_t first = resourceText.find(L'|');
@@ -79,8 +90,8 @@ std::wstring ToolBarLabel(const std::wstring& resourceText)
 
 FrameToolBar::~FrameToolBar()
 {
+    // The toolbar lets go of the list before the list goes.
     if (toolbar_ && IsWindow(toolbar_)) SendMessageW(toolbar_, TB_SETIMAGELIST, 0, 0);
-    if (images_) ImageList_Destroy(images_);
 }
 
 HWND FrameToolBar::Create(HWND parent)
@@ -95,7 +106,7 @@ HWND FrameToolBar::Create(HWND parent)
                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
                                    TBSTYLE_TOOLTIPS | TBSTYLE_LIST | TBSTYLE_TRANSPARENT | CCS_NODIVIDER |
                                    CCS_NORESIZE | CCS_NOPARENTALIGN,
-                               0, 0, 100, 100, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_GP_VIEW_TOOLBAR)),
+                               0, 0, 100, 100, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kWindowId)),
                                instance, nullptr);
     if (!toolbar_) return nullptr;
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -149,20 +160,14 @@ void FrameToolBar::UseDpi(int dpi)
 {
     if (!toolbar_) return;
     // The five pictures of the toolbar bitmap drawn for this DPI.
-    const SIZE size = PictureSizeForDpi(IDB_GP_TOOLBAR, dpi);
+    const SIZE size = PictureSizeForDpi(kPicture, dpi);
     const bool changed = dpi != dpi_;
     if (changed) SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size.cx, size.cy));
     dpi_ = dpi;
     if (changed) ApplyLabelFont();
-    HIMAGELIST images = nullptr;
-    if (HBITMAP strip = LoadPictureForDpi(IDB_GP_TOOLBAR, dpi)) {
-        images = ImageList_Create(size.cx, size.cy, ILC_COLOR24 | ILC_MASK, 5, 0);
-        if (images) ImageList_AddMasked(images, strip, kMaskColour);
-        DeleteObject(strip);
-    }
+    HIMAGELIST images = LoadPictureListForDpi(kPicture, dpi);
     SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-    if (images_) ImageList_Destroy(images_);
-    images_ = images;
+    images_.Reset(images);
     SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
     if (changed) FitBand();
 }
@@ -206,10 +211,9 @@ void FrameToolBar::ApplyLabelFont()
     labelFont_.Reset(font);
 }
 
-void FrameToolBar::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam)
+void FrameToolBar::OnSystemChange(UINT message)
 {
     if (!toolbar_) return;
-    SendMessageW(toolbar_, message, wParam, lParam);
     if (message == WM_SETTINGCHANGE) ApplyLabelFont();
     SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
 }
@@ -230,13 +234,13 @@ HWND FrameRebar::Create(HWND frame)
     return rebar_;
 }
 
-int FrameRebar::AddBand(HWND child, SIZE size, bool newRow, bool gripper)
+int FrameRebar::AddBand(HWND child, SIZE size, RebarBandOptions options)
 {
     if (!rebar_ || !child) return -1;
     REBARBANDINFOW band{};
     band.cbSize = sizeof(band);
     band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE | RBBIM_IDEALSIZE;
-    band.fStyle = RBBS_CHILDEDGE | (newRow ? RBBS_BREAK : 0) | (gripper ? 0 : RBBS_NOGRIPPER);
+    band.fStyle = RBBS_CHILDEDGE | (options.newRow ? RBBS_BREAK : 0) | (options.gripper ? 0 : RBBS_NOGRIPPER);
     band.hwndChild = child;
     band.cxMinChild = 0;
     band.cyMinChild = size.cy;
@@ -294,11 +298,9 @@ void FrameStatusBar::UseDpi(int dpi)
     if (status_) ApplyFont();
 }
 
-void FrameStatusBar::OnSystemChange(UINT message, WPARAM wParam, LPARAM lParam)
+void FrameStatusBar::OnSystemChange(UINT message)
 {
-    if (!status_) return;
-    SendMessageW(status_, message, wParam, lParam);
-    if (message == WM_SETTINGCHANGE) ApplyFont();
+    if (status_ && message == WM_SETTINGCHANGE) ApplyFont();
 }
 
 void FrameStatusBar::SetText(const std::wstring& text)
@@ -365,17 +367,14 @@ RECT LayOutFrame(HWND frame, HWND rebar, HWND statusBar, HWND client)
 void PassSystemChangeToBars(UINT message, WPARAM wParam, LPARAM lParam, CommandBar& commandBar,
                             FrameToolBar& toolBar, FrameRebar& rebar, FrameStatusBar& statusBar)
 {
-    // The rebar's own colours and borders first, then the bars in it.
-    if (rebar.Handle()) SendMessageW(rebar.Handle(), message, wParam, lParam);
-    if (commandBar.Handle()) {
-        SendMessageW(commandBar.Handle(), message, wParam, lParam);
-        rebar.FitBand(commandBar.Handle(), commandBar.IdealSize());
-    }
+    // The rebar passes nothing on to the bars in its bands.
+    PassToChildren(rebar.Handle(), message, wParam, lParam);
+    if (commandBar.Handle()) rebar.FitBand(commandBar.Handle(), commandBar.IdealSize());
     if (toolBar.Handle()) {
-        toolBar.OnSystemChange(message, wParam, lParam);
+        toolBar.OnSystemChange(message);
         rebar.FitBand(toolBar.Handle(), toolBar.IdealSize());
     }
-    statusBar.OnSystemChange(message, wParam, lParam);
+    statusBar.OnSystemChange(message);
 }
 
 void ShowRevertDropDown(CommandBar& commandBar, const FrameToolBar& toolBar)

@@ -9,6 +9,7 @@
 #include "framework/DialogHelpers.h"
 #include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
+#include "framework/SystemChanges.h"
 #include "style/UserMessages.h"
 #include "style/Utf16.h"
 #include "page/WorkingPage.h"
@@ -16,15 +17,6 @@
 #include "sections/SectionCatalogue.h"
 
 namespace {
-
-// Posted to the frame to show the failed-store message box once the handler
-// that stored the page has returned (never from inside a control's own
-// notification).
-constexpr UINT kStoreFailedNoticeMessage = WM_APP + 16;
-// Posted to the frame when a section page could not be made; wParam is its
-// tab index. The message box comes from the loop, not from inside the idle
-// step or the tab switch that tried to make the page.
-constexpr UINT kPageFailedNoticeMessage = WM_APP + 17;
 
 // The split window's id (the frame's client area) and the tab container's.
 constexpr UINT kClientId = 0xE900;
@@ -52,7 +44,10 @@ std::wstring CurrentDirectory()
 
 } // namespace
 
-const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
+const WindowClass MainFrame::kWindowClass = {
+    .name = L"GlimmerpatchMainFrame", .background = COLOR_BTNFACE, .iconId = IDI_GP_APP};
+
+const MessageMap<MainFrame> MainFrame::kMessageMap = {
     OnMessage(WM_CREATE, &MainFrame::OnCreate),
     OnMessage(WM_SIZE, &MainFrame::OnSize),
     OnMessage(WM_DPICHANGED, &MainFrame::OnDpiChanged),
@@ -62,7 +57,7 @@ const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
     OnMessage(kStoreFailedNoticeMessage, &MainFrame::OnStoreFailedNotice),
     OnMessage(kPageFailedNoticeMessage, &MainFrame::OnPageFailedNotice),
     OnMessage(WM_MENUSELECT, &MainFrame::OnMenuSelect),
-    OnNotify(ID_GP_VIEW_TOOLBAR, TBN_DROPDOWN, &MainFrame::OnRevertDropDown),
+    OnNotify(FrameToolBar::kWindowId, TBN_DROPDOWN, &MainFrame::OnRevertDropDown),
     OnNotifyCode(RBN_HEIGHTCHANGE, &MainFrame::OnRebarHeightChange),
     OnMessage(WM_SETTINGCHANGE, &MainFrame::OnSystemChange),
     OnMessage(WM_SYSCOLORCHANGE, &MainFrame::OnSystemChange),
@@ -97,41 +92,17 @@ const MessageEntry<MainFrame> MainFrame::kMessageMap[] = {
     OnCommandId(ID_GP_KEY_PREVIOUS_PANE, &MainFrame::OnNothing),
 };
 
-bool MainFrame::ProcessMessage(Message& message, LRESULT& result)
-{
-    return RouteMessage(this, kMessageMap, message, result);
-}
-
-bool MainFrame::RegisterWindowClass()
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    // The icon file holds the icon drawn at 16 to 256 pixels: the sizes
-    // for the system's DPI are taken as drawn.
-    const int dpi = SystemDpi();
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(
-        windowClass.hInstance, MAKEINTRESOURCEW(IDI_GP_APP), IMAGE_ICON, SystemMetricForDpi(SM_CXICON, dpi),
-        SystemMetricForDpi(SM_CYICON, dpi), LR_DEFAULTCOLOR | LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(
-        windowClass.hInstance, MAKEINTRESOURCEW(IDI_GP_APP), IMAGE_ICON, SystemMetricForDpi(SM_CXSMICON, dpi),
-        SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR | LR_SHARED));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    return Window::RegisterWindowClass(windowClass);
-}
-
 HWND MainFrame::Create()
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_GP_MAINFRAME));
     accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_GP_ACCELERATORS));
-    // Default position and size: x and width CW_USEDEFAULT (the width is
-    // taken as right - left, which wraps to CW_USEDEFAULT again).
-    const RECT position{CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
-    HWND frame = Window::Create(kClassName, WS_EX_APPWINDOW, LoadResourceString(IDS_APP_TITLE).c_str(),
-                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, position, nullptr,
-                                reinterpret_cast<UINT_PTR>(menu), instance);
+    const std::wstring title = LoadResourceString(IDS_APP_TITLE);
+    HWND frame = BaseWindow::Create({.menu = menu,
+                                     .rect = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0},  // the system's place and size
+                                     .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                     .exStyle = WS_EX_APPWINDOW,
+                                     .title = title.c_str()});
     // A menu that no window took is ours to free.
     if (!frame && menu && IsMenu(menu)) DestroyMenu(menu);
     return frame;
@@ -174,8 +145,9 @@ void MainFrame::MakeBars()
 
     // The rebar puts the command bar on the first row and the toolbar below.
     if (rebar_.Create(frame)) {
-        rebar_.AddBand(commandBar_.Handle(), commandBar_.IdealSize(), false, false);
-        if (toolBar_.Handle()) rebar_.AddBand(toolBar_.Handle(), toolBar_.IdealSize(), true, true);
+        rebar_.AddBand(commandBar_.Handle(), commandBar_.IdealSize());  // FrameRebar::kCommandBarBand
+        if (toolBar_.Handle())                                          // FrameRebar::kToolBarBand
+            rebar_.AddBand(toolBar_.Handle(), toolBar_.IdealSize(), {.newRow = true, .gripper = true});
     }
 
     // The status bar starts with its idle text.
@@ -318,10 +290,8 @@ void MainFrame::SetIcons(int dpi)
     // Without icons of its own the frame shows its class's.
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    if (bigIcon_) DestroyIcon(bigIcon_);
-    if (smallIcon_) DestroyIcon(smallIcon_);
-    bigIcon_ = big;
-    smallIcon_ = small;
+    bigIcon_.Reset(big);
+    smallIcon_.Reset(small);
 }
 
 LRESULT MainFrame::OnRebarHeightChange(Message&)
@@ -331,18 +301,16 @@ LRESULT MainFrame::OnRebarHeightChange(Message&)
 }
 
 // A change of the system's fonts, metrics, colours or theme reaches only
-// top-level windows: the frame passes it on to every part it holds, which
-// remake their fonts, colours and sizes, and lays itself out again, so that
-// the window looks as if it had been started with the new settings.
+// top-level windows: the frame passes it on to its children (the rebar, the
+// status bar and the split window, which passes it on to the preview and
+// the tab container, and so on down), the bars in the rebar remake their
+// fonts and sizes, and the frame lays itself out again, so that the window
+// looks as if it had been started with the new settings.
 LRESULT MainFrame::OnSystemChange(Message& message)
 {
+    PassToChildren(Handle(), message.message, message.wParam, message.lParam);
     PassSystemChangeToBars(message.message, message.wParam, message.lParam, commandBar_, toolBar_, rebar_,
                            statusBar_);
-    // The client area: the split window, the preview, and the tab container,
-    // which passes it on to its strip and pages and lets the shown page
-    // follow the strip's new height.
-    for (HWND part : {split_.Handle(), preview_.Handle(), tabs_.Handle()})
-        if (part) SendMessageW(part, message.message, message.wParam, message.lParam);
     LayOut();
     message.handled = false;
     return 0;
@@ -450,7 +418,7 @@ LRESULT MainFrame::OnExit(Message&)
 LRESULT MainFrame::OnViewToolbar(Message&)
 {
     toolbarVisible_ = !toolbarVisible_;
-    rebar_.ShowBand(1, toolbarVisible_);
+    rebar_.ShowBand(FrameRebar::kToolBarBand, toolbarVisible_);
     SetMenuCheck(ID_GP_VIEW_TOOLBAR, toolbarVisible_);
     LayOut();
     return 0;

@@ -4,13 +4,13 @@
 // rebar, the status bar and the split window with the preview view above the
 // tab container and its sixteen section pages.
 //
-// Every change a section page writes arrives here as WM_APP+1 (sent, so the
-// page is written when it arrives): the saved flag goes to no and the
-// preview reloads. The page then hands the frame whether the change was
-// stored, and a change that was not is told once (NoteStoreResult). The
-// close request asks " Save page before exit? " when the flag is no and then
-// closes whatever the answer; destroying the frame ends the message loop
-// with exit code 1.
+// Every change a section page writes arrives here as kPageChangedMessage
+// (sections/ProgramMessages.h; sent, so the page is written when it
+// arrives): the saved flag goes to no and the preview reloads. The page then
+// hands the frame whether the change was stored, and a change that was not
+// is told once (NoteStoreResult). The close request asks " Save page before
+// exit? " when the flag is no and then closes whatever the answer;
+// destroying the frame ends the message loop with exit code 1.
 #pragma once
 
 #include <windows.h>
@@ -22,26 +22,22 @@
 #include "app/StyleFileCommands.h"
 #include "controls/TabContainer.h"
 #include "framework/CommandBar.h"
+#include "framework/GdiHandles.h"
 #include "framework/Owned.h"
 #include "framework/SplitWindow.h"
 #include "framework/Window.h"
 #include "page/PreviewView.h"
+#include "sections/ProgramMessages.h"
 #include "sections/SectionPageSet.h"
 #include "style/StoreResult.h"
 
-// Sent by the property handlers after every change of the working page.
-constexpr UINT kPageChangedMessage = WM_APP + 1;
-
-class MainFrame : public Window {
+class MainFrame : public BaseWindow<MainFrame> {
 public:
-    static constexpr const wchar_t* kClassName = L"GlimmerpatchMainFrame";
     // The bottom pane's share of the frame's client height at creation, bar
     // included, in pixels at 96 DPI (scaled with the frame's DPI).
     static constexpr int kPagesPaneHeight = 247;
 
     MainFrame() = default;
-
-    static bool RegisterWindowClass();
 
     // Creates the frame at the default position and size, with the frame's
     // menu and accelerator table (IDR_GP_MAINFRAME, IDR_GP_ACCELERATORS).
@@ -65,8 +61,9 @@ public:
     // The section pages, those not made yet included (as empty slots).
     const sections::SectionPageSet& Pages() const { return pages_; }
 
-protected:
-    bool ProcessMessage(Message& message, LRESULT& result) override;
+    // Icon IDI_GP_APP, arrow cursor, the button face behind the bars.
+    static const WindowClass kWindowClass;
+    static const MessageMap<MainFrame> kMessageMap;
 
 private:
     // The steps of the frame's creation, in their order. Those that return
@@ -118,14 +115,12 @@ private:
     // the page); a stored one puts the status bar back to its idle text.
     void NoteStoreResult(StoreResult stored);
 
-    static const MessageEntry<MainFrame> kMessageMap[];
-
     HACCEL accelerators_ = nullptr;
     Owned<CommandBar> commandBar_;
     // Icons for a DPI other than the system's (the class's icons are for
     // the system's DPI); the frame destroys them with itself.
-    HICON bigIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
+    IconHandle bigIcon_;
+    IconHandle smallIcon_;
     FrameToolBar toolBar_;
     FrameRebar rebar_;
     FrameStatusBar statusBar_;

@@ -51,8 +51,8 @@ public:
     // (the message said why) the question comes again, so that work is not
     // lost unseen; a cancelled save dialog ends it.
     void PromptBeforeExit();
-    // WM_APP+1: the page changed; the flag becomes no and the preview is
-    // refreshed.
+    // kPageChangedMessage: the page changed; the flag becomes no and the
+    // preview is refreshed.
     void OnPageChanged();
 
     bool Saved() const { return saved_; }

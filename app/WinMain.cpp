@@ -1,6 +1,7 @@
 // Glimmerpatch's entry: the component runtime in a single-threaded
-// apartment, the common controls, the window classes of the framework, then
-// the main frame and the message loop of the one thread. A normal run ends
+// apartment, the common controls, then the main frame and the message loop
+// of the one thread (each window class registers itself when its first
+// window is made). A normal run ends
 // with exit code 1 (the main frame posts it when it is destroyed); 0 means
 // that the main frame could not be created.
 #include <windows.h>
@@ -8,11 +9,8 @@
 #include <objbase.h>
 
 #include "app/MainFrame.h"
-#include "framework/CommandBar.h"
-#include "framework/ControlHost.h"
 #include "framework/MessageLoop.h"
 #include "framework/Owned.h"
-#include "framework/SplitWindow.h"
 #include "framework/SystemLibraries.h"
 
 namespace {
@@ -40,12 +38,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
     INITCOMMONCONTROLSEX controls{sizeof(controls),
                                   ICC_COOL_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-
-    // Our own window classes, before the frame creates any of them.
-    ControlHost::RegisterWindowClass();
-    CommandBar::RegisterWindowClass();
-    SplitWindow::RegisterWindowClass();
-    MainFrame::RegisterWindowClass();
 
     // Every window is gone by the time the loop returns.
     const int exitCode = RunMainFrame(show);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/DpiScale.h"
+#include "framework/DpiScale.h"
 
 namespace palette {
 
@@ -24,9 +24,9 @@ Layout LayOutPalette(bool hasAutomatic, bool hasCustom, Size textExtent, Size ed
     Layout layout;
     layout.hasAutomatic = hasAutomatic;
     layout.hasCustom = hasCustom;
-    layout.boxSize = controls::ScaleToDpi(kBoxSize, dpi);
-    layout.boxBorder = controls::ScaleToDpi(kBoxBorder, dpi);
-    layout.textPadding = controls::ScaleToDpi(kTextPadding, dpi);
+    layout.boxSize = ScaleForDpi(kBoxSize, dpi);
+    layout.boxBorder = ScaleForDpi(kBoxBorder, dpi);
+    layout.textPadding = ScaleForDpi(kTextPadding, dpi);
 
     const int textWidth = textExtent.width + 2 * layout.textPadding;
     const int textHeight = textExtent.height + 2 * layout.textPadding;
@@ -111,7 +111,7 @@ Rect PlacePalette(const Rect& button, Size window, const Rect& workArea)
 
 PickerFace LayOutPickerFace(const Rect& content, int dpi)
 {
-    auto scale = [dpi](int pixels) { return controls::ScaleToDpi(pixels, dpi); };
+    auto scale = [dpi](int pixels) { return ScaleForDpi(pixels, dpi); };
     PickerFace face;
     const int focusInset = scale(1);
     face.focus = Rect{content.left + focusInset, content.top + focusInset, content.right - focusInset,

@@ -11,16 +11,8 @@
 
 namespace {
 
-const wchar_t kClassName[] = L"ColorPicker";
-
 #ifndef SPI_GETFLATMENU
 #define SPI_GETFLATMENU 0x1022
-#endif
-#ifndef SPI_GETDROPSHADOW
-#define SPI_GETDROPSHADOW 0x1024
-#endif
-#ifndef CS_DROPSHADOW
-#define CS_DROPSHADOW 0x00020000
 #endif
 
 RECT ToRect(const palette::Rect& rect)
@@ -76,8 +68,6 @@ ColorPaletteWindow::Colors ColorPaletteWindow::ReadSystemColors()
     Colors colors;
     BOOL flag = FALSE;
     colors.flatMenus = SystemParametersInfoW(SPI_GETFLATMENU, 0, &flag, 0) && flag;
-    flag = FALSE;
-    colors.dropShadow = SystemParametersInfoW(SPI_GETDROPSHADOW, 0, &flag, 0) && flag;
     colors.background = GetSysColor(COLOR_MENU);
     colors.highlight = GetSysColor(COLOR_HIGHLIGHT);
     colors.hotFill = colors.flatMenus ? GetSysColor(COLOR_MENUHILIGHT) : GetSysColor(COLOR_HIGHLIGHT);
@@ -115,15 +105,15 @@ void ColorPaletteWindow::ReleaseResources()
     palette_.Reset();
 }
 
+// The class exists only while a palette is open (Run unregisters it): each
+// palette takes the system's drop shadow setting as it is when it opens.
+const WindowClass ColorPaletteWindow::kWindowClass = {.name = L"ColorPicker",
+                                                      .style = CS_HREDRAW | CS_VREDRAW | CS_SAVEBITS | CS_CLASSDC,
+                                                      .background = COLOR_MENU,
+                                                      .dropShadow = true};
+
 bool ColorPaletteWindow::CreatePaletteWindow()
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_SAVEBITS | CS_CLASSDC | (colors_.dropShadow ? CS_DROPSHADOW : 0);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_MENU + 1));
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterWindowClass(windowClass)) return false;
-
     // Lay out with the palette font.
     SIZE defaultExtent{0, 0};
     SIZE customExtent{0, 0};
@@ -149,7 +139,7 @@ bool ColorPaletteWindow::CreatePaletteWindow()
     if (GetMonitorInfoW(MonitorFromWindow(button_, MONITOR_DEFAULTTONEAREST), &monitor)) work = monitor.rcWork;
     const RECT placed = ToRect(palette::PlacePalette(FromRect(buttonRect), layout_.window, FromRect(work)));
 
-    return Create(kClassName, 0, L"", WS_POPUP, placed, GetParent(button_), 0) != nullptr;
+    return BaseWindow::Create({.parent = GetParent(button_), .rect = placed, .style = WS_POPUP}) != nullptr;
 }
 
 void ColorPaletteWindow::AddTooltips()
@@ -208,7 +198,7 @@ ColorPaletteWindow::Outcome ColorPaletteWindow::Run()
     tooltip_ = nullptr;
     Destroy();
     ReleaseResources();
-    UnregisterClassW(kClassName, GetModuleHandleW(nullptr));
+    UnregisterWindowClass();
     return outcome;
 }
 
@@ -310,17 +300,12 @@ void ColorPaletteWindow::InvalidateEntry(int entry)
     InvalidateRect(Handle(), &rect, FALSE);
 }
 
-const MessageEntry<ColorPaletteWindow> ColorPaletteWindow::kMessageMap[] = {
+const MessageMap<ColorPaletteWindow> ColorPaletteWindow::kMessageMap = {
     OnMessage(WM_PAINT, &ColorPaletteWindow::OnPaint),
     OnMessage(WM_ERASEBKGND, &ColorPaletteWindow::OnEraseBackground),
     OnMessage(WM_MOUSEACTIVATE, &ColorPaletteWindow::OnMouseActivate),
     OnMessage(WM_DPICHANGED, &ColorPaletteWindow::OnDpiChanged),
 };
-
-bool ColorPaletteWindow::ProcessMessage(Message& message, LRESULT& result)
-{
-    return RouteMessage(this, kMessageMap, message, result);
-}
 
 LRESULT ColorPaletteWindow::OnEraseBackground(Message&)
 {

@@ -25,7 +25,7 @@ protected:
     ~PaletteOwner() = default;
 };
 
-class ColorPaletteWindow : public Window {
+class ColorPaletteWindow : public BaseWindow<ColorPaletteWindow> {
 public:
     struct Outcome {
         bool chosen = false;               // the user made a choice
@@ -50,13 +50,12 @@ public:
     // or (for the custom entry and no entry) nothing: returns false.
     static bool EntryColor(int entry, COLORREF& color);
 
-protected:
-    bool ProcessMessage(Message& message, LRESULT& result) override;
+    static const WindowClass kWindowClass;
+    static const MessageMap<ColorPaletteWindow> kMessageMap;
 
 private:
     struct Colors {
         bool flatMenus = false;
-        bool dropShadow = false;
         COLORREF background = 0;
         COLORREF highlight = 0;
         COLORREF hotFill = 0;
@@ -84,8 +83,6 @@ private:
     LRESULT OnMouseActivate(Message& message);
     LRESULT OnDpiChanged(Message& message);
     void PaintEntry(HDC dc, int entry);
-
-    static const MessageEntry<ColorPaletteWindow> kMessageMap[];
 
     PaletteOwner& owner_;
     HWND button_;

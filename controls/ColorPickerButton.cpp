@@ -108,7 +108,7 @@ void ColorPickerButton::Notify(UINT code, COLORREF color, bool valid)
     SendMessageW(parent, WM_NOTIFY, record.header.idFrom, reinterpret_cast<LPARAM>(&record));
 }
 
-const MessageEntry<ColorPickerButton> ColorPickerButton::kMessageMap[] = {
+const MessageMap<ColorPickerButton> ColorPickerButton::kMessageMap = {
     OnMessage(kReflectedDrawItem, &ColorPickerButton::OnDrawItem),
     OnCommandCode(BN_CLICKED, &ColorPickerButton::OnClicked, kReflectedCommand),
     OnMessage(WM_MOUSEMOVE, &ColorPickerButton::OnMouseMove),
@@ -117,11 +117,6 @@ const MessageEntry<ColorPickerButton> ColorPickerButton::kMessageMap[] = {
     OnMessage(WM_DPICHANGED_AFTERPARENT, &ColorPickerButton::OnDpiChangedAfterParent),
     OnMessage(WM_DESTROY, &ColorPickerButton::OnDestroy),
 };
-
-bool ColorPickerButton::ProcessMessage(Message& message, LRESULT& result)
-{
-    return RouteMessage(this, kMessageMap, message, result);
-}
 
 LRESULT ColorPickerButton::OnMouseMove(Message& message)
 {

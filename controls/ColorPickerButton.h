@@ -18,11 +18,10 @@
 #include "controls/VisualStyles.h"
 #include "framework/SubclassedWindow.h"
 
-class ColorPickerButton : public SubclassedWindow, private PaletteOwner {
+class ColorPickerButton : public BaseSubclassedWindow<ColorPickerButton>, private PaletteOwner {
 public:
     ColorPickerButton();
     ~ColorPickerButton() override;
-
 
     // Takes over an existing push button and makes it owner-drawn.
     bool Attach(HWND button);
@@ -46,8 +45,8 @@ public:
     // open palette, which was laid out for the old one.
     int Dpi() const { return dpi_; }
     void SetDpi(int dpi);
-protected:
-    bool ProcessMessage(Message& message, LRESULT& result) override;
+
+    static const MessageMap<ColorPickerButton> kMessageMap;
 
 private:
     // PaletteOwner
@@ -65,8 +64,6 @@ private:
     void Redraw();
     void Notify(UINT code, COLORREF color, bool valid);
     bool RunColorDialog(COLORREF& color);
-
-    static const MessageEntry<ColorPickerButton> kMessageMap[];
 
     COLORREF currentColor_;
     COLORREF defaultColor_;

@@ -4,10 +4,9 @@
 #include <string>
 
 #include "framework/MessageLoop.h"
+#include "framework/SystemChanges.h"
 
 namespace {
-
-const wchar_t kClassName[] = L"GlimmerpatchTabContainer";
 
 HICON PageIcon(HWND page)
 {
@@ -41,14 +40,12 @@ bool GetTabPageArea(HWND container, RECT& area)
     return true;
 }
 
+const WindowClass TabContainer::kWindowClass = {.name = L"GlimmerpatchTabContainer", .background = COLOR_BTNFACE};
+
 HWND TabContainer::Create(HWND parent, const RECT& rect, DWORD style, UINT id, DWORD exStyle)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterWindowClass(windowClass)) return nullptr;
-    return Window::Create(kClassName, exStyle, L"", style | WS_CLIPCHILDREN, rect, parent, id);
+    return BaseWindow::Create(
+        {.parent = parent, .id = id, .rect = rect, .style = style | WS_CLIPCHILDREN, .exStyle = exStyle});
 }
 
 int TabContainer::AddPage(HWND page, bool withIcon)
@@ -103,7 +100,7 @@ void TabContainer::LayOut()
     if (batch) EndDeferWindowPos(batch);
 }
 
-const MessageEntry<TabContainer> TabContainer::kMessageMap[] = {
+const MessageMap<TabContainer> TabContainer::kMessageMap = {
     OnMessage(WM_CREATE, &TabContainer::OnCreate),
     OnMessage(WM_SIZE, &TabContainer::OnSize),
     OnMessage(WM_DESTROY, &TabContainer::OnDestroy),
@@ -131,7 +128,7 @@ bool TabContainer::ProcessMessage(Message& message, LRESULT& result)
         result = OnGetPageArea(message);
         return true;
     }
-    return RouteMessage(this, kMessageMap, message, result);
+    return BaseWindow::ProcessMessage(message, result);
 }
 
 LRESULT TabContainer::OnCreate(Message&)
@@ -237,15 +234,10 @@ LRESULT TabContainer::OnSetFocus(Message&)
 LRESULT TabContainer::OnSettingChange(Message& message)
 {
     // A change of the system's settings, colours or theme: only top-level
-    // windows hear of it. The strip remakes its fonts and colours, the
-    // layout follows its new height at once, and the pages (made or not
-    // yet shown) hear of it as well.
-    if (strip_.Handle()) SendMessageW(strip_.Handle(), message.message, message.wParam, message.lParam);
+    // windows hear of it. The strip and the pages made so far hear of it
+    // from here, and the layout follows the strip's new height at once.
+    PassToChildren(Handle(), message.message, message.wParam, message.lParam);
     LayOut();
-    for (int i = 0; i < strip_.TabCount(); ++i) {
-        HWND page = strip_.TabPage(i);
-        if (IsWindow(page)) SendMessageW(page, message.message, message.wParam, message.lParam);
-    }
     message.handled = false;
     return 0;
 }

@@ -29,7 +29,7 @@
 // other window class can take it for one of its own.)
 bool GetTabPageArea(HWND container, RECT& area);
 
-class TabContainer : public Window {
+class TabContainer : public BaseWindow<TabContainer> {
 public:
     static constexpr DWORD kDefaultStripStyle = kTabStripTooltips | kTabStripBottom; // 0x4002
     static constexpr UINT kStripId = 1;
@@ -64,7 +64,12 @@ public:
     TabStrip& Strip() { return strip_; }
     const TabStrip& Strip() const { return strip_; }
 
+    static const WindowClass kWindowClass;
+    static const MessageMap<TabContainer> kMessageMap;
+
 protected:
+    // The map, and before it the page-area question, whose number is known
+    // only at run time (a registered message).
     bool ProcessMessage(Message& message, LRESULT& result) override;
 
 private:
@@ -81,8 +86,6 @@ private:
     LRESULT OnSettingChange(Message& message);
     LRESULT OnGetPageArea(Message& message);
     LRESULT ForwardToActivePage(Message& message);
-
-    static const MessageEntry<TabContainer> kMessageMap[];
 
     DWORD stripStyle_ = kDefaultStripStyle;
     Owned<TabStrip> strip_;

@@ -14,7 +14,6 @@
 
 namespace {
 
-const wchar_t kClassName[] = L"GlimmerpatchTabStrip";
 constexpr UINT_PTR kRepeatTimer = 1;
 constexpr UINT_PTR kScrollLeftTool = 1;
 constexpr UINT_PTR kScrollRightTool = 2;
@@ -29,15 +28,12 @@ bool PaletteDisplay()
 
 TabStrip::TabStrip() : stripHeight_(metrics_.defaultHeight) {}
 
+const WindowClass TabStrip::kWindowClass = {
+    .name = L"GlimmerpatchTabStrip", .style = CS_DBLCLKS, .background = COLOR_WINDOW};
+
 HWND TabStrip::Create(HWND parent, const RECT& rect, DWORD style, UINT id)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.style = CS_DBLCLKS;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterWindowClass(windowClass)) return nullptr;
-    return Window::Create(kClassName, 0, L"", style, rect, parent, id);
+    return BaseWindow::Create({.parent = parent, .id = id, .rect = rect, .style = style});
 }
 
 DWORD TabStrip::StripStyle() const
@@ -226,7 +222,7 @@ void TabStrip::UpdateTooltips()
     SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-const MessageEntry<TabStrip> TabStrip::kMessageMap[] = {
+const MessageMap<TabStrip> TabStrip::kMessageMap = {
     OnMessage(WM_CREATE, &TabStrip::OnCreate),
     OnMessage(WM_DESTROY, &TabStrip::OnDestroy),
     OnMessage(WM_SIZE, &TabStrip::OnSize),
@@ -244,10 +240,6 @@ const MessageEntry<TabStrip> TabStrip::kMessageMap[] = {
     OnMessage(WM_DPICHANGED_AFTERPARENT, &TabStrip::OnDpiChangedAfterParent),
 };
 
-bool TabStrip::ProcessMessage(Message& message, LRESULT& result)
-{
-    return RouteMessage(this, kMessageMap, message, result);
-}
 
 LRESULT TabStrip::OnCreate(Message&)
 {

@@ -48,7 +48,7 @@ struct TabStripClick {
 // How fast a held scroll button repeats, in milliseconds.
 enum class TabScrollSpeed : UINT { Slow = 100, Normal = 25, Fast = 10 };
 
-class TabStrip : public Window {
+class TabStrip : public BaseWindow<TabStrip> {
 public:
     TabStrip();
 
@@ -92,8 +92,8 @@ public:
     RECT ScrollLeftButton() const { return scrollLeftButton_; }
     RECT ScrollRightButton() const { return scrollRightButton_; }
 
-protected:
-    bool ProcessMessage(Message& message, LRESULT& result) override;
+    static const WindowClass kWindowClass;
+    static const MessageMap<TabStrip> kMessageMap;
 
 private:
     struct Tab {
@@ -133,8 +133,6 @@ private:
     LRESULT OnSettingChange(Message& message);
     LRESULT OnSysColorChange(Message& message);
     LRESULT OnDpiChangedAfterParent(Message& message);
-
-    static const MessageEntry<TabStrip> kMessageMap[];
 
     std::vector<Tab> tabs_;
     int selected_ = -1;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/DpiScale.h"
+#include "framework/DpiScale.h"
 
 namespace tabstrip {
 
@@ -30,7 +30,7 @@ int RoundedQuotient(int numerator, int denominator)
 Metrics MetricsForDpi(int dpi)
 {
     const Metrics base;
-    auto scale = [dpi](int pixels) { return controls::ScaleToDpi(pixels, dpi); };
+    auto scale = [dpi](int pixels) { return ScaleForDpi(pixels, dpi); };
     Metrics metrics;
     metrics.dpi = dpi;
     metrics.defaultHeight = scale(base.defaultHeight);

@@ -11,9 +11,16 @@
 //
 // Single-threaded apartment objects: the count is still interlocked, because
 // the control may call AddRef and Release from its own helper threads.
+//
+// DispatchById is the IDispatch of such an object when it is only ever
+// called by dispatch id (ambient properties, event sinks): it has no type
+// information and knows no names, and the class answers Invoke alone. Name
+// it among the interfaces, ComObject<..., DispatchById, ...>, and answer
+// IID_IDispatch with it.
 #pragma once
 
 #include <windows.h>
+#include <oaidl.h>
 #include <unknwn.h>
 #include <wrl/client.h>
 
@@ -50,6 +57,24 @@ protected:
 private:
     // The first reference is the ComPtr's that MakeComObject returns.
     LONG references_ = 0;
+};
+
+class DispatchById : public IDispatch {
+public:
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
+    {
+        if (count) *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override
+    {
+        if (info) *info = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override
+    {
+        return DISP_E_UNKNOWNNAME;
+    }
 };
 
 // (Not ComPtr::Attach, which takes a reference of its own in MinGW-w64's

@@ -7,19 +7,16 @@
 #include <string>
 
 #include "framework/Dpi.h"
+#include "framework/FrameworkMessages.h"
+#include "framework/MessageLoop.h"
+#include "framework/SystemChanges.h"
 
 namespace {
 
-// Posted to the bar to open a menu outside the hook that noticed the key:
-// wParam is the button index, lParam 1 when opened by the keyboard.
-constexpr UINT kOpenMenuMessage = WM_APP + 0x3A0;
 constexpr UINT kTrackFlags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL | TPM_LEFTBUTTON | TPM_HORPOSANIMATION |
                              TPM_VERPOSANIMATION;
 
-// The bars of this thread (one hook serves them all), and the bar whose
-// menu is open.
-thread_local std::vector<CommandBar*> threadBars;
-thread_local HHOOK getMessageHook = nullptr;
+// The hook and the bar of the menu that is open.
 thread_local HHOOK menuFilterHook = nullptr;
 thread_local CommandBar* trackingBar = nullptr;
 
@@ -31,20 +28,15 @@ CommandBar::~CommandBar()
     if (menu_) DestroyMenu(menu_);
 }
 
-bool CommandBar::RegisterWindowClass()
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = nullptr;
-    windowClass.lpszClassName = kClassName;
-    return Window::RegisterWindowClass(windowClass);
-}
+const WindowClass CommandBar::kWindowClass = {.name = L"GlimmerCommandBar"};
 
 HWND CommandBar::Create(HWND parent, HWND commandTarget, UINT id)
 {
     target_ = commandTarget;
-    return Window::Create(kClassName, 0, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                          RECT{0, 0, 100, 22}, parent, id);
+    return BaseWindow::Create({.parent = parent,
+                               .id = id,
+                               .rect = {0, 0, 100, 22},
+                               .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS});
 }
 
 HWND CommandBar::Target() const
@@ -190,13 +182,6 @@ int CommandBar::ButtonAt(POINT screen) const
         if (PtInRect(&item, point)) return i;
     }
     return -1;
-}
-
-bool CommandBar::OwnsMessageWindow(HWND window) const
-{
-    HWND root = Handle() ? GetAncestor(Handle(), GA_ROOT) : nullptr;
-    if (!root || !window) return false;
-    return window == root || IsChild(root, window);
 }
 
 void CommandBar::EnterKeyboardMode()
@@ -348,28 +333,15 @@ bool CommandBar::FilterMenuMessage(const MSG& message)
     }
 }
 
-LRESULT CALLBACK CommandBar::GetMessageHook(int code, WPARAM wParam, LPARAM lParam)
+bool CommandBar::FilterKey(const MSG& message)
 {
-    if (code == HC_ACTION && wParam == PM_REMOVE && lParam && !trackingBar) {
-        MSG& message = *reinterpret_cast<MSG*>(lParam);
-        for (CommandBar* bar : threadBars) {
-            if (bar->Handle() && bar->OwnsMessageWindow(message.hwnd) && bar->FilterThreadMessage(message)) {
-                message.message = WM_NULL;
-                break;
-            }
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-bool CommandBar::FilterThreadMessage(MSG& message)
-{
-    // Alt+letter in any window of the frame: the window manager would look
-    // for the letter in a menu the frame no longer has.
-    if (message.message != WM_SYSCHAR || !menu_ || !IsWindowVisible(Handle())) return false;
+    // Alt+letter in any window of the frame, before a page's dialog keys
+    // take it for a control's mnemonic: the window manager would look for
+    // the letter in a menu the frame no longer has.
+    if (message.message != WM_SYSCHAR || trackingBar || !menu_ || !IsWindowVisible(Handle())) return false;
     const int index = MnemonicIndex(static_cast<wchar_t>(message.wParam));
     if (index < 0) return false;
-    PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
+    PostMessageW(Handle(), kCommandBarOpenMenuMessage, static_cast<WPARAM>(index), 1);
     return true;
 }
 
@@ -390,7 +362,7 @@ LRESULT CALLBACK CommandBar::FrameProcedure(HWND window, UINT message, WPARAM wP
         if (lParam != L' ') {
             const int index = bar->MnemonicIndex(static_cast<wchar_t>(lParam));
             if (index >= 0)
-                PostMessageW(bar->Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
+                PostMessageW(bar->Handle(), kCommandBarOpenMenuMessage, static_cast<WPARAM>(index), 1);
             else
                 MessageBeep(0);
             return 0;
@@ -403,13 +375,13 @@ LRESULT CALLBACK CommandBar::FrameProcedure(HWND window, UINT message, WPARAM wP
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-const MessageEntry<CommandBar> CommandBar::kMessageMap[] = {
+const MessageMap<CommandBar> CommandBar::kMessageMap = {
     OnMessage(WM_CREATE, &CommandBar::OnCreate),
     OnMessage(WM_DESTROY, &CommandBar::OnDestroy),
     OnMessage(WM_SIZE, &CommandBar::OnSize),
     OnMessage(WM_ERASEBKGND, &CommandBar::OnEraseBackground),
     OnNotifyCode(TBN_DROPDOWN, &CommandBar::OnDropDown),
-    OnMessage(kOpenMenuMessage, &CommandBar::OnOpenMenu),
+    OnMessage(kCommandBarOpenMenuMessage, &CommandBar::OnOpenMenu),
     OnMessage(WM_KEYDOWN, &CommandBar::OnKeyDown),
     OnMessage(WM_CHAR, &CommandBar::OnChar),
     OnMessage(WM_KILLFOCUS, &CommandBar::OnKillFocus),
@@ -425,11 +397,6 @@ const MessageEntry<CommandBar> CommandBar::kMessageMap[] = {
     OnMessage(kDpiChangedAfterParentMessage, &CommandBar::OnSystemChange),
 };
 
-bool CommandBar::ProcessMessage(Message& message, LRESULT& result)
-{
-    return RouteMessage(this, kMessageMap, message, result);
-}
-
 LRESULT CommandBar::OnCreate(Message&)
 {
     toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
@@ -441,13 +408,12 @@ LRESULT CommandBar::OnCreate(Message&)
     SendMessageW(toolbar_, TB_SETIMAGELIST, 0, 0);
     SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
     ApplyMenuFont();
-    if (threadBars.empty())
-        getMessageHook = SetWindowsHookExW(WH_GETMESSAGE, &CommandBar::GetMessageHook, nullptr, GetCurrentThreadId());
-    threadBars.push_back(this);
-    frame_ = GetAncestor(Handle(), GA_ROOT);
-    if (frame_ == Handle() ||
-        !SetWindowSubclass(frame_, &CommandBar::FrameProcedure, reinterpret_cast<UINT_PTR>(this), 0))
-        frame_ = nullptr;
+    HWND root = GetAncestor(Handle(), GA_ROOT);
+    if (root == Handle()) return 0;
+    if (MessageLoop* loop = MessageLoop::Current();
+        loop && loop->AddKeyFilter(root, [this](MSG& message) { return FilterKey(message); }))
+        keyWindow_ = root;
+    if (SetWindowSubclass(root, &CommandBar::FrameProcedure, reinterpret_cast<UINT_PTR>(this), 0)) frame_ = root;
     return 0;
 }
 
@@ -457,11 +423,8 @@ LRESULT CommandBar::OnDestroy(Message& message)
         RemoveWindowSubclass(frame_, &CommandBar::FrameProcedure, reinterpret_cast<UINT_PTR>(this));
         frame_ = nullptr;
     }
-    threadBars.erase(std::remove(threadBars.begin(), threadBars.end(), this), threadBars.end());
-    if (threadBars.empty() && getMessageHook) {
-        UnhookWindowsHookEx(getMessageHook);
-        getMessageHook = nullptr;
-    }
+    if (MessageLoop* loop = MessageLoop::Current(); loop && keyWindow_) loop->RemoveKeyFilter(keyWindow_);
+    keyWindow_ = nullptr;
     if (menu_) {
         DestroyMenu(menu_);
         menu_ = nullptr;
@@ -500,7 +463,7 @@ LRESULT CommandBar::OnDropDown(Message& message)
         message.handled = false;
         return 0;
     }
-    PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(dropDown->iItem - 1), 0);
+    PostMessageW(Handle(), kCommandBarOpenMenuMessage, static_cast<WPARAM>(dropDown->iItem - 1), 0);
     return TBDDRET_DEFAULT;
 }
 
@@ -527,7 +490,7 @@ LRESULT CommandBar::OnKeyDown(Message& message)
     case VK_DOWN:
     case VK_UP:
     case VK_RETURN:
-        PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(std::max(0, HotIndex())), 1);
+        PostMessageW(Handle(), kCommandBarOpenMenuMessage, static_cast<WPARAM>(std::max(0, HotIndex())), 1);
         break;
     case VK_ESCAPE:
         LeaveKeyboardMode(true);
@@ -545,7 +508,7 @@ LRESULT CommandBar::OnChar(Message& message)
         return 0;
     }
     const int index = MnemonicIndex(static_cast<wchar_t>(message.wParam));
-    if (index >= 0) PostMessageW(Handle(), kOpenMenuMessage, static_cast<WPARAM>(index), 1);
+    if (index >= 0) PostMessageW(Handle(), kCommandBarOpenMenuMessage, static_cast<WPARAM>(index), 1);
     return 0;
 }
 
@@ -591,8 +554,7 @@ LRESULT CommandBar::OnSystemChange(Message& message)
 {
     // The toolbar that draws the buttons remakes its colours and theme
     // parts; the font is the bar's own, made again from the new metrics.
-    if (toolbar_ && message.message != kDpiChangedAfterParentMessage)
-        SendMessageW(toolbar_, message.message, message.wParam, message.lParam);
+    if (IsSystemChange(message.message)) PassToChildren(Handle(), message.message, message.wParam, message.lParam);
     // A new DPI of the frame (told to every child after the frame's own
     // change) asks for the menu font at that DPI as well.
     if (message.message == WM_SETTINGCHANGE || message.message == kDpiChangedAfterParentMessage) ApplyMenuFont();

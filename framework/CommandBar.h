@@ -7,7 +7,12 @@
 // F10 leave); Alt+letter opens that menu; while a menu is open Left and
 // Right move to the neighbouring menu (Right opens a submenu where the
 // highlighted item has one, Left closes an open submenu first); Escape
-// closes the menu and leaves the bar.
+// closes the menu and leaves the bar. The keys come in the ways that
+// framework/MessageLoop.h names: Alt+letter through a key filter of the
+// thread's loop on the top-level window, the window manager's menu request
+// (Alt alone, F10, Alt+letter on the top-level window itself) through a
+// subclass of that window, and the keys inside an open menu through a
+// WH_MSGFILTER hook while the menu's own loop runs.
 //
 // Every menu message goes on to the command target (normally the frame):
 // WM_COMMAND of the chosen item, WM_MENUSELECT (for the status bar's help
@@ -24,8 +29,7 @@
 // TrackPopupMenu shows any pop-up menu in the same way as the bar's own
 // (vertical, top-left at a point, left-to-right and top-to-bottom animation).
 //
-// Create it as Owned<CommandBar>; call CommandBar::RegisterWindowClass()
-// once before creating one.
+// Create it as Owned<CommandBar>.
 #pragma once
 
 #include <windows.h>
@@ -37,14 +41,10 @@
 #include "framework/GdiHandles.h"
 #include "framework/Window.h"
 
-class CommandBar : public Window {
+class CommandBar : public BaseWindow<CommandBar> {
 public:
-    static constexpr const wchar_t* kClassName = L"GlimmerCommandBar";
-
     CommandBar() = default;
     ~CommandBar() override;
-
-    static bool RegisterWindowClass();
 
     // Creates the bar as a child of parent (normally a rebar). The command
     // target receives the menu messages; nullptr means the bar's top-level
@@ -73,8 +73,8 @@ public:
     bool MnemonicsShown() const { return mnemonicsShown_; }
     int HotIndex() const;
 
-protected:
-    bool ProcessMessage(Message& message, LRESULT& result) override;
+    static const WindowClass kWindowClass;
+    static const MessageMap<CommandBar> kMessageMap;
 
 private:
     LRESULT OnCreate(Message& message);
@@ -94,14 +94,12 @@ private:
     // The menu messages go on to the command target, whose answer is ours.
     LRESULT ForwardToTarget(Message& message);
 
-    static const MessageEntry<CommandBar> kMessageMap[];
-
-    static LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                            DWORD_PTR data);
 
-    bool FilterThreadMessage(MSG& message);
+    // The loop's key filter on the top-level window: Alt+letter.
+    bool FilterKey(const MSG& message);
     bool FilterMenuMessage(const MSG& message);
     void OpenMenu(int index, bool byKeyboard);
     void Track(HMENU popup, int x, int y, const RECT* exclude, bool byKeyboard);
@@ -112,7 +110,6 @@ private:
     int ButtonAt(POINT screen) const;
     int ButtonCount() const;
     void SetHot(int index);
-    bool OwnsMessageWindow(HWND window) const;
     void ClearButtons();
     HWND Target() const;
     // Gives the buttons the menu font for the bar's DPI, and the bar its size.
@@ -129,6 +126,7 @@ private:
     std::atomic<bool> mnemonicsShown_{false};
     HWND focusBefore_ = nullptr;
     HWND frame_ = nullptr;  // the top-level window whose menu keys we take
+    HWND keyWindow_ = nullptr;  // the top-level window our key filter is on
     POINT lastMouse_{};
     DWORD trackStart_ = 0;
 

@@ -90,7 +90,7 @@ private:
 // The host owns one reference; the control holds others while it lives. Once
 // the host is gone (Detach) the object answers without touching it.
 class HostSite final
-    : public ComObject<IOleClientSite, IOleInPlaceSite, IOleInPlaceFrame, IDispatch, IServiceProvider> {
+    : public ComObject<IOleClientSite, IOleInPlaceSite, IOleInPlaceFrame, DispatchById, IServiceProvider> {
 public:
     explicit HostSite(HWND window) : window_(window) { InterlockedIncrement(&liveSites); }
     ~HostSite() override { InterlockedDecrement(&liveSites); }
@@ -167,20 +167,6 @@ public:
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
     // IDispatch: the ambient properties.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
-    {
-        if (count) *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override
-    {
-        if (info) *info = nullptr;
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override
-    {
-        return DISP_E_UNKNOWNNAME;
-    }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
                                      UINT*) override
     {
@@ -237,20 +223,27 @@ ControlHost::~ControlHost()
     FreeFonts();
 }
 
-bool ControlHost::RegisterWindowClass()
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.style = CS_DBLCLKS;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kClassName;
-    return Window::RegisterWindowClass(windowClass);
-}
+const WindowClass ControlHost::kWindowClass = {
+    .name = L"GlimmerControlHost", .style = CS_DBLCLKS, .background = COLOR_WINDOW};
+
+const MessageMap<ControlHost> ControlHost::kMessageMap = {
+    OnMessage(WM_CREATE, &ControlHost::OnCreate),
+    OnMessage(WM_SIZE, &ControlHost::OnSize),
+    OnMessage(WM_ERASEBKGND, &ControlHost::OnEraseBackground),
+    OnMessage(WM_PAINT, &ControlHost::OnPaint),
+    OnMessage(WM_SETFOCUS, &ControlHost::OnSetFocus),
+    OnMessage(WM_DESTROY, &ControlHost::OnDestroy),
+};
 
 HWND ControlHost::Create(HWND parent, const std::wstring& creationText, const RECT& rect, UINT id, DWORD style,
                          DWORD exStyle)
 {
-    return Window::Create(kClassName, exStyle, creationText.c_str(), style, rect, parent, id);
+    return BaseWindow::Create({.parent = parent,
+                               .id = id,
+                               .rect = rect,
+                               .style = style,
+                               .exStyle = exStyle,
+                               .title = creationText.c_str()});
 }
 
 IUnknown* ControlHost::Control() const
@@ -275,44 +268,51 @@ long ControlHost::LiveSiteCount()
     return liveSites;
 }
 
-bool ControlHost::ProcessMessage(Message& message, LRESULT& result)
+LRESULT ControlHost::OnCreate(Message& message)
 {
-    switch (message.message) {
-    case WM_CREATE: {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(message.lParam);
-        const std::wstring text = create->lpszName ? create->lpszName : L"";
-        if (text.find(L':') != std::wstring::npos) CreateControl(text);
-        result = 0;
-        return true;
-    }
-    case WM_SIZE:
-        SizeControl();
-        return false;
-    case WM_ERASEBKGND:
-        // The control covers the whole client area while it is shown.
-        if (!noticeShown_ && ControlWindow()) {
-            result = 1;
-            return true;
-        }
-        return false;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        if (noticeShown_) PaintNotice(dc);
-        EndPaint(Handle(), &paint);
-        result = 0;
-        return true;
-    }
-    case WM_SETFOCUS:
-        if (HWND control = ControlWindow(); control && !noticeShown_) SetFocus(control);
-        return false;
-    case WM_DESTROY:
-        DestroyControl();
-        FreeFonts();
-        return false;
-    default:
-        return false;
-    }
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(message.lParam);
+    const std::wstring text = create->lpszName ? create->lpszName : L"";
+    if (text.find(L':') != std::wstring::npos) CreateControl(text);
+    return 0;
+}
+
+LRESULT ControlHost::OnSize(Message& message)
+{
+    SizeControl();
+    message.handled = false;
+    return 0;
+}
+
+LRESULT ControlHost::OnEraseBackground(Message& message)
+{
+    // The control covers the whole client area while it is shown.
+    if (!noticeShown_ && ControlWindow()) return 1;
+    message.handled = false;
+    return 0;
+}
+
+LRESULT ControlHost::OnPaint(Message&)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    if (noticeShown_) PaintNotice(dc);
+    EndPaint(Handle(), &paint);
+    return 0;
+}
+
+LRESULT ControlHost::OnSetFocus(Message& message)
+{
+    if (HWND control = ControlWindow(); control && !noticeShown_) SetFocus(control);
+    message.handled = false;
+    return 0;
+}
+
+LRESULT ControlHost::OnDestroy(Message& message)
+{
+    DestroyControl();
+    FreeFonts();
+    message.handled = false;
+    return 0;
 }
 
 bool ControlHost::CreateControl(const std::wstring& address)
@@ -408,9 +408,8 @@ void ControlHost::ShowNotice(const std::wstring& heading, const std::wstring& te
 
 void ControlHost::FreeFonts()
 {
-    if (headingFont_) DeleteObject(headingFont_);
-    if (textFont_) DeleteObject(textFont_);
-    headingFont_ = textFont_ = nullptr;
+    headingFont_.Reset();
+    textFont_.Reset();
 }
 
 void ControlHost::PaintNotice(HDC dc)
@@ -420,10 +419,10 @@ void ControlHost::PaintNotice(HDC dc)
         metrics.cbSize = sizeof(metrics);
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
         LOGFONTW font = metrics.lfMessageFont;
-        textFont_ = CreateFontIndirectW(&font);
+        textFont_.Reset(CreateFontIndirectW(&font));
         font.lfWeight = FW_BOLD;
         font.lfHeight = font.lfHeight * 5 / 4;
-        headingFont_ = CreateFontIndirectW(&font);
+        headingFont_.Reset(CreateFontIndirectW(&font));
     }
     RECT client{};
     GetClientRect(Handle(), &client);
@@ -433,12 +432,12 @@ void ControlHost::PaintNotice(HDC dc)
 
     RECT area = client;
     InflateRect(&area, -24, -20);
-    HGDIOBJ old = SelectObject(dc, headingFont_);
+    HGDIOBJ old = SelectObject(dc, headingFont_.Get());
     RECT measured = area;
     DrawTextW(dc, noticeHeading_.c_str(), -1, &measured, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
     DrawTextW(dc, noticeHeading_.c_str(), -1, &area, DT_WORDBREAK | DT_NOPREFIX);
     area.top = measured.bottom + 12;
-    SelectObject(dc, textFont_);
+    SelectObject(dc, textFont_.Get());
     DrawTextW(dc, noticeText_.c_str(), -1, &area, DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
     SelectObject(dc, old);
 }

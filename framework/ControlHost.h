@@ -20,9 +20,8 @@
 // away from the control before it closes and releases it, so that nothing
 // calls back into a site whose window is being destroyed.
 //
-// Create it as Owned<ControlHost> (or Owned<PreviewView>, ...). Call
-// ControlHost::RegisterWindowClass() once (after CoInitializeEx with a
-// single-threaded apartment) before creating hosts.
+// Create it as Owned<ControlHost> (or Owned<PreviewView>, ...), on a thread
+// that has called CoInitializeEx for a single-threaded apartment.
 #pragma once
 
 #include <windows.h>
@@ -32,13 +31,13 @@
 
 #include <string>
 
+#include "framework/GdiHandles.h"
 #include "framework/Window.h"
 
 class HostSite;
 
-class ControlHost : public Window {
+class ControlHost : public BaseWindow<ControlHost> {
 public:
-    static constexpr const wchar_t* kClassName = L"GlimmerControlHost";
     // What the ambient download-control property answers: pictures, videos
     // and sounds load and scripts run, but no Java and no ActiveX control is
     // downloaded or run; every load asks the file again, past any cache.
@@ -46,8 +45,6 @@ public:
 
     ControlHost() = default;
     ~ControlHost() override;
-
-    static bool RegisterWindowClass();
 
     // Creates the hosting window as a child of parent; creationText is the
     // window text and the address to host.
@@ -82,9 +79,10 @@ public:
     // away when the host and the control have both let go of it.
     static long LiveSiteCount();
 
-protected:
-    bool ProcessMessage(Message& message, LRESULT& result) override;
+    static const WindowClass kWindowClass;
+    static const MessageMap<ControlHost> kMessageMap;
 
+protected:
     // After the control has been created and activated, before it navigates:
     // the place to subscribe to its events.
     virtual void OnControlCreated(IUnknown* control) { (void)control; }
@@ -92,6 +90,13 @@ protected:
     virtual void OnControlDestroying(IUnknown* control) { (void)control; }
 
 private:
+    LRESULT OnCreate(Message& message);
+    LRESULT OnSize(Message& message);
+    LRESULT OnEraseBackground(Message& message);
+    LRESULT OnPaint(Message& message);
+    LRESULT OnSetFocus(Message& message);
+    LRESULT OnDestroy(Message& message);
+
     bool CreateControl(const std::wstring& address);
     void DestroyControl();
     void SizeControl();
@@ -109,6 +114,6 @@ private:
     bool noticeShown_ = false;
     std::wstring noticeHeading_;
     std::wstring noticeText_;
-    HFONT headingFont_ = nullptr;
-    HFONT textFont_ = nullptr;
+    GdiObject<HFONT> headingFont_;
+    GdiObject<HFONT> textFont_;
 };

@@ -7,6 +7,11 @@
 // (framework/MessageLoop.h), if there is one, for keyboard navigation
 // (IsDialogMessage) until its window is destroyed.
 //
+// A dialog class whose messages all go through its message map is built on
+// BaseDialog<T> and declares `static const MessageMap<T> kMessageMap`
+// (framework/MessageMap.h); a dialog with a routine of its own overrides
+// ProcessMessage instead.
+//
 // Create objects as Owned<T> (framework/Owned.h): the window ends before
 // the object does.
 #pragma once
@@ -58,3 +63,6 @@ private:
     HWND window_ = nullptr;
     bool modal_ = false;
 };
+
+template <class T>
+using BaseDialog = RoutedToMessageMap<T, Dialog>;

@@ -1,5 +1,7 @@
 #include "framework/Dpi.h"
 
+#include "framework/GdiHandles.h"
+
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -18,9 +20,8 @@ Function User32Function(const char* name)
 
 int ScreenDpi()
 {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
+    WindowDC screen(nullptr);
+    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : kDefaultDpi;
 }
 
@@ -61,11 +62,6 @@ int WindowDpi(HWND window)
     static const auto forWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
     const int dpi = window && forWindow ? static_cast<int>(forWindow(window)) : 0;
     return dpi > 0 ? dpi : SystemDpi();
-}
-
-int ScaleForDpi(int pixelsAt96, int dpi)
-{
-    return dpi == kDefaultDpi ? pixelsAt96 : MulDiv(pixelsAt96, dpi, kDefaultDpi);
 }
 
 int SystemMetricForDpi(int index, int dpi)

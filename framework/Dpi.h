@@ -1,6 +1,6 @@
 // Sizes for the display a window stands on. The program is per-monitor DPI
 // aware: every size that is given in pixels at 96 DPI (100 %) is scaled with
-// the DPI of the window it belongs to, and fonts and pictures are made for
+// the DPI of the window it belongs to (ScaleForDpi, framework/DpiScale.h), and fonts and pictures are made for
 // that DPI. The functions of newer systems are looked up when first needed,
 // so that the program still starts where they are missing; there the
 // system's DPI stands for every window.
@@ -8,8 +8,7 @@
 
 #include <windows.h>
 
-// The DPI at 100 %.
-constexpr int kDefaultDpi = 96;
+#include "framework/DpiScale.h"
 
 // Sent by the system to every child window before and after its top-level
 // window takes a new DPI (per-monitor aware, version 2). The top-level
@@ -23,9 +22,6 @@ constexpr UINT kDpiChangedAfterParentMessage = 0x02E3;
 int WindowDpi(HWND window);
 // The system's DPI (that of the primary display when the session started).
 int SystemDpi();
-
-// A size given in pixels at 96 DPI, at the given DPI (rounded to nearest).
-int ScaleForDpi(int pixelsAt96, int dpi);
 
 // GetSystemMetrics for the given DPI.
 int SystemMetricForDpi(int index, int dpi);

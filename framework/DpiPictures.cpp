@@ -2,50 +2,29 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #include "framework/Dpi.h"
 #include "framework/GdiHandles.h"
-#include "resources/ResourceIds.h"
 
 namespace {
 
-// One picture and its drawings for larger scales, in growing order.
-struct PictureScale {
-    int dpi;
-    int resourceId;
-};
-struct PictureRow {
-    int pictureId;
-    int across;      // pictures side by side in the bitmap
-    int width;       // of one picture at 96 DPI
-    int height;
-    bool masked;     // RGB(192, 192, 192) is the background
-    PictureScale scales[3];
-};
-
-constexpr std::uint32_t kMaskColour = 0xC0C0C0;
-
-constexpr PictureRow kPictures[] = {
-    {IDB_GP_TOOLBAR, 5, 32, 32, true, {{96, IDB_GP_TOOLBAR}, {144, IDB_GP_TOOLBAR_150}, {192, IDB_GP_TOOLBAR_200}}},
-    {IDB_GP_PAGE_PICTURE, 1, 104, 90, false,
-     {{96, IDB_GP_PAGE_PICTURE}, {144, IDB_GP_PAGE_PICTURE_150}, {192, IDB_GP_PAGE_PICTURE_200}}},
-    {IDB_GP_DONATE, 2, 122, 72, true, {{96, IDB_GP_DONATE}, {144, IDB_GP_DONATE_150}, {192, IDB_GP_DONATE_200}}},
-};
-
-const PictureRow* FindPicture(int pictureId)
+// The drawing for the smallest scale at or above dpi, else the largest.
+const PictureDrawing& DrawingFor(const PictureDescription& picture, int dpi)
 {
-    for (const PictureRow& row : kPictures)
-        if (row.pictureId == pictureId) return &row;
-    return nullptr;
+    const PictureDrawing* largest = &picture.drawings[0];
+    for (const PictureDrawing& drawing : picture.drawings) {
+        if (drawing.resourceId == 0) break;
+        if (drawing.dpi >= dpi) return drawing;
+        largest = &drawing;
+    }
+    return *largest;
 }
 
-// The drawing for the smallest scale at or above dpi, else the largest.
-const PictureScale& ScaleFor(const PictureRow& row, int dpi)
+// A COLORREF (0x00BBGGRR) as the pixels are read (0x00RRGGBB).
+std::uint32_t PixelColour(COLORREF colour)
 {
-    for (const PictureScale& scale : row.scales)
-        if (scale.dpi >= dpi) return scale;
-    return row.scales[std::size(row.scales) - 1];
+    return (static_cast<std::uint32_t>(GetRValue(colour)) << 16) |
+           (static_cast<std::uint32_t>(GetGValue(colour)) << 8) | GetBValue(colour);
 }
 
 bool ReadPixels(HBITMAP bitmap, PicturePixels& out)
@@ -127,21 +106,37 @@ double Overlap(const Span& span, int source)
 
 } // namespace
 
-void ShowPicturesForDpi(HWND window, int pictureId, int dpi)
+namespace {
+
+bool IsPictureStatic(HWND window)
 {
-    const SIZE size = PictureSizeForDpi(pictureId, dpi);
+    return (GetWindowLongPtrW(window, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+}
+
+} // namespace
+
+void ShowPicturesForDpi(HWND window, const PictureDescription& picture, int dpi)
+{
+    const SIZE size = PictureSizeForDpi(picture, dpi);
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
+        if (!IsPictureStatic(child)) continue;
         BITMAP shown{};
         const auto current = reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
         if (current && GetObjectW(current, sizeof shown, &shown) && shown.bmWidth == size.cx &&
             shown.bmHeight == size.cy)
             continue;
-        HBITMAP picture = LoadPictureForDpi(pictureId, dpi);
-        if (!picture) continue;
-        if (HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
-                SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture))))
-            DeleteObject(previous);
+        HBITMAP bitmap = LoadPictureForDpi(picture, dpi);
+        if (!bitmap) continue;
+        GdiObject<HBITMAP> previous(reinterpret_cast<HBITMAP>(
+            SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap))));
+    }
+}
+
+void ReleaseShownPictures(HWND window)
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsPictureStatic(child)) continue;
+        GdiObject<HBITMAP> shown(reinterpret_cast<HBITMAP>(SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0)));
     }
 }
 
@@ -191,30 +186,43 @@ PicturePixels ResizePicture(const PicturePixels& source, int across, int cellWid
     return out;
 }
 
-SIZE PictureSizeForDpi(int pictureId, int dpi)
+SIZE PictureSizeForDpi(const PictureDescription& picture, int dpi)
 {
-    const PictureRow* row = FindPicture(pictureId);
-    if (!row) return SIZE{0, 0};
-    return SIZE{ScaleForDpi(row->width, dpi), ScaleForDpi(row->height, dpi)};
+    return SIZE{ScaleForDpi(picture.width, dpi), ScaleForDpi(picture.height, dpi)};
 }
 
-HBITMAP LoadPictureForDpi(int pictureId, int dpi)
+HBITMAP LoadPictureForDpi(const PictureDescription& picture, int dpi)
 {
-    const PictureRow* row = FindPicture(pictureId);
-    if (!row) return nullptr;
     if (dpi <= 0) dpi = kDefaultDpi;
-    const SIZE size = PictureSizeForDpi(pictureId, dpi);
-    if (size.cx <= 0 || size.cy <= 0) return nullptr;
+    const SIZE size = PictureSizeForDpi(picture, dpi);
+    const int resourceId = DrawingFor(picture, dpi).resourceId;
+    if (size.cx <= 0 || size.cy <= 0 || picture.across <= 0 || resourceId == 0) return nullptr;
     HINSTANCE instance = GetModuleHandleW(nullptr);
     GdiObject<HBITMAP> drawn(static_cast<HBITMAP>(
-        LoadImageW(instance, MAKEINTRESOURCEW(ScaleFor(*row, dpi).resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        LoadImageW(instance, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!drawn) return nullptr;
     BITMAP info{};
     if (!GetObjectW(drawn.Get(), sizeof info, &info)) return nullptr;
     // A DPI the picture was drawn for: that drawing as it is.
-    if (info.bmWidth == size.cx * row->across && info.bmHeight == size.cy) return drawn.Release();
+    if (info.bmWidth == size.cx * picture.across && info.bmHeight == size.cy) return drawn.Release();
     PicturePixels pixels;
     if (!ReadPixels(drawn.Get(), pixels)) return nullptr;
-    const PicturePixels resized = ResizePicture(pixels, row->across, size.cx, size.cy, row->masked, kMaskColour);
+    const PicturePixels resized = ResizePicture(pixels, picture.across, size.cx, size.cy, picture.masked,
+                                                PixelColour(picture.maskColour));
     return resized.pixels.empty() ? nullptr : MakeBitmap(resized);
+}
+
+HIMAGELIST LoadPictureListForDpi(const PictureDescription& picture, int dpi)
+{
+    GdiObject<HBITMAP> strip(LoadPictureForDpi(picture, dpi));
+    if (!strip) return nullptr;
+    const SIZE size = PictureSizeForDpi(picture, dpi);
+    HIMAGELIST images =
+        ImageList_Create(size.cx, size.cy, ILC_COLOR24 | (picture.masked ? ILC_MASK : 0), picture.across, 0);
+    if (!images) return nullptr;
+    if (picture.masked)
+        ImageList_AddMasked(images, strip.Get(), picture.maskColour);
+    else
+        ImageList_Add(images, strip.Get(), nullptr);
+    return images;
 }

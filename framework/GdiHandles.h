@@ -3,6 +3,7 @@
 //
 //   GdiObject<HFONT> font_;          font_.Reset(CreateFontIndirectW(&logFont));
 //   ImageList images_;               images_.Reset(ImageList_Create(...));
+//   IconHandle icon_;                icon_.Reset(LoadImageW(..., IMAGE_ICON, ...));
 //   WindowDC dc(window);             // GetDC ... ReleaseDC
 //   SelectedObject keep(dc, font);   // SelectObject ... and back
 //   FillSolid(dc, rect, color);      // a rectangle in one colour
@@ -55,6 +56,7 @@ public:
     ~ImageList() { Reset(); }
 
     HIMAGELIST Get() const { return list_; }
+    explicit operator bool() const { return list_ != nullptr; }
     void Reset(HIMAGELIST list = nullptr)
     {
         if (list_ && list_ != list) ImageList_Destroy(list_);
@@ -63,6 +65,26 @@ public:
 
 private:
     HIMAGELIST list_ = nullptr;
+};
+
+// An icon of our own (not a shared one), destroyed with DestroyIcon.
+class IconHandle {
+public:
+    IconHandle() = default;
+    IconHandle(const IconHandle&) = delete;
+    IconHandle& operator=(const IconHandle&) = delete;
+    ~IconHandle() { Reset(); }
+
+    HICON Get() const { return icon_; }
+    explicit operator bool() const { return icon_ != nullptr; }
+    void Reset(HICON icon = nullptr)
+    {
+        if (icon_ && icon_ != icon) DestroyIcon(icon_);
+        icon_ = icon;
+    }
+
+private:
+    HICON icon_ = nullptr;
 };
 
 // A window's device context (or the screen's, for nullptr) from GetDC,

@@ -27,11 +27,13 @@ void MessageLoop::SetAccelerators(HWND window, HACCEL table)
     accelerators_ = table;
 }
 
-void MessageLoop::AddKeyFilter(HWND window, KeyFilter filter)
+bool MessageLoop::AddKeyFilter(HWND window, KeyFilter filter)
 {
-    if (!window || !filter) return;
-    RemoveKeyFilter(window);
+    if (!window || !filter) return false;
+    for (const auto& entry : keyFilters_)
+        if (entry.first == window) return false;
     keyFilters_.emplace_back(window, std::move(filter));
+    return true;
 }
 
 void MessageLoop::RemoveKeyFilter(HWND window)

@@ -17,6 +17,21 @@
 // step. Before the idle steps the thread waits for messages for no time at
 // all: to other processes it is idle then (WaitForInputIdle returns).
 //
+// Keys, one way: a window that must see the keys of the windows inside it
+// before they are dispatched (a browser control's keys, a tab container's
+// page keys, a command bar's Alt+letter) registers a key filter (step 2)
+// while it lives. Nothing else on this thread looks at keys before their
+// window does: no thread hook, no subclass for keys.
+//   The filters run only for the messages this loop takes from the queue.
+// While another loop runs (the system's for an open menu, a dialog box or a
+// message box; the colour palette's own, which reads its keys itself), that
+// loop takes the messages and no filter sees them. Inside an open menu the one thing that sees its keys is a
+// WH_MSGFILTER hook, which the menu's loop calls for each message: the
+// command bar installs one for the time its menu is open, and that is the
+// only hook there is. The window manager's own menu request (Alt alone, F10)
+// is no key but WM_SYSCOMMAND with SC_KEYMENU to the top-level window; the
+// command bar answers it through its subclass of that window.
+//
 // One loop per thread, created on the stack of the thread's entry routine
 // before its windows, so that they can find it through Current().
 #pragma once
@@ -54,10 +69,13 @@ public:
     bool PreTranslate(MSG& message);
 
     // A key message (WM_KEYFIRST to WM_KEYLAST) whose window is `window` or
-    // inside it goes to `filter` first; true from the filter uses it up. One
-    // filter per window; registering again replaces it.
+    // inside it goes to `filter` first; true from the filter uses it up.
+    // Only key messages reach a filter, and only those of this loop (see Keys
+    // above). One filter per window: a window that has one keeps it, and
+    // another is refused (false), so that no filter silently replaces
+    // another's (the command bar's is on its top-level window).
     using KeyFilter = std::function<bool(MSG& message)>;
-    void AddKeyFilter(HWND window, KeyFilter filter);
+    bool AddKeyFilter(HWND window, KeyFilter filter);
     void RemoveKeyFilter(HWND window);
 
 private:

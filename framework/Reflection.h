@@ -9,7 +9,7 @@
 
 #include <windows.h>
 
-constexpr UINT kReflectionOffset = 0x2000;
+#include "framework/FrameworkMessages.h"
 
 constexpr UINT Reflected(UINT message)
 {

@@ -3,19 +3,22 @@
 #include <algorithm>
 
 #include "framework/Dpi.h"
+#include "framework/SystemChanges.h"
 
-bool SplitWindow::RegisterWindowClass()
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    return Window::RegisterWindowClass(windowClass);
-}
+const WindowClass SplitWindow::kWindowClass = {.name = L"GlimmerSplitWindow", .background = COLOR_BTNFACE};
+
+const MessageMap<SplitWindow> SplitWindow::kMessageMap = {
+    OnMessage(WM_SIZE, &SplitWindow::OnSize),
+    OnMessage(WM_COMMAND, &SplitWindow::ForwardToParent),
+    OnMessage(WM_NOTIFY, &SplitWindow::ForwardToParent),
+    OnMessage(WM_SETTINGCHANGE, &SplitWindow::OnSystemChange),
+    OnMessage(WM_SYSCOLORCHANGE, &SplitWindow::OnSystemChange),
+    OnMessage(WM_THEMECHANGED, &SplitWindow::OnSystemChange),
+};
 
 HWND SplitWindow::Create(HWND parent, const RECT& rect, UINT id, DWORD style, DWORD exStyle)
 {
-    return Window::Create(kClassName, exStyle, L"", style, rect, parent, id);
+    return BaseWindow::Create({.parent = parent, .id = id, .rect = rect, .style = style, .exStyle = exStyle});
 }
 
 int SplitWindow::BarHeight(int dpi)
@@ -82,21 +85,25 @@ void SplitWindow::Layout()
     InvalidateRect(Handle(), &barArea, TRUE);
 }
 
-bool SplitWindow::ProcessMessage(Message& message, LRESULT& result)
+LRESULT SplitWindow::OnSize(Message&)
 {
-    switch (message.message) {
-    case WM_SIZE:
-        Layout();
-        result = 0;
-        return true;
-    case WM_COMMAND:
-    case WM_NOTIFY:
-        if (HWND parent = GetParent(Handle())) {
-            result = SendMessageW(parent, message.message, message.wParam, message.lParam);
-            return true;
-        }
-        return false;
-    default:
-        return false;
+    Layout();
+    return 0;
+}
+
+LRESULT SplitWindow::ForwardToParent(Message& message)
+{
+    HWND parent = GetParent(Handle());
+    if (!parent) {
+        message.handled = false;
+        return 0;
     }
+    return SendMessageW(parent, message.message, message.wParam, message.lParam);
+}
+
+LRESULT SplitWindow::OnSystemChange(Message& message)
+{
+    PassToChildren(Handle(), message.message, message.wParam, message.lParam);
+    message.handled = false;
+    return 0;
 }

@@ -3,22 +3,18 @@
 // height and the top pane takes the change; SetSplitPosition places the bar.
 //
 // WM_COMMAND and WM_NOTIFY from the panes go on to the split window's parent
-// (the frame), whose answer is returned.
+// (the frame), whose answer is returned; a change of the system's settings,
+// colours or theme goes on to the panes (framework/SystemChanges.h).
 //
-// Create it as Owned<SplitWindow>; call SplitWindow::RegisterWindowClass()
-// once before creating one.
+// Create it as Owned<SplitWindow>.
 #pragma once
 
 #include <windows.h>
 
 #include "framework/Window.h"
 
-class SplitWindow : public Window {
+class SplitWindow : public BaseWindow<SplitWindow> {
 public:
-    static constexpr const wchar_t* kClassName = L"GlimmerSplitWindow";
-
-    static bool RegisterWindowClass();
-
     HWND Create(HWND parent, const RECT& rect, UINT id,
                 DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, DWORD exStyle = 0);
 
@@ -37,10 +33,14 @@ public:
     static int BarHeight(int dpi);
     static int BarHeight();
 
-protected:
-    bool ProcessMessage(Message& message, LRESULT& result) override;
+    static const WindowClass kWindowClass;
+    static const MessageMap<SplitWindow> kMessageMap;
 
 private:
+    LRESULT OnSize(Message& message);
+    LRESULT ForwardToParent(Message& message);
+    LRESULT OnSystemChange(Message& message);
+
     void Layout();
     int ClientHeight() const;
     // The bar's thickness for the display this window stands on.

@@ -4,6 +4,10 @@
 // is removed. Messages that the object does not answer go on down the chain
 // to the control's own procedure.
 //
+// A class whose messages all go through its message map is built on
+// BaseSubclassedWindow<T> and declares `static const MessageMap<T>
+// kMessageMap` (framework/MessageMap.h).
+//
 // Create objects as Owned<T> (framework/Owned.h): the object detaches from
 // the control before it goes, and OnWindowDetached runs either way - when
 // the object lets the control go, or when the control is destroyed first
@@ -52,3 +56,6 @@ private:
 
     HWND window_ = nullptr;
 };
+
+template <class T>
+using BaseSubclassedWindow = RoutedToMessageMap<T, SubclassedWindow>;

@@ -15,26 +15,12 @@ long liveSinks = 0;
 
 // The view's DWebBrowserEvents2 sink. Every event gets the default answer;
 // the view only notes whether a page was shown or the navigation failed.
-class PreviewEvents final : public ComObject<IDispatch> {
+class PreviewEvents final : public ComObject<DispatchById> {
 public:
     explicit PreviewEvents(PreviewView* view) : view_(view) { InterlockedIncrement(&liveSinks); }
     ~PreviewEvents() override { InterlockedDecrement(&liveSinks); }
     void Detach() { view_ = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
-    {
-        if (count) *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override
-    {
-        if (info) *info = nullptr;
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override
-    {
-        return DISP_E_UNKNOWNNAME;
-    }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*,
                                      UINT*) override
     {

@@ -11,11 +11,10 @@
 
 namespace sections {
 
-// Message numbers and notification codes that route a control change to its
-// handler (the page compares them with the Windows values it receives). They
-// are copies, so that the core needs no Windows header; the Windows pages
+// Notification codes that route a control change to its handler (the page
+// compares them with the Windows values it receives). They are copies, so
+// that the core needs no Windows header; the Windows pages
 // (sections/WindowPageControls.cpp) check each against the real value.
-constexpr unsigned kRefreshMessage = 0x8000 + 1;    // WM_APP+1 to the main frame
 constexpr int kColorChangedCode = 0x8000;          // colour picker button, WM_NOTIFY
 constexpr int kDeltaPosCode = -722;                 // UDN_DELTAPOS, WM_NOTIFY
 constexpr int kSelChangeCode = 1;                   // CBN_SELCHANGE, WM_COMMAND
@@ -46,9 +45,10 @@ public:
     virtual void DisableControl(int id) = 0;
     virtual bool IsControlEnabled(int id) const = 0;
 
-    // Sends (not posts) WM_APP+1, wParam and lParam 0, to the main frame, so
-    // the preview has reread the working page when this returns, and then
-    // hands the main frame whether the change's stores reached the page.
+    // Sends (not posts) kPageChangedMessage (sections/ProgramMessages.h) to
+    // the main frame, so the preview has reread the working page when this
+    // returns, and then hands the main frame whether the change's stores
+    // reached the page.
     virtual void SendRefresh(StoreResult stored) = 0;
 };
 

@@ -4,7 +4,7 @@
 #include "style/Utf16.h"
 #include "sections/PropertyHandlers.h"
 #include "sections/PropertyTable.h"
-#include "framework/DpiPictures.h"
+#include "sections/PagePicture.h"
 
 #include <commctrl.h>
 #include <cwchar>
@@ -55,7 +55,7 @@ SIZE PlaceInParent(HWND window)
 
 } // namespace
 
-const MessageEntry<SectionPage> SectionPage::kMessageMap[] = {
+const MessageMap<SectionPage> SectionPage::kMessageMap = {
     OnMessage(WM_INITDIALOG, &SectionPage::OnInitDialog),
     OnMessage(WM_COMMAND, &SectionPage::OnCommand),
     OnMessage(WM_NOTIFY, &SectionPage::OnNotify),
@@ -68,11 +68,6 @@ const MessageEntry<SectionPage> SectionPage::kMessageMap[] = {
     OnMessage(kDpiChangedBeforeParentMessage, &SectionPage::OnDpiChangedBeforeParent),
     OnMessage(kDpiChangedAfterParentMessage, &SectionPage::OnDpiChangedAfterParent),
 };
-
-bool SectionPage::ProcessMessage(Message& message, LRESULT& result)
-{
-    return RouteMessage(this, kMessageMap, message, result);
-}
 
 SectionPage::SectionPage(SectionPageId page) : page_(page) {}
 
@@ -121,11 +116,11 @@ LRESULT SectionPage::OnInitDialog(Message&)
     SetControlFont();
     // The template's picture is the 96-DPI one: at another DPI the page
     // shows the picture drawn for its DPI.
-    ShowPicturesForDpi(page, kPagePictureId, dpi_);
+    ShowPicturesForDpi(page, kPagePicture, dpi_);
     SetInitialValues();
 
     // The range is the whole template width; the page size follows once the
-    // page has its place (WM_APP+2) and at every WM_SIZE.
+    // page has its place (kPagePlacedMessage) and at every WM_SIZE.
     RECT client{};
     GetClientRect(page, &client);
     EnableScrollBar(page, SB_HORZ, ESB_ENABLE_BOTH);
@@ -336,13 +331,9 @@ LRESULT SectionPage::OnCtlColorStatic(Message& message)
 
 LRESULT SectionPage::OnDestroy(Message& message)
 {
-    // The picture's static loaded its bitmap from the template and does not
-    // delete it when it ends: one bitmap would be left behind by every page.
-    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) continue;
-        if (HGDIOBJ picture = reinterpret_cast<HGDIOBJ>(SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, 0)))
-            DeleteObject(picture);
-    }
+    // The picture's static does not delete its bitmap when it ends: one
+    // bitmap would be left behind by every page.
+    ReleaseShownPictures(Handle());
     controls_.Clear();
     bound_.clear();
     message.handled = false;
@@ -387,7 +378,7 @@ LRESULT SectionPage::OnDpiChangedAfterParent(Message& message)
         dpi_ = dpi;
     }
     SetControlFont();
-    ShowPicturesForDpi(Handle(), kPagePictureId, dpi_);
+    ShowPicturesForDpi(Handle(), kPagePicture, dpi_);
     OnPlaced(message);
     message.handled = false;
     return 0;

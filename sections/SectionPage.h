@@ -14,6 +14,7 @@
 #include "framework/Dpi.h"
 #include "framework/GdiHandles.h"
 #include "framework/Owned.h"
+#include "sections/ProgramMessages.h"
 #include "sections/SectionCatalogue.h"
 #include "sections/WindowPageControls.h"
 
@@ -22,10 +23,7 @@
 
 namespace sections {
 
-// The page's own message, posted to itself at the end of initialisation.
-constexpr UINT kPagePlacedMessage = WM_APP + 2;
-
-class SectionPage : public Dialog {
+class SectionPage : public BaseDialog<SectionPage> {
 public:
     explicit SectionPage(SectionPageId page);
 
@@ -44,8 +42,9 @@ public:
     // True once the page is initialised, however it was made.
     bool Complete() const { return Handle() && !steps_; }
 
-    // The window that receives WM_APP+1 after every change the handlers
-    // write, and what it is handed then: whether the change was stored.
+    // The window that receives kPageChangedMessage after every change the
+    // handlers write, and what it is handed then: whether the change was
+    // stored.
     void SetMainFrame(HWND frame, std::function<void(StoreResult)> storeNotice = {})
     {
         controls_.SetMainFrame(frame, std::move(storeNotice));
@@ -61,8 +60,7 @@ public:
     // The page's controls as its handlers see them.
     PageControls& Controls() { return controls_; }
 
-protected:
-    bool ProcessMessage(Message& message, LRESULT& result) override;
+    static const MessageMap<SectionPage> kMessageMap;
 
 private:
     LRESULT OnInitDialog(Message& message);
@@ -83,8 +81,6 @@ private:
     void FollowScrollPosition();
     // Gives the bound controls the page's font for the page's DPI.
     void SetControlFont();
-
-    static const MessageEntry<SectionPage> kMessageMap[];
 
     SectionPageId page_;
     // The template's controls still to make while the page is made in steps.

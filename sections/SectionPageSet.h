@@ -13,7 +13,7 @@
 // turn; a page half made when its tab is selected is finished at once. Every
 // page ends the same way however it is made: from its catalogue entry,
 // hidden, as a child of the container's window, with the main frame window
-// stored in it (the target of WM_APP+1) once it is initialised, and placed
+// stored in it (the target of kPageChangedMessage) once it is initialised, and placed
 // among its siblings in tab order.
 //
 // Create makes all sixteen at once, each added to the container and selected

@@ -1,5 +1,6 @@
 #include "sections/WindowPageControls.h"
 
+#include "sections/ProgramMessages.h"
 #include "style/Utf16.h"
 
 #include <commctrl.h>
@@ -10,7 +11,6 @@ namespace sections {
 
 // The portable core's copies of the Windows codes, tied to the real values
 // here: a wrong copy does not compile.
-static_assert(kRefreshMessage == WM_APP + 1, "the refresh message is WM_APP+1");
 static_assert(kDeltaPosCode == static_cast<int>(UDN_DELTAPOS), "UDN_DELTAPOS");
 static_assert(kSelChangeCode == CBN_SELCHANGE, "CBN_SELCHANGE");
 static_assert(kColorChangedCode == static_cast<int>(kColorPickerColorChanged),
@@ -92,7 +92,7 @@ bool WindowPageControls::IsControlEnabled(int id) const
 void WindowPageControls::SendRefresh(StoreResult stored)
 {
     if (!mainFrame_ || !IsWindow(mainFrame_)) return;
-    SendMessageW(mainFrame_, WM_APP + 1, 0, 0);
+    SendMessageW(mainFrame_, kPageChangedMessage, 0, 0);
     if (storeNotice_) storeNotice_(stored);
 }
 

@@ -11,17 +11,12 @@ const wchar_t CodeView::kInstructions[] =
     L"\n  Instructions:\t1) Copy code\n\n\t\t2) Log into MySpace\n\n"
     L"\t\t3) Paste into the \"About Me\" section of your Myspace profile";
 
-const MessageEntry<CodeView> CodeView::kMessageMap[] = {
+const MessageMap<CodeView> CodeView::kMessageMap = {
     OnMessage(WM_INITDIALOG, &CodeView::OnInitDialog),
     OnMessage(WM_CTLCOLORSTATIC, &CodeView::OnControlColorStatic),
     OnCommand(IDC_GP_CODE_COPY, BN_CLICKED, &CodeView::OnCopy),
     OnCommand(IDC_GP_CODE_OK, BN_CLICKED, &CodeView::OnOk),
 };
-
-bool CodeView::ProcessMessage(Message& message, LRESULT& result)
-{
-    return RouteMessage(this, kMessageMap, message, result);
-}
 
 INT_PTR CodeView::Show(HWND owner)
 {

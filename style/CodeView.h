@@ -13,7 +13,7 @@
 
 #include "framework/Dialog.h"
 
-class CodeView : public Dialog {
+class CodeView : public BaseDialog<CodeView> {
 public:
     // Runs the dialog owned by owner; returns the id of its OK button
     // (IDC_GP_CODE_OK), or -1 when it could not be created.
@@ -23,16 +23,13 @@ public:
     // TABs expanded by the static control).
     static const wchar_t kInstructions[];
 
-protected:
-    bool ProcessMessage(Message& message, LRESULT& result) override;
+    static const MessageMap<CodeView> kMessageMap;
 
 private:
     LRESULT OnInitDialog(Message& message);
     LRESULT OnControlColorStatic(Message& message);
     LRESULT OnCopy(Message& message);
     LRESULT OnOk(Message& message);
-
-    static const MessageEntry<CodeView> kMessageMap[];
 };
 
 // Runs the code view owned by the active window (the Show Code command).

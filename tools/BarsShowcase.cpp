@@ -17,7 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
     std::wstring folder = std::wstring(directory) + L"glimmer-showcase";
     CreateDirectoryW(folder.c_str(), nullptr);
     SetStartupDirectory(NarrowToUtf8(folder));
-    BarsTestFrame::RegisterClasses();
+    BarsTestFrame::PrepareControls();
     Owned<BarsTestFrame> frame;
     if (!frame.Create(900, 700)) return 1;
     SetForegroundWindow(frame.Handle());

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "controls/ColorPaletteLayout.h"
-#include "controls/DpiScale.h"
+#include "framework/DpiScale.h"
 #include "controls/PaletteColors.h"
 
 using namespace palette;
@@ -72,7 +72,7 @@ TEST(ColorPaletteLayout, AtEveryDpiTheBoxesTileTheGridAndEveryPixelHitsItsEntry)
 {
     const Layout at96 = LayOutPalette(true, true, Size{60, 13}, kEdge, 96);
     for (int dpi : kDpis) {
-        auto scale = [dpi](int pixels) { return controls::ScaleToDpi(pixels, dpi); };
+        auto scale = [dpi](int pixels) { return ScaleForDpi(pixels, dpi); };
         for (int entries = 0; entries < 4; ++entries) {
             const bool automatic = (entries & 1) != 0;
             const bool custom = (entries & 2) != 0;
@@ -134,7 +134,7 @@ TEST(ColorPickerFace, PartsScaleWithTheDpiAndStayInsideTheButton)
     EXPECT_EQ(at96.swatch.left, content96.left + 3);
     EXPECT_EQ(at96.separator.left - at96.swatch.right, 2);
     for (int dpi : kDpis) {
-        auto scale = [dpi](int pixels) { return controls::ScaleToDpi(pixels, dpi); };
+        auto scale = [dpi](int pixels) { return ScaleForDpi(pixels, dpi); };
         const Rect content{scale(content96.left), scale(content96.top), scale(content96.right),
                            scale(content96.bottom)};
         const PickerFace face = LayOutPickerFace(content, dpi);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "controls/DpiScale.h"
+#include "framework/DpiScale.h"
 #include "controls/TabStripMetrics.h"
 
 using namespace tabstrip;
@@ -47,13 +47,13 @@ TEST(TabStripMetrics, EverySizeScalesWithTheDpiAndNoneChangesAt96)
         EXPECT_EQ(metrics.dpi, dpi);
         for (int Metrics::* size : kSizes) {
             EXPECT_LE(std::abs(metrics.*size - Exact(kAt96.*size, dpi)), 0.5) << dpi;
-            EXPECT_EQ(metrics.*size, controls::ScaleToDpi(kAt96.*size, dpi));
+            EXPECT_EQ(metrics.*size, ScaleForDpi(kAt96.*size, dpi));
         }
         // A font whose ascent grows with the DPI gives a strip that grows
         // with it, within a pixel (and what the rounding of the ascent itself
         // adds, at 24 / 11 of it, halved), for every ascent a font may have.
         for (int ascent = 8; ascent <= 24; ++ascent) {
-            const int scaledAscent = controls::ScaleToDpi(ascent, dpi);
+            const int scaledAscent = ScaleForDpi(ascent, dpi);
             const double ascentRounding = std::abs(scaledAscent - Exact(ascent, dpi)) * 12.0 / 11.0;
             EXPECT_LE(std::abs(StripHeight(scaledAscent, metrics) - Exact(StripHeight(ascent, kAt96), dpi)),
                       1.0 + ascentRounding)
@@ -66,7 +66,7 @@ TEST(TabStripMetrics, ScrollButtonsAndArrowsAtEveryDpi)
 {
     for (int dpi : kDpis) {
         const Metrics metrics = MetricsForDpi(dpi);
-        const int width = controls::ScaleToDpi(400, dpi);
+        const int width = ScaleForDpi(400, dpi);
         const int tabsEnd = 3 * width;
         // Tabs that fit, or a strip without buttons: nothing scrolls.
         for (const StripLayout& still : {LayOutStrip(width, width, true, -50, metrics),
@@ -108,7 +108,7 @@ TEST(TabStripMetrics, ScrollButtonsAndArrowsAtEveryDpi)
         EXPECT_GT(steps, 1);
 
         // The arrows sit in the middle of their buttons, pointing outwards.
-        const int height = StripHeight(controls::ScaleToDpi(10, dpi), metrics);
+        const int height = StripHeight(ScaleForDpi(10, dpi), metrics);
         for (bool pointsLeft : {true, false}) {
             const Span button = pointsLeft ? layout.scrollLeft : layout.scrollRight;
             const Arrow arrow = ScrollArrow(button, 0, height, pointsLeft, metrics);

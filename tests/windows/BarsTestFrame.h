@@ -21,10 +21,12 @@
 #include "page/PreviewView.h"
 #include "resources/ResourceIds.h"
 
-class BarsTestFrame : public Window {
+class BarsTestFrame : public BaseWindow<BarsTestFrame> {
 public:
-    static constexpr const wchar_t* kClassName = L"GlimmerBarsTestFrame";
     static constexpr int kBottomPaneHeight = 247;
+    static inline const WindowClass kWindowClass = {.name = L"GlimmerBarsTestFrame", .background = COLOR_BTNFACE};
+    // Its messages are routed by hand below.
+    static inline const MessageMap<BarsTestFrame> kMessageMap = {};
 
     Owned<CommandBar> commandBar;
     FrameToolBar toolBar;
@@ -40,23 +42,19 @@ public:
     std::vector<int> dropDowns;
     std::atomic<bool> showDropDownMenu{true};
 
-    static bool RegisterClasses()
+    static bool PrepareControls()
     {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
-        WNDCLASSEXW windowClass{};
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        return Window::RegisterWindowClass(windowClass) && CommandBar::RegisterWindowClass() &&
-               SplitWindow::RegisterWindowClass() && ControlHost::RegisterWindowClass();
+        return InitCommonControlsEx(&controls) != FALSE;
     }
 
     HWND Create(int width = 900, int height = 700)
     {
         HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_GP_MAINFRAME));
-        return Window::Create(kClassName, 0, L"Glimmerpatch bars", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
-                              RECT{10, 10, 10 + width, 10 + height}, nullptr, reinterpret_cast<UINT_PTR>(menu));
+        return BaseWindow::Create({.menu = menu,
+                                   .rect = {10, 10, 10 + width, 10 + height},
+                                   .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
+                                   .title = L"Glimmerpatch bars"});
     }
 
     void LayOut() { LayOutFrame(Handle(), rebar.Handle(), statusBar.Handle(), split.Handle()); }
@@ -82,8 +80,8 @@ protected:
             commandBar.AttachMenu(GetMenu(Handle()));
             SetMenu(Handle(), nullptr);
             toolBar.Create(rebar.Handle());
-            rebar.AddBand(commandBar.Handle(), commandBar.IdealSize(), false, false);
-            rebar.AddBand(toolBar.Handle(), toolBar.IdealSize(), true, true);
+            rebar.AddBand(commandBar.Handle(), commandBar.IdealSize());
+            rebar.AddBand(toolBar.Handle(), toolBar.IdealSize(), {.newRow = true, .gripper = true});
             statusBar.Create(Handle());
             split.Create(Handle(), RECT{0, 0, 100, 100}, 0xE900);
             LayOut();
@@ -114,8 +112,8 @@ protected:
                 commands.push_back(LOWORD(message.wParam));
             }
             if (LOWORD(message.wParam) == ID_GP_VIEW_TOOLBAR) {
-                const bool show = !rebar.BandVisible(1);
-                rebar.ShowBand(1, show);
+                const bool show = !rebar.BandVisible(FrameRebar::kToolBarBand);
+                rebar.ShowBand(FrameRebar::kToolBarBand, show);
                 CheckMenuItem(commandBar.Menu(), ID_GP_VIEW_TOOLBAR, MF_BYCOMMAND | (show ? MF_CHECKED : MF_UNCHECKED));
                 LayOut();
             }

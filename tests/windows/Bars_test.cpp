@@ -123,7 +123,7 @@ protected:
     static void SetUpTestSuite()
     {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        ASSERT_TRUE(BarsTestFrame::RegisterClasses());
+        ASSERT_TRUE(BarsTestFrame::PrepareControls());
     }
 
     void SetUp() override

@@ -1,7 +1,7 @@
 // The code view and the About dialog as real modal dialogs under Wine,
 // driven by clicks and keys from a thread timer (ModalDriver.h).
 #include "framework/Dpi.h"
-#include "framework/DpiPictures.h"
+#include "sections/PagePicture.h"
 #include "framework/Owned.h"
 #include "app/AboutDialog.h"
 #include "app/ShellOpen.h"
@@ -361,8 +361,8 @@ TEST(AboutDialog, DonationButtonDrawsItsTwoImagesOnTheDialogBackground)
     ASSERT_EQ(looks.size(), 5u);
     for (const AboutLook& look : looks) {
         // Both pictures are those drawn for the DPI, at its size.
-        const SIZE button = PictureSizeForDpi(IDB_GP_DONATE, look.dpi);
-        const SIZE picture = PictureSizeForDpi(IDB_GP_PAGE_PICTURE, look.dpi);
+        const SIZE button = PictureSizeForDpi(AboutDialog::kDonationPicture, look.dpi);
+        const SIZE picture = PictureSizeForDpi(sections::kPagePicture, look.dpi);
         EXPECT_EQ(look.button.cx, button.cx) << look.dpi;
         EXPECT_EQ(look.button.cy, button.cy) << look.dpi;
         EXPECT_EQ(look.picture.cx, picture.cx) << look.dpi;

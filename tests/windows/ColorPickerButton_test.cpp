@@ -604,8 +604,12 @@ namespace {
 
 // A plain window (no dialog) holding a colour picker button. What it does
 // on WM_CLOSE is up to the test.
-class PlainHost : public Window {
+class PlainHost : public BaseWindow<PlainHost> {
 public:
+    static inline const WindowClass kWindowClass = {.name = L"GlimmerpatchPickerHost", .background = COLOR_BTNFACE};
+    // Its messages are routed by hand below.
+    static inline const MessageMap<PlainHost> kMessageMap = {};
+
     // What to do on WM_CLOSE: true when answered (no DestroyWindow). Lives
     // outside the object, which it may let go.
     std::function<bool()>* onClose = nullptr;
@@ -613,14 +617,9 @@ public:
 
     HWND Create()
     {
-        WNDCLASSEXW windowClass{};
-        windowClass.lpszClassName = L"GlimmerpatchPickerHost";
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        if (!RegisterWindowClass(windowClass)) return nullptr;
-        return Window::Create(L"GlimmerpatchPickerHost", 0, L"Plain host",
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, RECT{60, 60, 460, 360}, nullptr,
-                              0);
+        return BaseWindow::Create({.rect = {60, 60, 460, 360},
+                                   .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
+                                   .title = L"Plain host"});
     }
 
 protected:

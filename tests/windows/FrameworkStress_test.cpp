@@ -40,20 +40,14 @@ GuiCounts Count()
     return GuiCounts{window_tests::CountGdiObjects(), window_tests::CountUserObjects()};
 }
 
-class Host : public Window {
+class Host : public BaseWindow<Host> {
 public:
     HWND Create()
     {
-        WNDCLASSEXW windowClass{};
-        windowClass.lpszClassName = L"GlimmerpatchStressHost";
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        if (!RegisterWindowClass(windowClass)) return nullptr;
-        return Window::Create(L"GlimmerpatchStressHost", 0, L"Stress", WS_POPUP | WS_VISIBLE,
-                              RECT{0, 0, 500, 260}, nullptr, 0);
+        return BaseWindow::Create({.rect = {0, 0, 500, 260}, .style = WS_POPUP | WS_VISIBLE, .title = L"Stress"});
     }
-
-protected:
-    bool ProcessMessage(Message&, LRESULT&) override { return false; }
+    static inline const WindowClass kWindowClass = {.name = L"GlimmerpatchStressHost", .background = COLOR_BTNFACE};
+    static inline const MessageMap<Host> kMessageMap = {};
 };
 
 class Page : public Dialog {

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/AboutDialog.h"
+#include "app/FrameBars.h"
 #include "framework/Dialog.h"
 #include "framework/Dpi.h"
 #include "framework/DpiPictures.h"
@@ -20,6 +22,7 @@
 #include "tests/windows/DialogTemplateBuilder.h"
 #include "tests/windows/WindowTestSupport.h"
 #include "resources/ResourceIds.h"
+#include "sections/PagePicture.h"
 
 namespace {
 
@@ -44,17 +47,17 @@ private:
         reflected.push_back(message.message);
         return 0;
     }
-    static const MessageEntry<ReflectedControl> kMap[];
+    static const MessageMap<ReflectedControl> kMap;
 };
 
-const MessageEntry<ReflectedControl> ReflectedControl::kMap[] = {
+const MessageMap<ReflectedControl> ReflectedControl::kMap = {
     OnCommand(kButtonId, BN_CLICKED, &ReflectedControl::OnClicked, kReflectedCommand),
 };
 
 bool ReflectedControl::ProcessMessage(Message& message, LRESULT& result)
 {
     if (message.message == WM_DESTROY) destroyed = true;
-    if (RouteMessage(this, kMap, message, result)) return true;
+    if (kMap.Route(this, message, result)) return true;
     if (message.message >= kReflectionOffset && message.message < kReflectionOffset + WM_USER) {
         reflected.push_back(message.message);
         result = message.message == Reflected(WM_CTLCOLORSTATIC)
@@ -80,10 +83,10 @@ private:
         answeredCommands.push_back(message.wParam);
         return 0;
     }
-    static const MessageEntry<HostDialog> kMap[];
+    static const MessageMap<HostDialog> kMap;
 };
 
-const MessageEntry<HostDialog> HostDialog::kMap[] = {
+const MessageMap<HostDialog> HostDialog::kMap = {
     OnCommand(kHandledId, BN_CLICKED, &HostDialog::OnHandledCommand),
 };
 
@@ -95,7 +98,7 @@ bool HostDialog::ProcessMessage(Message& message, LRESULT& result)
         result = TRUE;
         return true;
     }
-    return RouteMessage(this, kMap, message, result);
+    return kMap.Route(this, message, result);
 }
 
 class FrameworkTest : public ::testing::Test {
@@ -222,30 +225,36 @@ struct LastMessages {
     int detached = 0;
 };
 
-class CountingWindow : public Window {
+class CountingWindow : public BaseWindow<CountingWindow> {
 public:
     explicit CountingWindow(LastMessages& seen) : seen_(seen) {}
     HWND Create(HWND parent)
     {
-        WNDCLASSEXW windowClass{};
-        windowClass.lpszClassName = L"GlimmerpatchCountingWindow";
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        if (!RegisterWindowClass(windowClass)) return nullptr;
-        return Window::Create(L"GlimmerpatchCountingWindow", 0, L"Counting", parent ? WS_CHILD : WS_POPUP,
-                              RECT{0, 0, 100, 50}, parent, parent ? 7 : 0);
+        return BaseWindow::Create({.parent = parent,
+                                   .id = parent ? 7u : 0u,
+                                   .rect = {0, 0, 100, 50},
+                                   .style = parent ? WS_CHILD : WS_POPUP,
+                                   .title = L"Counting"});
     }
+    static inline const WindowClass kWindowClass = {.name = L"GlimmerpatchCountingWindow"};
+    static const MessageMap<CountingWindow> kMessageMap;
 
 protected:
-    bool ProcessMessage(Message& message, LRESULT&) override
-    {
-        if (message.message == WM_DESTROY) ++seen_.destroy;
-        if (message.message == WM_NCDESTROY) ++seen_.ncDestroy;
-        return false;
-    }
     void OnWindowDetached() override { ++seen_.detached; }
 
 private:
+    LRESULT OnLastMessage(Message& message)
+    {
+        ++(message.message == WM_DESTROY ? seen_.destroy : seen_.ncDestroy);
+        message.handled = false;
+        return 0;
+    }
     LastMessages& seen_;
+};
+
+const MessageMap<CountingWindow> CountingWindow::kMessageMap = {
+    OnMessage(WM_DESTROY, &CountingWindow::OnLastMessage),
+    OnMessage(WM_NCDESTROY, &CountingWindow::OnLastMessage),
 };
 
 class CountingDialog : public Dialog {
@@ -368,20 +377,14 @@ TEST(FrameworkLifetime, ASubclassedControlOutlivesItsObjectAndTheChainAfterOursK
 namespace {
 
 // A plain window (no dialog) as the parent of a reflected control.
-class PlainParent : public Window {
+class PlainParent : public BaseWindow<PlainParent> {
 public:
     HWND Create()
     {
-        WNDCLASSEXW windowClass{};
-        windowClass.lpszClassName = L"GlimmerpatchPlainParent";
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        if (!RegisterWindowClass(windowClass)) return nullptr;
-        return Window::Create(L"GlimmerpatchPlainParent", 0, L"Plain", WS_POPUP | WS_VISIBLE,
-                              RECT{30, 30, 230, 130}, nullptr, 0);
+        return BaseWindow::Create({.rect = {30, 30, 230, 130}, .style = WS_POPUP | WS_VISIBLE, .title = L"Plain"});
     }
-
-protected:
-    bool ProcessMessage(Message&, LRESULT&) override { return false; }
+    static inline const WindowClass kWindowClass = {.name = L"GlimmerpatchPlainParent", .background = COLOR_BTNFACE};
+    static inline const MessageMap<PlainParent> kMessageMap = {};
 };
 
 } // namespace
@@ -422,17 +425,115 @@ TEST(FrameworkReflection, APlainWindowReflectsLikeADialog)
 
 namespace {
 
-// Each picture with its drawings for 144 and 192 DPI, which the program
-// must take as they are.
+// A window class of the base's own kind: the class is registered by the
+// first window, and a test may take it away again while no window is left.
+class Probe : public BaseWindow<Probe> {
+public:
+    std::vector<UINT> heard;
+    HWND Create(HWND parent = nullptr)
+    {
+        return BaseWindow::Create({.parent = parent,
+                                   .id = parent ? 9u : 0u,
+                                   .rect = {10, 20, 110, 70},
+                                   .style = parent ? WS_CHILD : WS_POPUP,
+                                   .title = L"Probe"});
+    }
+    static void Unregister() { UnregisterWindowClass(); }
+    static inline const WindowClass kWindowClass = {
+        .name = L"GlimmerpatchProbe", .style = CS_DBLCLKS, .background = COLOR_INFOBK};
+    static const MessageMap<Probe> kMessageMap;
+
+private:
+    LRESULT OnAnswered(Message& message)
+    {
+        heard.push_back(message.message);
+        return 42;
+    }
+    LRESULT OnPassedOn(Message& message)
+    {
+        heard.push_back(message.message);
+        message.handled = false;
+        return 0;
+    }
+};
+
+const MessageMap<Probe> Probe::kMessageMap = {
+    OnMessage(WM_USER + 1, &Probe::OnAnswered),
+    OnMessage(WM_GETTEXTLENGTH, &Probe::OnPassedOn),
+    OnCommand(5, BN_CLICKED, &Probe::OnAnswered),
+};
+
+bool ClassRegistered(WNDCLASSEXW& info)
+{
+    info = WNDCLASSEXW{};
+    info.cbSize = sizeof(info);
+    return GetClassInfoExW(GetModuleHandleW(nullptr), Probe::kWindowClass.name, &info) != FALSE;
+}
+
+} // namespace
+
+TEST(FrameworkWindow, TheFirstWindowRegistersItsClassAndEveryMessageGoesThroughTheMap)
+{
+    WNDCLASSEXW info{};
+    ASSERT_FALSE(ClassRegistered(info));
+    Owned<Probe> window, child;
+    ASSERT_NE(window.Create(), nullptr);
+    ASSERT_TRUE(ClassRegistered(info));
+    EXPECT_EQ(info.style, static_cast<UINT>(CS_DBLCLKS));
+    EXPECT_EQ(info.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_INFOBK + 1));
+    EXPECT_EQ(info.hCursor, LoadCursorW(nullptr, IDC_ARROW));
+    ASSERT_NE(child.Create(window.Handle()), nullptr);
+    EXPECT_EQ(GetDlgCtrlID(child.Handle()), 9);
+    RECT placed{};
+    GetWindowRect(window.Handle(), &placed);
+    EXPECT_EQ(placed.right - placed.left, 100);
+    EXPECT_EQ(placed.bottom - placed.top, 50);
+
+    // Answered by the map, passed on to the default handling (the length of
+    // "Probe"), or not in the map at all.
+    struct Case {
+        UINT message;
+        WPARAM wParam;
+        LRESULT answer;
+        bool heard;
+    };
+    const Case cases[] = {
+        {WM_USER + 1, 0, 42, true},
+        {WM_GETTEXTLENGTH, 0, 5, true},
+        {WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), 42, true},
+        {WM_COMMAND, MAKEWPARAM(6, BN_CLICKED), 0, false},
+        {WM_USER + 2, 0, 0, false},
+    };
+    for (const Case& test : cases) {
+        window.heard.clear();
+        EXPECT_EQ(SendMessageW(window.Handle(), test.message, test.wParam, 0), test.answer) << test.message;
+        EXPECT_EQ(window.heard, test.heard ? std::vector<UINT>{test.message} : std::vector<UINT>{}) << test.message;
+    }
+
+    // Taken away while no window is left, the class comes back with the next.
+    window.Destroy();
+    Probe::Unregister();
+    EXPECT_FALSE(ClassRegistered(info));
+    EXPECT_NE(window.Create(), nullptr);
+    EXPECT_TRUE(ClassRegistered(info));
+    window.Destroy();
+    Probe::Unregister();
+}
+
+namespace {
+
+// Each of the program's pictures with its drawings for 96, 144 and 192 DPI,
+// which it must take as they are.
 struct DrawnPicture {
+    const PictureDescription& picture;
     int id;
     int at144;
     int at192;
 };
-constexpr DrawnPicture kDrawnPictures[] = {
-    {IDB_GP_TOOLBAR, IDB_GP_TOOLBAR_150, IDB_GP_TOOLBAR_200},
-    {IDB_GP_PAGE_PICTURE, IDB_GP_PAGE_PICTURE_150, IDB_GP_PAGE_PICTURE_200},
-    {IDB_GP_DONATE, IDB_GP_DONATE_150, IDB_GP_DONATE_200},
+const DrawnPicture kDrawnPictures[] = {
+    {FrameToolBar::kPicture, IDB_GP_TOOLBAR, IDB_GP_TOOLBAR_150, IDB_GP_TOOLBAR_200},
+    {sections::kPagePicture, IDB_GP_PAGE_PICTURE, IDB_GP_PAGE_PICTURE_150, IDB_GP_PAGE_PICTURE_200},
+    {AboutDialog::kDonationPicture, IDB_GP_DONATE, IDB_GP_DONATE_150, IDB_GP_DONATE_200},
 };
 constexpr int kOddDpis[] = {72, 96, 110, 120, 144, 168, 192, 240, 288};
 constexpr std::uint32_t kMask = 0xC0C0C0;
@@ -458,9 +559,9 @@ PicturePixels ResourcePixels(int id)
     return pixels;
 }
 
-PicturePixels LoadedPixels(int id, int dpi)
+PicturePixels LoadedPixels(const PictureDescription& picture, int dpi)
 {
-    HBITMAP bitmap = LoadPictureForDpi(id, dpi);
+    HBITMAP bitmap = LoadPictureForDpi(picture, dpi);
     PicturePixels pixels = PixelsOf(bitmap);
     if (bitmap) DeleteObject(bitmap);
     return pixels;
@@ -501,7 +602,7 @@ TEST(DpiPictures, EveryDpiGetsThePictureAtItsScaledSizeLookingLikeTheDrawing)
 {
     for (const DrawnPicture& drawn : kDrawnPictures) {
         const PicturePixels small = ResourcePixels(drawn.id);
-        const SIZE one = PictureSizeForDpi(drawn.id, kDefaultDpi);
+        const SIZE one = PictureSizeForDpi(drawn.picture, kDefaultDpi);
         ASSERT_GT(one.cx, 0);
         ASSERT_EQ(small.width % one.cx, 0) << drawn.id;
         ASSERT_EQ(small.height, one.cy) << drawn.id;
@@ -509,8 +610,8 @@ TEST(DpiPictures, EveryDpiGetsThePictureAtItsScaledSizeLookingLikeTheDrawing)
         const bool masked = drawn.id != IDB_GP_PAGE_PICTURE;
         const Look original = LookOf(small, masked);
         for (int dpi : kOddDpis) {
-            const PicturePixels picture = LoadedPixels(drawn.id, dpi);
-            const SIZE size = PictureSizeForDpi(drawn.id, dpi);
+            const PicturePixels picture = LoadedPixels(drawn.picture, dpi);
+            const SIZE size = PictureSizeForDpi(drawn.picture, dpi);
             EXPECT_EQ(size.cx, ScaleForDpi(one.cx, dpi));
             EXPECT_EQ(size.cy, ScaleForDpi(one.cy, dpi));
             EXPECT_EQ(picture.width, across * size.cx) << drawn.id << " at " << dpi;
@@ -531,7 +632,7 @@ TEST(DpiPictures, PicturesDrawnForADpiComeExactlyAsDrawn)
         const int ids[] = {drawn.id, drawn.at144, drawn.at192};
         const int dpis[] = {kDefaultDpi, 144, 192};
         for (int i = 0; i < 3; ++i) {
-            HBITMAP loaded = LoadPictureForDpi(drawn.id, dpis[i]);
+            HBITMAP loaded = LoadPictureForDpi(drawn.picture, dpis[i]);
             DIBSECTION section{};
             ASSERT_EQ(GetObjectW(loaded, sizeof section, &section), static_cast<int>(sizeof section));
             EXPECT_EQ(section.dsBm.bmBitsPixel, 24);
@@ -539,8 +640,12 @@ TEST(DpiPictures, PicturesDrawnForADpiComeExactlyAsDrawn)
             DeleteObject(loaded);
         }
     }
-    EXPECT_EQ(LoadPictureForDpi(IDB_GP_TOOLBAR_150, kDefaultDpi), nullptr);
-    EXPECT_EQ(PictureSizeForDpi(IDR_GP_TOOLBAR, kDefaultDpi).cx, 0);
+    // A picture whose drawing is no bitmap (the toolbar's layout) or that
+    // has no size comes as nothing.
+    PictureDescription broken = FrameToolBar::kPicture;
+    broken.drawings[0].resourceId = IDR_GP_TOOLBAR;
+    EXPECT_EQ(LoadPictureForDpi(broken, kDefaultDpi), nullptr);
+    EXPECT_EQ(LoadPictureForDpi(PictureDescription{}, kDefaultDpi), nullptr);
 }
 
 TEST(DpiPictures, ResizingAveragesAreasKeepsTheBackgroundCleanAndEachPictureToItself)
@@ -589,21 +694,25 @@ TEST(DpiPictures, ManyLoadsAndPictureChangesLeaveNoGdiObjectBehind)
     SetParent(picture, holder);
     SetWindowLongPtrW(picture, GWL_STYLE, WS_CHILD | SS_BITMAP);
     // Warm up once: the first load may make objects that stay for the run.
-    ShowPicturesForDpi(holder, IDB_GP_PAGE_PICTURE, 168);
-    DeleteObject(LoadPictureForDpi(IDB_GP_TOOLBAR, 168));
+    ShowPicturesForDpi(holder, sections::kPagePicture, 168);
+    DeleteObject(LoadPictureForDpi(FrameToolBar::kPicture, 168));
+    ImageList_Destroy(LoadPictureListForDpi(AboutDialog::kDonationPicture, 168));
     const int before = window_tests::CountGdiObjects();
     ASSERT_GT(before, 0);
     for (int round = 0; round < 40; ++round) {
-        for (const DrawnPicture& drawn : kDrawnPictures)
-            for (int dpi : kOddDpis) DeleteObject(LoadPictureForDpi(drawn.id, dpi));
-        ShowPicturesForDpi(holder, IDB_GP_PAGE_PICTURE, kOddDpis[round % std::size(kOddDpis)]);
+        for (const DrawnPicture& drawn : kDrawnPictures) {
+            for (int dpi : kOddDpis) DeleteObject(LoadPictureForDpi(drawn.picture, dpi));
+            ImageList_Destroy(LoadPictureListForDpi(drawn.picture, kOddDpis[round % std::size(kOddDpis)]));
+        }
+        ShowPicturesForDpi(holder, sections::kPagePicture, kOddDpis[round % std::size(kOddDpis)]);
     }
-    ShowPicturesForDpi(holder, IDB_GP_PAGE_PICTURE, 168);
+    ShowPicturesForDpi(holder, sections::kPagePicture, 168);
     EXPECT_EQ(window_tests::CountGdiObjects(), before);
     BITMAP shown{};
     GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof shown, &shown);
-    EXPECT_EQ(shown.bmWidth, PictureSizeForDpi(IDB_GP_PAGE_PICTURE, 168).cx);
-    EXPECT_EQ(shown.bmHeight, PictureSizeForDpi(IDB_GP_PAGE_PICTURE, 168).cy);
-    DeleteObject(reinterpret_cast<HGDIOBJ>(SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, 0)));
+    EXPECT_EQ(shown.bmWidth, PictureSizeForDpi(sections::kPagePicture, 168).cx);
+    EXPECT_EQ(shown.bmHeight, PictureSizeForDpi(sections::kPagePicture, 168).cy);
+    ReleaseShownPictures(holder);
+    EXPECT_EQ(window_tests::CountGdiObjects(), before - 1) << "the shown picture is gone";
     DestroyWindow(holder);
 }

@@ -291,10 +291,6 @@ protected:
     static void SetUpTestSuite()
     {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        ControlHost::RegisterWindowClass();
-        CommandBar::RegisterWindowClass();
-        SplitWindow::RegisterWindowClass();
-        MainFrame::RegisterWindowClass();
     }
 
     void SetUp() override

@@ -25,18 +25,17 @@ constexpr WORD kSpinEditId = 203;
 constexpr WORD kUpDownId = 204;
 constexpr WORD kCopyCommand = 57634;
 
-class Frame : public Window {
+class Frame : public BaseWindow<Frame> {
 public:
     std::vector<WORD> commands;
     HWND Create()
     {
-        WNDCLASSEXW windowClass{};
-        windowClass.lpszClassName = L"GlimmerpatchLoopFrame";
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        if (!RegisterWindowClass(windowClass)) return nullptr;
-        return Window::Create(L"GlimmerpatchLoopFrame", 0, L"Loop frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                              RECT{40, 40, 540, 340}, nullptr, 0);
+        return BaseWindow::Create(
+            {.rect = {40, 40, 540, 340}, .style = WS_OVERLAPPEDWINDOW | WS_VISIBLE, .title = L"Loop frame"});
     }
+    static inline const WindowClass kWindowClass = {.name = L"GlimmerpatchLoopFrame", .background = COLOR_BTNFACE};
+    // Its messages are routed by hand below.
+    static inline const MessageMap<Frame> kMessageMap = {};
 
 protected:
     bool ProcessMessage(Message& message, LRESULT& result) override
@@ -239,6 +238,8 @@ TEST_F(MessageLoopTest, AKeyFilterComesAfterTheAcceleratorsAndBeforeThePage)
         filtered.emplace_back(message.hwnd, message.wParam);
         return message.wParam == VK_TAB;
     });
+    // A second filter for the window is refused; the first one stays.
+    EXPECT_FALSE(loop_.AddKeyFilter(page_.Handle(), [](MSG&) { return true; }));
     BYTE keys[256] = {};
     auto control = [&](bool down) {
         GetKeyboardState(keys);

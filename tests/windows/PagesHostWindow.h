@@ -16,22 +16,20 @@
 #include "framework/Window.h"
 #include "sections/SectionPageSet.h"
 
-class PagesHostWindow : public Window {
+class PagesHostWindow : public BaseWindow<PagesHostWindow> {
 public:
     static constexpr DWORD kMainFrameStripStyle = 0x2143;
+    static inline const WindowClass kWindowClass = {.name = L"GlimmerpatchPagesHost", .background = COLOR_BTNFACE};
+    // Its messages are routed by hand below.
+    static inline const MessageMap<PagesHostWindow> kMessageMap = {};
 
     // Creates the window and the pages in it; shows it once the pages are
     // made when visible.
     bool Create(int width, int height, bool visible)
     {
-        WNDCLASSEXW windowClass{};
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        windowClass.lpszClassName = L"GlimmerpatchPagesHost";
-        if (!RegisterWindowClass(windowClass)) return false;
-        const RECT rect{20, 20, 20 + width, 20 + height};
-        if (!Window::Create(L"GlimmerpatchPagesHost", 0, L"Glimmerpatch pages host",
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, rect, nullptr, 0))
+        if (!BaseWindow::Create({.rect = {20, 20, 20 + width, 20 + height},
+                                 .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                 .title = L"Glimmerpatch pages host"}))
             return false;
         RECT client{};
         GetClientRect(Handle(), &client);

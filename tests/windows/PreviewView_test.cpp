@@ -54,7 +54,6 @@ protected:
     static void SetUpTestSuite()
     {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        ASSERT_TRUE(ControlHost::RegisterWindowClass());
     }
 
     void SetUp() override

@@ -3,7 +3,7 @@
 // style, position, size, id and text, in template order. Also the picture,
 // as the resource holds it and as the pages show it.
 #include "framework/Dpi.h"
-#include "framework/DpiPictures.h"
+#include "sections/PagePicture.h"
 #include "style/Utf16.h"
 #include "resources/ResourceIds.h"
 #include "sections/SectionCatalogue.h"
@@ -180,9 +180,9 @@ TEST(SectionTemplates, EveryPageShowsThePictureForItsDpiAndEndsWithIt)
             // The first as the page was made, then changes to other DPIs.
             bool made = true;
             for (int dpi : {WindowDpi(page), 168, 240, 120}) {
-                if (!made) ShowPicturesForDpi(page, kPagePictureId, dpi);
+                if (!made) ShowPicturesForDpi(page, kPagePicture, dpi);
                 made = false;
-                HBITMAP expected = LoadPictureForDpi(kPagePictureId, dpi);
+                HBITMAP expected = LoadPictureForDpi(kPagePicture, dpi);
                 SIZE expectedSize{}, shownSize{};
                 const std::vector<std::uint32_t> wanted = window_tests::BitmapPixels(expected, expectedSize);
                 DeleteObject(expected);

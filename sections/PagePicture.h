@@ -1,0 +1,20 @@
+// The picture at the top left of every section page, which the About dialog
+// shows too: bitmap kPagePictureId of kPagePictureWidth x kPagePictureHeight
+// pixels at 96 DPI, drawn again for 150 % and 200 % (framework/DpiPictures.h).
+#pragma once
+
+#include "framework/DpiPictures.h"
+#include "resources/ResourceIds.h"
+#include "sections/SectionCatalogue.h"
+
+namespace sections {
+
+static_assert(kPagePictureId == IDB_GP_PAGE_PICTURE, "the templates load the 96-DPI drawing");
+
+constexpr PictureDescription kPagePicture = {
+    .width = kPagePictureWidth,
+    .height = kPagePictureHeight,
+    .drawings = {{96, IDB_GP_PAGE_PICTURE}, {144, IDB_GP_PAGE_PICTURE_150}, {192, IDB_GP_PAGE_PICTURE_200}},
+};
+
+} // namespace sections
