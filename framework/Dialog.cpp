@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 
+#include "framework/DialogInSteps.h"
 #include "framework/MessageLoop.h"
 #include "framework/Reflection.h"
 
@@ -63,6 +64,20 @@ HWND Dialog::CreateModeless(HWND parent, const DLGTEMPLATE* dialogTemplate, HINS
     modal_ = false;
     return CreateDialogIndirectParamW(OrModule(instance), dialogTemplate, parent, &Dialog::DialogProcedure,
                                       reinterpret_cast<LPARAM>(this));
+}
+
+// The object is the window's from the start: what the window receives
+// before its WM_INITDIALOG reaches the class as well.
+HWND Dialog::CreateModeless(HWND parent, DialogInSteps& steps)
+{
+    if (window_) return nullptr;
+    modal_ = false;
+    HWND window = steps.CreateShell(parent, &Dialog::DialogProcedure, reinterpret_cast<LPARAM>(this));
+    if (window) {
+        window_ = window;
+        SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
+    }
+    return window;
 }
 
 INT_PTR Dialog::RunModal(HWND parent, UINT templateId, HINSTANCE instance)

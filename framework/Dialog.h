@@ -20,6 +20,7 @@
 
 #include "framework/MessageMap.h"
 
+class DialogInSteps;
 template <class T>
 class Owned;
 
@@ -34,6 +35,9 @@ public:
 
     HWND CreateModeless(HWND parent, UINT templateId, HINSTANCE instance = nullptr);
     HWND CreateModeless(HWND parent, const DLGTEMPLATE* dialogTemplate, HINSTANCE instance = nullptr);
+    // The window of a template loaded into `steps` (framework/DialogInSteps.h),
+    // without controls; WM_INITDIALOG comes once steps has made the last one.
+    HWND CreateModeless(HWND parent, DialogInSteps& steps);
     // Returns what EndModal was given, or -1 when the dialog could not be made.
     INT_PTR RunModal(HWND parent, UINT templateId, HINSTANCE instance = nullptr);
     INT_PTR RunModal(HWND parent, const DLGTEMPLATE* dialogTemplate, HINSTANCE instance = nullptr);

@@ -69,58 +69,117 @@ const wchar_t* PredefinedClass(WORD ordinal)
     return ordinal >= 0x80 && ordinal < 0x86 ? kNames[ordinal - 0x80] : nullptr;
 }
 
+// Where the header's fields stand (DLGTEMPLATEEX): version, signature, help
+// id and extended style come before the style; the control count after it.
+constexpr std::size_t kStyleOffset = 12;
+constexpr std::size_t kCountOffset = 16;
+// A point size that stands alone: the message box font, with no weight,
+// italic, character set or typeface after it.
+constexpr WORD kMessageBoxFontSize = 0x7FFF;
+
+// The dialog manager's WM_INITDIALOG for the window without controls is
+// answered here (FALSE: no focus); the dialog's own procedure takes over as
+// soon as the window exists.
+INT_PTR CALLBACK HoldInitialisation(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
 } // namespace
+
+StepDeadline StepDeadline::After(unsigned milliseconds)
+{
+    static const LONGLONG frequency = [] {
+        LARGE_INTEGER ticks{};
+        QueryPerformanceFrequency(&ticks);
+        return ticks.QuadPart;
+    }();
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    StepDeadline deadline;
+    deadline.at_ = now.QuadPart + frequency * milliseconds / 1000;
+    if (deadline.at_ == 0) deadline.at_ = 1;
+    return deadline;
+}
+
+bool StepDeadline::Reached() const
+{
+    if (!at_) return false;
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return now.QuadPart >= at_;
+}
+
+bool DialogInSteps::Refuse(const char* reason)
+{
+    shell_.clear();
+    items_.clear();
+    refusal_ = reason;
+    return false;
+}
 
 bool DialogInSteps::Load(HINSTANCE instance, UINT templateId)
 {
+    instance = instance ? instance : GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));   // RT_DIALOG
+    HGLOBAL loaded = resource ? LoadResource(instance, resource) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return Refuse("no dialog resource of that id");
+    return Load(instance, bytes, SizeofResource(instance, resource));
+}
+
+bool DialogInSteps::Load(HINSTANCE instance, const void* dialogTemplate, std::size_t size)
+{
     instance_ = instance ? instance : GetModuleHandleW(nullptr);
-    shell_.clear();
     items_.clear();
     next_ = 0;
-    HRSRC resource = FindResourceW(instance_, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));   // RT_DIALOG
-    HGLOBAL loaded = resource ? LoadResource(instance_, resource) : nullptr;
-    const BYTE* bytes = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
-    const std::size_t size = resource ? SizeofResource(instance_, resource) : 0;
-    if (!bytes || size < 26) return false;
-
-    TemplateWalk walk(bytes, size);
-    if (walk.Word() != 1 || walk.Word() != 0xFFFF) return false;   // not a DLGTEMPLATEEX
-    walk.Dword();                                                  // help id
+    dialog_ = nullptr;
+    initialised_ = false;
+    refusal_ = "";
+    const BYTE* bytes = static_cast<const BYTE*>(dialogTemplate);
+    TemplateWalk walk(bytes, bytes ? size : 0);
+    if (walk.Word() != 1 || walk.Word() != 0xFFFF) return Refuse("not an extended template (DLGTEMPLATEEX)");
+    walk.Dword();                                                  // help id: the dialog manager sets it
     walk.Dword();                                                  // extended style
-    const DWORD style = walk.Dword();
-    const std::size_t countOffset = walk.Offset();
+    style_ = walk.Dword();
     const WORD count = walk.Word();
     walk.Skip(8);                                                  // x, y, cx, cy
     walk.SkipNameOrOrdinal();                                      // menu
     walk.SkipNameOrOrdinal();                                      // class
     walk.SkipString();                                             // title
-    if (style & (DS_SETFONT | DS_SHELLFONT)) {
-        walk.Skip(6);                                              // point size, weight, italic, character set
+    // Font data only with DS_SETFONT (DS_SHELLFONT includes it; DS_FIXEDSYS
+    // alone brings none).
+    if ((style_ & DS_SETFONT) && walk.Word() != kMessageBoxFontSize) {
+        walk.Skip(4);                                              // weight, italic, character set
         walk.SkipString();                                         // typeface
     }
-    if (walk.Failed()) return false;
+    if (walk.Failed()) return Refuse("the template's header ends early");
 
-    // The header as it is, with no controls.
+    // The header as it is, with no controls and hidden: a dialog that asks
+    // to be visible shows once it is initialised.
     shell_.assign((walk.Offset() + 3) / 4, 0);
-    std::memcpy(shell_.data(), bytes, walk.Offset());
+    BYTE* shell = reinterpret_cast<BYTE*>(shell_.data());
+    std::memcpy(shell, bytes, walk.Offset());
+    const DWORD hidden = style_ & ~WS_VISIBLE;
     const WORD none = 0;
-    std::memcpy(reinterpret_cast<BYTE*>(shell_.data()) + countOffset, &none, 2);
+    std::memcpy(shell + kStyleOffset, &hidden, 4);
+    std::memcpy(shell + kCountOffset, &none, 2);
 
     for (WORD i = 0; i < count; ++i) {
         walk.AlignDword();
         Item item;
-        walk.Dword();                                              // help id
+        item.helpId = walk.Dword();
         item.exStyle = walk.Dword();
         item.style = walk.Dword();
         item.x = static_cast<short>(walk.Word());
         item.y = static_cast<short>(walk.Word());
         item.cx = static_cast<short>(walk.Word());
         item.cy = static_cast<short>(walk.Word());
-        item.id = walk.Dword();
+        item.id = static_cast<LONG>(walk.Dword());
         const BYTE* className = walk.At();
         if (walk.Word() == 0xFFFF) {
             item.className = PredefinedClass(walk.Word());
-            if (!item.className) return false;
+            if (!item.className && !walk.Failed()) return Refuse("a control's class is an unknown ordinal");
         } else {
             item.className = reinterpret_cast<const wchar_t*>(className);
             walk.SkipString();
@@ -133,33 +192,79 @@ bool DialogInSteps::Load(HINSTANCE instance, UINT templateId)
             item.data = walk.At() - 2;
             walk.Skip(extra);
         }
-        if (walk.Failed()) return false;
+        if (walk.Failed()) return Refuse("the template ends inside a control");
         items_.push_back(item);
     }
     return true;
 }
 
-bool DialogInSteps::MakeControls(HWND dialog, ULONGLONG deadline)
+HWND DialogInSteps::CreateShell(HWND parent, DLGPROC procedure, LPARAM param)
 {
-    if (!dialog || Done()) return dialog != nullptr;
-    const HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
-    do {
-        const Item& item = items_[next_];
-        DWORD style = (item.style & ~WS_POPUP) | WS_CHILD;
-        DWORD exStyle = item.exStyle | WS_EX_NOPARENTNOTIFY;
-        if (style & WS_BORDER) {
-            style &= ~WS_BORDER;
-            exStyle |= WS_EX_CLIENTEDGE;
-        }
-        // Each value converted on its own, not the right and bottom edges.
-        RECT place{item.x, item.y, item.cx, item.cy};
-        MapDialogRect(dialog, &place);
-        HWND control = CreateWindowExW(exStyle, item.className, item.text, style, place.left, place.top, place.right,
-                                       place.bottom, dialog, reinterpret_cast<HMENU>(static_cast<ULONG_PTR>(item.id)),
-                                       instance_, const_cast<void*>(item.data));
-        if (!control) return false;
-        if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-        ++next_;
-    } while (!Done() && (!deadline || GetTickCount64() < deadline));
+    if (shell_.empty() || dialog_) return nullptr;
+    dialog_ = CreateDialogIndirectParamW(instance_, reinterpret_cast<const DLGTEMPLATE*>(shell_.data()), parent,
+                                         &HoldInitialisation, 0);
+    if (!dialog_) return nullptr;
+    param_ = param;
+    SetWindowLongPtrW(dialog_, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(procedure));
+    return dialog_;
+}
+
+bool DialogInSteps::MakeControls(const StepDeadline& deadline)
+{
+    if (!dialog_ || initialised_) return dialog_ != nullptr;
+    if (next_ < items_.size()) {
+        const HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
+        do {
+            const Item& item = items_[next_];
+            DWORD style = (item.style & ~WS_POPUP) | WS_CHILD;
+            DWORD exStyle = item.exStyle | WS_EX_NOPARENTNOTIFY;
+            if (style & WS_BORDER) {
+                style &= ~WS_BORDER;
+                exStyle |= WS_EX_CLIENTEDGE;
+            }
+            // Each value converted on its own, not the right and bottom edges.
+            RECT place{item.x, item.y, item.cx, item.cy};
+            MapDialogRect(dialog_, &place);
+            HWND control = CreateWindowExW(exStyle, item.className, item.text, style, place.left, place.top,
+                                           place.right, place.bottom, dialog_,
+                                           reinterpret_cast<HMENU>(static_cast<LONG_PTR>(item.id)), instance_,
+                                           const_cast<void*>(item.data));
+            if (!control && !(style_ & DS_NOFAILCREATE)) return false;
+            ++next_;
+            if (!control) continue;
+            if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+            if (item.helpId) SetWindowContextHelpId(control, item.helpId);
+            if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)
+                SendMessageW(dialog_, DM_SETDEFID, static_cast<WPARAM>(item.id), 0);
+        } while (next_ < items_.size() && !deadline.Reached());
+        if (deadline.IsSet()) return true;
+    }
+    Initialise();
     return true;
+}
+
+// As the dialog manager ends a dialog's creation: WM_INITDIALOG with the
+// first tab stop; the focus there (its text selected) when the procedure
+// answers TRUE; then shown when the template asks for WS_VISIBLE.
+void DialogInSteps::Initialise()
+{
+    initialised_ = true;
+    const HWND dialog = dialog_;
+    auto firstStop = [dialog] {
+        HWND stop = GetNextDlgTabItem(dialog, nullptr, FALSE);
+        return stop ? stop : GetNextDlgGroupItem(dialog, nullptr, FALSE);
+    };
+    if (SendMessageW(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(firstStop()), param_) && IsWindow(dialog) &&
+        (!(style_ & DS_CONTROL) || (style_ & WS_VISIBLE))) {
+        if (HWND focus = firstStop()) {
+            if (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(focus, EM_SETSEL, 0, MAXLONG);
+            SetFocus(focus);
+        } else if (!(style_ & WS_CHILD)) {
+            SetFocus(dialog);
+        }
+    }
+    if ((style_ & WS_VISIBLE) && IsWindow(dialog) && !(GetWindowLongW(dialog, GWL_STYLE) & WS_VISIBLE)) {
+        ShowWindow(dialog, SW_SHOWNORMAL);
+        UpdateWindow(dialog);
+    }
 }

@@ -3,21 +3,27 @@
 // of a message loop without keeping input waiting:
 //
 //   DialogInSteps steps;
-//   steps.Load(instance, templateId);
-//   CreateDialogIndirectParamW(instance, steps.Shell(), ...);   // no controls yet
-//   while (!steps.Done()) steps.MakeControls(dialog, deadline);  // one call per idle moment
+//   if (!steps.Load(instance, templateId)) report(steps.Refusal());
+//   HWND dialog = steps.CreateShell(parent, procedure, param);   // no controls yet
+//   while (!steps.Done()) steps.MakeControls(StepDeadline::After(30));   // one call per idle moment
 //
-// Shell() is the template with its controls left out: the dialog manager
-// makes the dialog window exactly as from the whole template (class, styles,
-// size, font) and sends WM_INITDIALOG at once, before any control exists.
-// MakeControls then makes the controls in template order as the dialog
-// manager makes them: the same class, text (a resource ordinal passed as the
-// template holds it), styles (WS_CHILD added, WS_POPUP removed, WS_BORDER
-// turned into WS_EX_CLIENTEDGE, WS_EX_NOPARENTNOTIFY added), id, creation
-// data and rectangle (each of x, y, width and height converted from dialog
-// units on its own), and the dialog's font given to each without redrawing.
-// Default push buttons get no special treatment: templates made in steps
-// have none.
+// What comes out is what CreateDialogIndirectParamW makes of the whole
+// template, to everything another program can see of it: the dialog window
+// as the dialog manager makes it from the template's header (class, styles,
+// size, font, help id), shown only once initialised when the template asks
+// for WS_VISIBLE; then the controls in template order with the same class,
+// text (a resource ordinal passed as the template holds it), styles
+// (WS_CHILD added, WS_POPUP removed, WS_BORDER turned into WS_EX_CLIENTEDGE,
+// WS_EX_NOPARENTNOTIFY added), id (a 32-bit id such as -1 widened with its
+// sign, as GWLP_ID holds it), help id, creation data, rectangle (each of x,
+// y, width and height converted from dialog units on its own), the dialog's
+// font given without redrawing and a default push button made the default;
+// then WM_INITDIALOG, once every control exists, with the first tab stop
+// and the focus given as the dialog manager gives them.
+//
+// The procedure gets every message from the moment CreateShell returns; the
+// messages of the window's creation (its WM_SETFONT among them) and the
+// dialog manager's own WM_INITDIALOG for the empty window go elsewhere.
 #pragma once
 
 #include <windows.h>
@@ -25,36 +31,68 @@
 #include <cstddef>
 #include <vector>
 
+// A moment some milliseconds ahead, read on the performance counter: the
+// tick count moves in steps of 10 to 16 ms, as long as a whole idle step.
+class StepDeadline {
+public:
+    StepDeadline() = default;   // none: never reached
+    static StepDeadline After(unsigned milliseconds);
+
+    bool IsSet() const { return at_ != 0; }
+    bool Reached() const;
+
+private:
+    LONGLONG at_ = 0;           // in counter ticks
+};
+
 class DialogInSteps {
 public:
-    // False when the resource is missing or is not an extended template.
+    // False, with Refusal() saying why, when the resource is missing or
+    // holds a template that this cannot make as the dialog manager would.
     bool Load(HINSTANCE instance, UINT templateId);
+    // A template in memory, which must stay there until the last control
+    // is made.
+    bool Load(HINSTANCE instance, const void* dialogTemplate, std::size_t size);
+    const char* Refusal() const { return refusal_; }
 
-    // The template without its controls; valid while the object lives.
-    const DLGTEMPLATE* Shell() const { return reinterpret_cast<const DLGTEMPLATE*>(shell_.data()); }
+    // Makes the dialog window, without controls and hidden, as a child (or
+    // an owned window) of parent. nullptr when it cannot be made.
+    HWND CreateShell(HWND parent, DLGPROC procedure, LPARAM param);
 
-    // Makes the next controls in `dialog` until all are made or the tick
-    // count has reached `deadline` (at least one control per call; 0 for no
-    // deadline). False when a control cannot be made: the rest are not tried.
-    bool MakeControls(HWND dialog, ULONGLONG deadline = 0);
+    // Makes the next controls until all are made or `deadline` is reached
+    // (at least one per call). With a deadline the call after the one that
+    // made the last control sends WM_INITDIALOG; without one, the same call.
+    // False when a control cannot be made (and the template does not say
+    // DS_NOFAILCREATE): the rest are not tried.
+    bool MakeControls(const StepDeadline& deadline = {});
 
-    bool Done() const { return next_ == items_.size(); }
+    // Every control made and WM_INITDIALOG sent.
+    bool Done() const { return initialised_; }
     std::size_t Count() const { return items_.size(); }
     std::size_t Made() const { return next_; }
 
 private:
     struct Item {
+        DWORD helpId = 0;
         DWORD exStyle = 0;
         DWORD style = 0;
         short x = 0, y = 0, cx = 0, cy = 0;
-        DWORD id = 0;
+        LONG id = 0;
         const wchar_t* className = nullptr;   // a predefined class's name for its ordinal
         const wchar_t* text = nullptr;        // into the template: an ordinal stays 0xFFFF, n
         const void* data = nullptr;           // creation data, or nullptr
     };
 
+    bool Refuse(const char* reason);
+    void Initialise();
+
     HINSTANCE instance_ = nullptr;
-    std::vector<DWORD> shell_;                // DWORD-aligned, as templates must be
+    std::vector<DWORD> shell_;                // the header alone, DWORD-aligned as templates must be
+    DWORD style_ = 0;                         // the template's own style
     std::vector<Item> items_;
     std::size_t next_ = 0;
+    HWND dialog_ = nullptr;
+    LPARAM param_ = 0;
+    bool initialised_ = false;
+    const char* refusal_ = "";
 };

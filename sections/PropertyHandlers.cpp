@@ -7,38 +7,72 @@
 namespace sections {
 namespace {
 
+// The StyleDocument operations that edit the working page, as the handlers
+// make them, counted and with their results gathered: the dispatcher
+// refreshes the preview only after a run that made one, and passes on
+// whether all of them reached the page. (GetPropertyValue only reads; the
+// handlers call it as it is.)
+class StyleEdits {
+public:
+    void SetProperty(const std::string& selector, const std::string& property, const std::string& value)
+    {
+        result_ &= StyleDocument::SetProperty(selector, property, value);
+        ++made_;
+    }
+    void SetProperties(const std::string& selector, const std::vector<std::string>& properties,
+                       const std::vector<std::string>& values)
+    {
+        result_ &= StyleDocument::SetProperties(selector, properties, values);
+        ++made_;
+    }
+    void RemoveProperty(const std::string& selector, const std::string& property)
+    {
+        result_ &= StyleDocument::RemoveProperty(selector, property);
+        ++made_;
+    }
+    void RemoveProperties(const std::string& selector, const std::vector<std::string>& properties)
+    {
+        result_ &= StyleDocument::RemoveProperties(selector, properties);
+        ++made_;
+    }
+    void RemoveRule(const std::string& selector)
+    {
+        result_ &= StyleDocument::RemoveRule(selector);
+        ++made_;
+    }
+    bool Made() const { return made_ > 0; }
+    StoreResult Result() const { return result_; }
+
+private:
+    int made_ = 0;
+    StoreResult result_ = StoreResult::Stored;
+};
+
 // Colour picker buttons.
 
-StoreResult ColorHandler(const PropertyRow& row, PageControls& page)
+void ColorHandler(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
     const ColorValue color = page.ButtonColor(row.controlId);
     const std::string value = color == kAutomaticColor ? row.literal : RgbText(color);
-    const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, value);
-    page.SendRefresh(result);
-    return result;
+    style.SetProperty(row.selector, row.property, value);
 }
 
 // Border colour buttons have no automatic entry: always the rgb form.
-StoreResult BorderColorHandler(const PropertyRow& row, PageControls& page)
+void BorderColorHandler(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
-    const StoreResult result =
-        StyleDocument::SetProperty(row.selector, row.property, RgbText(page.ButtonColor(row.controlId)));
-    page.SendRefresh(result);
-    return result;
+    style.SetProperty(row.selector, row.property, RgbText(page.ButtonColor(row.controlId)));
 }
 
 // Drop-down lists: the selected item is the value, as it stands.
-StoreResult TextHandler(const PropertyRow& row, PageControls& page)
+void TextHandler(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
-    const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, page.ControlText(row.controlId));
-    page.SendRefresh(result);
-    return result;
+    style.SetProperty(row.selector, row.property, page.ControlText(row.controlId));
 }
 
 // Up-downs: the new position is the reported one plus the change, kept in the
 // up-down's range. The buddy edit is not read; the up-down writes it itself
 // once the page answers the notification.
-StoreResult SizeHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change)
+void SizeHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change, StyleEdits& style)
 {
     long long n = static_cast<long long>(change.position) + change.delta;
     const std::uint32_t range = page.UpDownRange(row.controlId);
@@ -48,32 +82,25 @@ StoreResult SizeHandler(const PropertyRow& row, PageControls& page, const UpDown
         n = lower;
     else if (n > upper)
         n = upper;
-    const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, std::to_string(n) + row.literal);
-    page.SendRefresh(result);
-    return result;
+    style.SetProperty(row.selector, row.property, std::to_string(n) + row.literal);
 }
 
 // The auto check box has already toggled when its notification arrives.
-StoreResult UnderlineHandler(const PropertyRow& row, PageControls& page)
+void UnderlineHandler(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
     const char* value = page.IsChecked(row.controlId) ? "underline" : "none";
-    const StoreResult result = StyleDocument::SetProperty(row.selector, "text-decoration", value);
-    page.SendRefresh(result);
-    return result;
+    style.SetProperty(row.selector, "text-decoration", value);
 }
 
-StoreResult AlignmentHandler(const PropertyRow& row, PageControls& page)
+void AlignmentHandler(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
     const std::string text = page.ControlText(row.controlId);
-    StoreResult result = StoreResult::Stored;
     if (text == "default") {
-        result &= StyleDocument::RemoveProperty(row.selector, "text-align");
-        result &= StyleDocument::SetProperty(row.selector, "display", "inline");
+        style.RemoveProperty(row.selector, "text-align");
+        style.SetProperty(row.selector, "display", "inline");
     } else {
-        result = StyleDocument::SetProperties(row.selector, {"text-align", "display"}, {text, "block"});
+        style.SetProperties(row.selector, {"text-align", "display"}, {text, "block"});
     }
-    page.SendRefresh(result);
-    return result;
 }
 
 void EnableAll(PageControls& page, const std::vector<int>& ids)
@@ -89,14 +116,13 @@ void DisableAll(PageControls& page, const std::vector<int>& ids)
 // A border group's "Style": "none" takes the group's border away and disables
 // its colour and width; another style on a group that had one changes only the
 // style; leaving "none" starts the group at a white, 4 pixel border.
-StoreResult BorderStyleHandler(const PropertyRow& row, PageControls& page)
+void BorderStyleHandler(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
     const std::string text = page.ControlText(row.controlId);
-    StoreResult result = StoreResult::Stored;
     if (text == "none") {
         DisableAll(page, row.switched);
         page.SetControlText(row.edit, "");
-        result = StyleDocument::RemoveProperties(row.selector, {"border-style", "border-width", "border-color"});
+        style.RemoveProperties(row.selector, {"border-style", "border-width", "border-color"});
         if (!row.cellSelector.empty()) {
             // While "Remove default borders" is ticked the cell rule holds a
             // border-style line; the content tables keep "none" then. The
@@ -104,145 +130,127 @@ StoreResult BorderStyleHandler(const PropertyRow& row, PageControls& page)
             // front and is passed on as it is.
             std::string property = "border-style";
             const std::string value = StyleDocument::GetPropertyValue(row.cellSelector, property);
-            if (!value.empty()) result &= StyleDocument::SetProperty(row.selector, property, "none");
+            if (!value.empty()) style.SetProperty(row.selector, property, "none");
         }
     } else if (page.IsControlEnabled(row.label)) {
-        result = StyleDocument::SetProperty(row.selector, "border-style", text);
+        style.SetProperty(row.selector, "border-style", text);
     } else {
         EnableAll(page, row.switched);
         page.SetButtonColor(row.button, 0x00FFFFFF);
         page.SetControlText(row.edit, "4");
-        result = StyleDocument::SetProperties(row.selector, {"border-style", "border-width", "border-color"},
-                                              {text, "4px", "rgb(255, 255, 255)"});
+        style.SetProperties(row.selector, {"border-style", "border-width", "border-color"},
+                            {text, "4px", "rgb(255, 255, 255)"});
     }
-    page.SendRefresh(result);
-    return result;
 }
 
 // "Remove default borders": one property text serves every call, so after the
 // first GetPropertyValue it carries a TAB in front and the lines written and
 // looked for begin with two TABs.
-StoreResult RemoveDefaultBorders(const PropertyRow& row, PageControls& page)
+void RemoveDefaultBorders(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
     std::string property = row.property;
-    StoreResult result = StoreResult::Stored;
     if (page.IsChecked(row.controlId)) {
         const std::string value = StyleDocument::GetPropertyValue(row.selector, property);
-        if (value.empty()) result &= StyleDocument::SetProperty(row.selector, property, "none");
-        result &= StyleDocument::SetProperty(row.cellSelector, property, "none");
+        if (value.empty()) style.SetProperty(row.selector, property, "none");
+        style.SetProperty(row.cellSelector, property, "none");
     } else {
         const std::string value = StyleDocument::GetPropertyValue(row.selector, property);
-        if (value == "none") result &= StyleDocument::RemoveProperty(row.selector, property);
-        result &= StyleDocument::RemoveProperty(row.cellSelector, property);
+        if (value == "none") style.RemoveProperty(row.selector, property);
+        style.RemoveProperty(row.cellSelector, property);
     }
-    page.SendRefresh(result);
-    return result;
 }
 
-StoreResult RemoveDefaultBackground(const PropertyRow& row, PageControls& page)
+void RemoveDefaultBackground(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
     const char* value = page.IsChecked(row.controlId) ? "transparent" : "none";
-    const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, value);
-    page.SendRefresh(result);
-    return result;
+    style.SetProperty(row.selector, row.property, value);
 }
 
-StoreResult Transparent(const PropertyRow& row, PageControls& page)
+void Transparent(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
     if (page.IsChecked(row.controlId)) {
         page.DisableControl(row.button);
-        const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, "transparent");
-        page.SendRefresh(result);
-        return result;
+        style.SetProperty(row.selector, row.property, "transparent");
+    } else {
+        page.EnableControl(row.button);
+        PropertyRow button = row;
+        button.controlId = row.button;
+        ColorHandler(button, page, style);
     }
-    page.EnableControl(row.button);
-    PropertyRow button = row;
-    button.controlId = row.button;
-    return ColorHandler(button, page);
 }
 
-StoreResult BackgroundUseImage(const PropertyRow& row, PageControls& page)
+void BackgroundUseImage(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
     if (page.IsChecked(row.controlId)) {
         EnableAll(page, row.switched);
-        return StoreResult::Stored;
+        return;
     }
     DisableAll(page, row.switched);
     page.SetControlText(row.edit, "");
-    const StoreResult result = StyleDocument::SetProperty(row.selector, row.property, "none");
-    page.SendRefresh(result);
-    return result;
+    style.SetProperty(row.selector, row.property, "none");
 }
 
 // Both "Apply Image" buttons: the URL is written as typed, except for the
 // bytes that an unquoted url() cannot hold (EscapeImageAddress).
-StoreResult ApplyImage(const PropertyRow& row, PageControls& page)
+void ApplyImage(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
-    const StoreResult result = StyleDocument::SetProperty(
-        row.selector, row.property, "url(" + EscapeImageAddress(page.ControlText(row.edit)) + ")");
-    page.SendRefresh(result);
-    return result;
+    style.SetProperty(row.selector, row.property, "url(" + EscapeImageAddress(page.ControlText(row.edit)) + ")");
 }
 
 // Ticking only opens the width for the arrows, starting from the group's
 // number; the first arrow writes it.
-StoreResult CustomWidth(const PropertyRow& row, PageControls& page)
+void CustomWidth(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
     if (page.IsChecked(row.controlId)) {
         EnableAll(page, row.switched);
         page.SetControlText(row.edit, row.literal);
-        return StoreResult::Stored;
+        return;
     }
     DisableAll(page, row.switched);
     page.SetControlText(row.edit, "");
-    const StoreResult result = StyleDocument::RemoveProperty(row.selector, row.property);
-    page.SendRefresh(result);
-    return result;
+    style.RemoveProperty(row.selector, row.property);
 }
 
-// Ticking writes the contact image rules without a refresh: the preview shows
-// them at its next refresh, normally after "Apply Image".
-StoreResult ContactUseImage(const PropertyRow& row, PageControls& page)
+// Ticking writes the contact image rules, without a refresh (the row says
+// so): the preview shows them at its next refresh, normally after "Apply
+// Image".
+void ContactUseImage(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
-    StoreResult result = StoreResult::Stored;
     if (page.IsChecked(row.controlId)) {
         EnableAll(page, row.switched);
         for (const ContactImageRule& rule : ContactImageRules())
-            result &= StyleDocument::SetProperties(rule.selector, rule.properties, rule.values);
-        return result;
+            style.SetProperties(rule.selector, rule.properties, rule.values);
+        return;
     }
     // Label, then the emptied URL edit, then the button.
     for (int id : row.switched) {
         if (id == row.edit) page.SetControlText(id, "");
         page.DisableControl(id);
     }
-    for (const ContactImageRule& rule : ContactImageRules()) result &= StyleDocument::RemoveRule(rule.selector);
-    page.SendRefresh(result);
-    return result;
+    for (const ContactImageRule& rule : ContactImageRules()) style.RemoveRule(rule.selector);
 }
 
-StoreResult RunSpecialHandler(const PropertyRow& row, PageControls& page)
+void RunSpecialHandler(const PropertyRow& row, PageControls& page, StyleEdits& style)
 {
     switch (row.special) {
     case SpecialHandler::RemoveDefaultBorders:
-        return RemoveDefaultBorders(row, page);
+        return RemoveDefaultBorders(row, page, style);
     case SpecialHandler::RemoveDefaultBackground:
-        return RemoveDefaultBackground(row, page);
+        return RemoveDefaultBackground(row, page, style);
     case SpecialHandler::Transparent:
-        return Transparent(row, page);
+        return Transparent(row, page, style);
     case SpecialHandler::BackgroundUseImage:
-        return BackgroundUseImage(row, page);
+        return BackgroundUseImage(row, page, style);
     case SpecialHandler::BackgroundApplyImage:
     case SpecialHandler::ContactApplyImage:
-        return ApplyImage(row, page);
+        return ApplyImage(row, page, style);
     case SpecialHandler::CustomWidth:
-        return CustomWidth(row, page);
+        return CustomWidth(row, page, style);
     case SpecialHandler::ContactUseImage:
-        return ContactUseImage(row, page);
+        return ContactUseImage(row, page, style);
     case SpecialHandler::None:
         break;
     }
-    return StoreResult::Stored;
 }
 
 } // namespace
@@ -321,27 +329,42 @@ const std::vector<ContactImageRule>& ContactImageRules()
     return rules;
 }
 
-StoreResult RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change)
+namespace {
+
+void RunHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change, StyleEdits& style)
 {
     switch (row.kind) {
     case HandlerKind::Color:
-        return ColorHandler(row, page);
+        return ColorHandler(row, page, style);
     case HandlerKind::BorderColor:
-        return BorderColorHandler(row, page);
+        return BorderColorHandler(row, page, style);
     case HandlerKind::Text:
-        return TextHandler(row, page);
+        return TextHandler(row, page, style);
     case HandlerKind::Size:
-        return SizeHandler(row, page, change);
+        return SizeHandler(row, page, change, style);
     case HandlerKind::Underline:
-        return UnderlineHandler(row, page);
+        return UnderlineHandler(row, page, style);
     case HandlerKind::Alignment:
-        return AlignmentHandler(row, page);
+        return AlignmentHandler(row, page, style);
     case HandlerKind::BorderStyle:
-        return BorderStyleHandler(row, page);
+        return BorderStyleHandler(row, page, style);
     case HandlerKind::Special:
-        return RunSpecialHandler(row, page);
+        return RunSpecialHandler(row, page, style);
     }
-    return StoreResult::Stored;
+}
+
+} // namespace
+
+// The one refresh, after the handler's last edit: never after a run that
+// edited nothing, and for a row that refreshes only when cleared, not while
+// its check box is ticked.
+StoreResult RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change)
+{
+    StyleEdits style;
+    RunHandler(row, page, change, style);
+    if (style.Made() && (row.refresh == Refresh::AfterEdit || !page.IsChecked(row.controlId)))
+        page.SendRefresh(style.Result());
+    return style.Result();
 }
 
 } // namespace sections

@@ -1,9 +1,10 @@
 // The property handlers: each turns the state of one control into
-// declarations of the style block, stores them through StyleDocument and then
-// asks the main frame to refresh the preview, telling it whether the stores
-// reached the page. The seven table-driven kinds
-// are one routine each over their PropertyRow; the nine special handlers have
-// logic of their own. Handlers keep no state between runs.
+// declarations of the style block and stores them through StyleDocument; the
+// one place that runs them then asks the main frame to refresh the preview,
+// as the row's refresh column says, and tells it whether the stores reached
+// the page. The seven table-driven kinds are one routine each over their
+// PropertyRow; the nine special handlers have logic of their own. Handlers
+// keep no state between runs.
 #pragma once
 
 #include "sections/PageControls.h"
@@ -20,7 +21,10 @@ struct UpDownChange {
     int delta = 0;
 };
 
-// Runs the row's handler against the page's controls. Size handlers take the
+// Runs the row's handler against the page's controls, then sends WM_APP+1
+// (PageControls::SendRefresh) at most once, after the handler's last edit of
+// the working page: not when it edited nothing, nor while the check box of a
+// row that refreshes only when cleared is ticked. Size handlers take the
 // up-down's notification data; every other kind ignores it. The page answers
 // the routed message with 0 afterwards. Returns whether every store of the
 // change reached the working page.

@@ -45,6 +45,15 @@ enum class SpecialHandler {
     ContactApplyImage,          // Contact page, "Apply Image"
 };
 
+// Whether a run of a row's handler that edited the working page ends with
+// WM_APP+1 to the main frame. (A run that edited nothing never does.)
+enum class Refresh {
+    AfterEdit,      // always
+    WhenCleared,    // only when the row's check box is clear after the run:
+                    // ticking it only opens its group, or writes what the
+                    // preview shows at its next refresh
+};
+
 struct PropertyRow {
     SectionPageId page = SectionPageId::Background;
     std::string group;          // caption of the group box, empty outside one
@@ -70,6 +79,7 @@ struct PropertyRow {
     // "Remove default borders" and the "Content Borders" style: the rule of
     // the content tables' cells, which keeps border-style "none".
     std::string cellSelector;
+    Refresh refresh = Refresh::AfterEdit;
 };
 
 // All rows, page by page in tab order. Made on first use, which may be

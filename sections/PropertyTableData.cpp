@@ -72,6 +72,7 @@ PropertyRow RemoveDefaultBackground(int id, const char* property)
 PropertyRow UseImage(int id, const char* property, int urlEdit, std::vector<int> imageControls)
 {
     PropertyRow row = Special(SpecialHandler::BackgroundUseImage, id, property);
+    row.refresh = Refresh::WhenCleared;
     row.edit = urlEdit;
     row.switched = std::move(imageControls);
     return row;
@@ -115,6 +116,7 @@ PropertyRow BorderWidth(int edit, int upDown) { return SizeControl(edit, upDown,
 PropertyRow CustomWidth(int id, int widthLabel, int widthEdit, int upDown, const char* startNumber)
 {
     PropertyRow row = Special(SpecialHandler::CustomWidth, id, "width");
+    row.refresh = Refresh::WhenCleared;
     row.literal = startNumber;
     row.edit = widthEdit;
     row.switched = {widthLabel, upDown, widthEdit};
@@ -127,6 +129,7 @@ PropertyRow Width(int edit, int upDown) { return SizeControl(edit, upDown, "widt
 PropertyRow ContactUseImage(int id, int urlLabel, int urlEdit, int applyButton)
 {
     PropertyRow row = Special(SpecialHandler::ContactUseImage, id, "");
+    row.refresh = Refresh::WhenCleared;
     row.edit = urlEdit;
     row.switched = {urlLabel, urlEdit, applyButton};
     return row;

@@ -2,6 +2,7 @@
 
 #include "controls/TabContainer.h"
 #include "style/Utf16.h"
+#include "sections/PageScroll.h"
 #include "sections/PropertyHandlers.h"
 #include "sections/PropertyTable.h"
 #include "sections/PagePicture.h"
@@ -15,6 +16,11 @@ namespace {
 constexpr int kLineStep = 40;   // pixels at 96 DPI
 constexpr UINT kScrollMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;   // 0x17
 
+static_assert(static_cast<int>(ScrollRequest::LineLeft) == SB_LINELEFT &&
+              static_cast<int>(ScrollRequest::PageRight) == SB_PAGERIGHT &&
+              static_cast<int>(ScrollRequest::ThumbTrack) == SB_THUMBTRACK &&
+              static_cast<int>(ScrollRequest::Right) == SB_RIGHT);
+
 SCROLLINFO ReadScrollInfo(HWND window)
 {
     SCROLLINFO info{};
@@ -22,6 +28,20 @@ SCROLLINFO ReadScrollInfo(HWND window)
     info.fMask = kScrollMask;
     GetScrollInfo(window, SB_HORZ, &info);
     return info;
+}
+
+PageScroll ReadScroll(HWND window)
+{
+    const SCROLLINFO info = ReadScrollInfo(window);
+    return {info.nPos, info.nMax, static_cast<int>(info.nPage)};
+}
+
+// The first child with no id of its own (-1) after `after`, or the first of all.
+HWND NextUnnamed(HWND page, HWND after)
+{
+    HWND child = after ? GetWindow(after, GW_HWNDNEXT) : GetWindow(page, GW_CHILD);
+    while (child && GetDlgCtrlID(child) != -1) child = GetWindow(child, GW_HWNDNEXT);
+    return child;
 }
 
 void SetScrollPosition(HWND window, int position)
@@ -71,41 +91,37 @@ const MessageMap<SectionPage> SectionPage::kMessageMap = {
 
 SectionPage::SectionPage(SectionPageId page) : page_(page) {}
 
-HWND SectionPage::Create(HWND parent)
-{
-    return CreateModeless(parent, static_cast<UINT>(CataloguePageOf(page_).dialogId));
-}
-
 HWND SectionPage::CreateInSteps(HWND parent)
 {
     if (Handle()) return nullptr;
     auto steps = std::make_unique<DialogInSteps>();
     if (!steps->Load(GetModuleHandleW(nullptr), static_cast<UINT>(CataloguePageOf(page_).dialogId))) return nullptr;
     steps_ = std::move(steps);
-    if (!CreateModeless(parent, steps_->Shell())) steps_.reset();
+    if (!CreateModeless(parent, *steps_)) steps_.reset();
     return Handle();
 }
 
-bool SectionPage::MakeMoreControls(ULONGLONG deadline)
+bool SectionPage::MakeMoreControls(const StepDeadline& deadline)
 {
     if (!Handle()) return false;
     if (!steps_) return true;
-    const bool madeBefore = steps_->Done();
-    if (!madeBefore && !steps_->MakeControls(Handle(), deadline)) return false;
-    if (!madeBefore && deadline) return true;
-    // Every control is there: what the dialog manager's WM_INITDIALOG does
-    // for a page made at once.
-    steps_.reset();
-    Message initialise{WM_INITDIALOG, 0, 0, false};
-    OnInitDialog(initialise);
+    if (!steps_->MakeControls(deadline)) return false;
+    if (steps_->Done()) steps_.reset();
     return true;
+}
+
+HWND SectionPage::Create(HWND parent)
+{
+    if (!CreateInSteps(parent)) return nullptr;
+    if (!MakeMoreControls()) {
+        Destroy();
+        steps_.reset();
+    }
+    return Handle();
 }
 
 LRESULT SectionPage::OnInitDialog(Message&)
 {
-    // A page made in steps has no controls yet; MakeMoreControls comes here
-    // once it has them all.
-    if (steps_) return 0;
     HWND page = Handle();
     const LONG_PTR style = GetWindowLongPtrW(page, GWL_STYLE);
     if (!(style & WS_THICKFRAME)) SetWindowLongPtrW(page, GWL_STYLE, style | WS_THICKFRAME);
@@ -133,23 +149,23 @@ LRESULT SectionPage::OnInitDialog(Message&)
     contentOffset_ = 0;
 
     PostMessageW(page, kPagePlacedMessage, 0, 0);
-    return 0;   // the dialog manager sets no focus
+    return 0;   // no control takes the focus
 }
 
-// Template order: the picture first, then the groups' controls. Colour
-// buttons get a colour picker button; every other control is bound as it is.
+// Colour buttons get a colour picker button; every other control of the
+// template is bound as it is, found by its id. The labels have none (-1):
+// they are the unnamed children in the page's order, which is the
+// template's. The picture is not bound.
 void SectionPage::BindControls()
 {
     controls_.Clear();
     buttons_.clear();
     bound_.clear();
-    const std::vector<TemplateControl>& controls = TemplateControls(page_);
-    HWND child = GetWindow(Handle(), GW_CHILD);
-    for (const TemplateControl& control : controls) {
-        if (!child) break;
-        HWND window = child;
-        child = GetWindow(child, GW_HWNDNEXT);
-        if (control.kind == ControlKind::Bitmap) continue;
+    HWND unnamed = NextUnnamed(Handle(), nullptr);
+    for (const TemplateControl& control : TemplateControls(page_)) {
+        HWND window = control.id == -1 ? unnamed : GetDlgItem(Handle(), control.id);
+        if (control.id == -1) unnamed = NextUnnamed(Handle(), unnamed);
+        if (!window || control.kind == ControlKind::Bitmap) continue;
         if (control.kind == ControlKind::ColorButton) {
             auto button = std::make_unique<Owned<ColorPickerButton>>();
             if (button->Attach(window)) {
@@ -244,46 +260,19 @@ LRESULT SectionPage::OnNotify(Message& message)
 
 LRESULT SectionPage::OnHScroll(Message& message)
 {
-    const SCROLLINFO info = ReadScrollInfo(Handle());
-    const int p = info.nPos;
-    const int m = info.nMax;
-    const int g = static_cast<int>(info.nPage);
-    const int step = ScaleForDpi(kLineStep, WindowDpi(Handle()));
-    int n = p;
-    switch (LOWORD(message.wParam)) {
-    case SB_LINELEFT: n = p >= step ? p - step : 0; break;
-    case SB_LINERIGHT: n = p <= m - g - step ? p + step : m - g + 1; break;
-    case SB_PAGELEFT: n = p >= g ? p - g : 0; break;
-    case SB_PAGERIGHT: n = p <= m - 2 * g ? p + g : m - g; break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: n = HIWORD(message.wParam); break;
-    case SB_LEFT: n = 0; break;
-    case SB_RIGHT: n = m - g + 1; break;
-    default: break;
-    }
-    SetScrollPosition(Handle(), n);
+    const int lineStep = ScaleForDpi(kLineStep, WindowDpi(Handle()));
+    SetScrollPosition(Handle(), RequestedPosition(ReadScroll(Handle()), static_cast<ScrollRequest>(LOWORD(message.wParam)),
+                                                  HIWORD(message.wParam), lineStep));
     FollowScrollPosition();
     return 0;
 }
 
 LRESULT SectionPage::OnSize(Message& message)
 {
-    const SCROLLINFO info = ReadScrollInfo(Handle());
-    const int w = LOWORD(message.lParam);
-    const int p = info.nPos;
-    const int m = info.nMax;
-    const int g = static_cast<int>(info.nPage);
-    int target = -1;
-    if (p == m - g + 1 && w < m) {
-        // Scrolled to the right end: widening moves the content right by
-        // the growth, so that no empty strip shows and the end stays in view.
-        if (w > g) target = m - w + 1;
-    } else if (w - g > m - g - p - 1) {
-        // Grown by more than the hidden part on the right.
-        target = w < m ? m - w - 1 : 0;
-    }
-    SetScrollPage(Handle(), w);
-    if (target >= 0) SetScrollPosition(Handle(), target);
+    const int width = LOWORD(message.lParam);
+    const std::optional<int> position = PositionAfterResize(ReadScroll(Handle()), width);
+    SetScrollPage(Handle(), width);
+    if (position) SetScrollPosition(Handle(), *position);
     FollowScrollPosition();
     return 0;
 }
@@ -389,10 +378,10 @@ LRESULT SectionPage::OnDpiChangedAfterParent(Message& message)
 // says, even where the scroll bar clamped the requested position.
 void SectionPage::FollowScrollPosition()
 {
-    const int position = ReadScrollInfo(Handle()).nPos;
-    if (position == contentOffset_) return;
-    ScrollWindowEx(Handle(), contentOffset_ - position, 0, nullptr, nullptr, nullptr, nullptr,
-                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    const int position = ReadScroll(Handle()).position;
+    const int shift = ContentShift(contentOffset_, position);
+    if (!shift) return;
+    ScrollWindowEx(Handle(), shift, 0, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
     contentOffset_ = position;
 }
 

@@ -27,19 +27,18 @@ class SectionPage : public BaseDialog<SectionPage> {
 public:
     explicit SectionPage(SectionPageId page);
 
-    // Creates the page hidden, as a child of parent, from its template.
-    HWND Create(HWND parent);
-
-    // The same page made in steps: CreateInSteps makes the page's window
-    // without controls (hidden, a child of parent, with no title yet), and
-    // each MakeMoreControls makes more of them until the tick count reaches
-    // `deadline` (0: all that are left). The call after the one that made
-    // the last control initialises the page (with no deadline, the same
-    // call), so that the page ends exactly as Create makes it. False when a
-    // control cannot be made; the page is then of no use.
+    // Every page is made from its template in steps (framework/DialogInSteps.h):
+    // CreateInSteps makes the page's window without controls (hidden, a
+    // child of parent, with no title yet), and each MakeMoreControls makes
+    // more of them until `deadline`; the call after the one that made the
+    // last control initialises the page (WM_INITDIALOG), or with no
+    // deadline the same call. False when a control cannot be made; the page
+    // is then of no use. Create makes a page needed at once: the window,
+    // then all the rest now (nullptr, and no window, when that fails).
     HWND CreateInSteps(HWND parent);
-    bool MakeMoreControls(ULONGLONG deadline = 0);
-    // True once the page is initialised, however it was made.
+    bool MakeMoreControls(const StepDeadline& deadline = {});
+    HWND Create(HWND parent);
+    // True once the page is initialised.
     bool Complete() const { return Handle() && !steps_; }
 
     // The window that receives kPageChangedMessage after every change the

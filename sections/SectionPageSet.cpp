@@ -45,7 +45,7 @@ bool SectionPageSet::Start(TabContainer& container, HWND mainFrame)
 bool SectionPageSet::MakeNextPage()
 {
     if (!container_ || !container_->Handle()) return false;
-    const ULONGLONG deadline = GetTickCount64() + kPageStepMilliseconds;
+    const StepDeadline deadline = StepDeadline::After(kPageStepMilliseconds);
     if (!building_) {
         std::size_t next = 0;
         while (next < pages_.size() && (pages_[next] || failed_[next])) ++next;

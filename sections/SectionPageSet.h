@@ -11,10 +11,11 @@
 // call (a large page takes several calls, none much longer than
 // kPageStepMilliseconds), or at once when their tab is selected before their
 // turn; a page half made when its tab is selected is finished at once. Every
-// page ends the same way however it is made: from its catalogue entry,
-// hidden, as a child of the container's window, with the main frame window
-// stored in it (the target of kPageChangedMessage) once it is initialised, and placed
-// among its siblings in tab order.
+// page is made the one way, in steps (SectionPage::CreateInSteps), and ends
+// the same however fast: from its catalogue entry, hidden, as a child of the
+// container's window, with the main frame window stored in it (the target of
+// kPageChangedMessage) once it is initialised, and placed among its siblings
+// in tab order.
 //
 // Create makes all sixteen at once, each added to the container and selected
 // as it is made, the first tab selected at the end.
@@ -52,7 +53,7 @@ public:
     // failed, for about kPageStepMilliseconds. True while pages are left to
     // make.
     bool MakeNextPage();
-    static constexpr ULONGLONG kPageStepMilliseconds = 30;
+    static constexpr unsigned kPageStepMilliseconds = 30;
 
     // Called once, the first time a page cannot be made (its tab index): the
     // tab stays, showing nothing, and the page is not tried again.

@@ -4,8 +4,9 @@
 //     making the same sixteen templates with a procedure that does nothing;
 //     then the same for each page on its own, with its number of windows,
 //     the page made in steps as the main frame makes it while idle (its
-//     window and controls, then its initialisation), and the page font
-//     given to every control again, redrawn and not;
+//     window and controls, then its initialisation; a page needed at once
+//     has both in one call), and the page font given to every control
+//     again, redrawn and not;
 //  2. one control change end to end (a font size up-down's arrow key: its
 //     UDN_DELTAPOS, the size handler's SetProperty on the working page and
 //     the WM_APP+1 handled by the host), beside the baseline of the same
@@ -116,7 +117,7 @@ int main()
             DispatchPending();
             return elapsed;
         });
-        std::snprintf(name, sizeof name, "  %-20s section page (%d windows)", entry.title, windows + 1);
+        std::snprintf(name, sizeof name, "  %-20s section page at once (%d windows)", entry.title, windows + 1);
         Report(name, 5, [&] {
             Owned<sections::SectionPage> page(entry.page);
             const double start = Now();
@@ -127,7 +128,7 @@ int main()
             return elapsed;
         });
         // The same page made in steps, its two parts: the controls, then
-        // the initialisation that the dialog manager's WM_INITDIALOG starts.
+        // the initialisation that its WM_INITDIALOG starts.
         double initialisation = 0;
         std::snprintf(name, sizeof name, "  %-20s in steps: window and controls", entry.title);
         std::vector<double> initialisations;
@@ -135,7 +136,7 @@ int main()
             Owned<sections::SectionPage> page(entry.page);
             const double start = Now();
             page.CreateInSteps(container.container.Handle());
-            page.MakeMoreControls(GetTickCount64() + 600000);
+            page.MakeMoreControls(StepDeadline::After(600000));
             const double elapsed = Now() - start;
             const double initialised = Now();
             page.MakeMoreControls();

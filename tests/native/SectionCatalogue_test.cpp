@@ -1,17 +1,22 @@
 // The page catalogue held against the property table, and the page layouts
 // against themselves: every routed control exists on its page with the kind
 // its handler reads, every control of such a kind is routed, and no control
-// leaves its group box or covers another.
+// leaves its group box or covers another. Also the resource script written
+// from the catalogue, read back.
 #include "sections/PropertyHandlers.h"
 #include "sections/PropertyTable.h"
 #include "sections/SectionCatalogue.h"
+#include "sections/SectionTemplateText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
+#include <tuple>
 
 using namespace sections;
 
@@ -225,4 +230,43 @@ TEST(SectionCatalogue, GroupsStandInOneRowAndControlsInsideTheirGroupsWithoutCov
             }
         }
     }
+}
+
+// The template writer's script read back: a DIALOGEX statement per page in
+// tab order with its id and size, then a CONTROL line per catalogue control
+// in order with its text (quotes doubled; the picture's is its resource
+// number), id, class, style and rectangle.
+TEST(SectionTemplateText, TheScriptReadsBackAsTheCatalogue)
+{
+    std::istringstream script(SectionTemplatesText());
+    std::string line;
+    std::size_t page = 0, control = 0;
+    const std::vector<CataloguePage>& pages = SectionCatalogue();
+    while (std::getline(script, line) && page < pages.size()) {
+        const std::vector<TemplateControl>& controls = TemplateControls(pages[page].page);
+        int id = 0, x = 0, y = 0, cx = 0, cy = 0;
+        unsigned style = 0;
+        char className[64] = {};
+        if (std::sscanf(line.c_str(), "%d DIALOGEX 0, 0, %d, %d", &id, &cx, &cy) == 3) {
+            EXPECT_EQ(std::tie(id, cx, cy), std::tie(pages[page].dialogId, pages[page].width, pages[page].height));
+            control = 0;
+        } else if (line == "END") {
+            EXPECT_EQ(control, controls.size()) << pages[page].title;
+            ++page;
+        } else if (line.rfind("    CONTROL ", 0) == 0 && control < controls.size()) {
+            const TemplateControl& expected = controls[control++];
+            std::string text;
+            std::size_t at = 12;
+            if (line[at] == '"')
+                for (++at; at < line.size() && (line[at] != '"' || line[++at] == '"'); ++at) text += line[at];
+            else
+                for (; at < line.size() && line[at] != ','; ++at) text += line[at];
+            std::sscanf(line.c_str() + at, ", %d, \"%63[^\"]\", 0x%X, %d, %d, %d, %d", &id, className, &style, &x, &y, &cx, &cy);
+            EXPECT_EQ(std::make_tuple(text, id, std::string(className), style, x, y, cx, cy),
+                      std::make_tuple(expected.kind == ControlKind::Bitmap ? std::to_string(kPagePictureId) : expected.text,
+                                      expected.id, std::string(expected.className), expected.style, expected.x,
+                                      expected.y, expected.cx, expected.cy));
+        }
+    }
+    EXPECT_EQ(page, pages.size());
 }

@@ -232,13 +232,13 @@ protected:
         if (after.colors.count(control)) fake.colors[control] = after.colors.at(control); else fake.colors.erase(control);
 
         SetWorkingPage(start);
-        int routed = 0;
+        std::vector<const PropertyRow*> routed;
         std::set<int> upDownEdits;
         for (const Seen& message : seen) {
             const PropertyRow* row = message.message == WM_COMMAND ? RouteCommand(id, message.id, message.code)
                                                                    : RouteNotify(id, message.id, message.code);
             if (!row) continue;
-            ++routed;
+            routed.push_back(row);
             if (row->controlId == control) driven_.insert(row);
             if (row->trigger == Trigger::DeltaPos) {
                 upDownEdits.insert(row->edit);
@@ -326,7 +326,8 @@ protected:
 
     HHOOK hook_ = nullptr;
     std::set<const PropertyRow*> driven_;
-    int lastRouted_ = 0;
+    // The rows that the messages of the last action reached, in order.
+    std::vector<const PropertyRow*> lastRouted_;
 };
 
 bool IsColorRow(const PropertyRow& row)
@@ -369,13 +370,15 @@ TEST_F(SectionPageInput, DropDownsChangeByArrowKeys)
         const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
         const int selected = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
         const bool upFirst = selected == count - 1;
-        if (row.kind == HandlerKind::BorderStyle) {
-            for (WPARAM key : {VK_UP, VK_UP, VK_DOWN, VK_DOWN}) Key(row.page, row.controlId, key);
-        } else {
-            Key(row.page, row.controlId, upFirst ? VK_UP : VK_DOWN);
-            Key(row.page, row.controlId, upFirst ? VK_DOWN : VK_UP);
+        const std::vector<WPARAM> keys = row.kind == HandlerKind::BorderStyle
+                                             ? std::vector<WPARAM>{VK_UP, VK_UP, VK_DOWN, VK_DOWN}
+                                             : std::vector<WPARAM>{WPARAM(upFirst ? VK_UP : VK_DOWN),
+                                                                   WPARAM(upFirst ? VK_DOWN : VK_UP)};
+        // Each key changes the selection once, and that reaches this row.
+        for (WPARAM key : keys) {
+            Key(row.page, row.controlId, key);
+            EXPECT_EQ(lastRouted_, std::vector<const PropertyRow*>{&row});
         }
-        EXPECT_GT(lastRouted_, 0);
     }
     ExpectAllDriven(IsListRow);
 }
@@ -436,7 +439,7 @@ TEST_F(SectionPageInput, SpecialCheckBoxesAndApplyButtons)
                 for (char c : typed) SendMessageW(url, WM_CHAR, static_cast<WPARAM>(c), 1);
             },
             "typing a URL");
-        EXPECT_EQ(lastRouted_, 0);
+        EXPECT_TRUE(lastRouted_.empty());
         EXPECT_EQ(WindowText(url), typed);
         Click(row.page, row.controlId);
         Click(row.page, row.controlId);

@@ -1,7 +1,9 @@
 // The compiled page templates read back from the program's resources and
 // compared with the catalogue they were written from: every control's class,
-// style, position, size, id and text, in template order. Also the picture,
-// as the resource holds it and as the pages show it.
+// style, position, size, id and text, in template order; what the pages'
+// way of making them gives against what the dialog manager gives. Also the
+// picture, as the resource holds it and as the pages show it.
+#include "framework/DialogInSteps.h"
 #include "framework/Dpi.h"
 #include "sections/PagePicture.h"
 #include "style/Utf16.h"
@@ -10,12 +12,14 @@
 #include "sections/WindowStyles.h"
 #include "tests/windows/DialogTemplateReader.h"
 #include "tests/windows/PagesHostWindow.h"
+#include "tests/windows/ProgramDriver.h"
 #include "tests/windows/WindowTestSupport.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -112,6 +116,137 @@ TEST(SectionTemplates, NoOtherDialogResourcesInTheSectionRange)
                   catalogued.count(id) == 1)
             << "dialog " << id;
     }
+}
+
+namespace {
+
+using program_driver::Children;
+
+// What the dialog procedure saw at WM_INITDIALOG (how many controls, and
+// which is the first tab stop); it asks for the focus there. The controls'
+// help ids apart: Wine's dialog manager leaves them 0, not the template's.
+std::size_t g_controlsAtInit = 0, g_firstStopAtInit = 0;
+std::vector<DWORD> g_helpIds;
+
+std::size_t IndexOf(const std::vector<HWND>& controls, HWND window)
+{
+    return static_cast<std::size_t>(std::find(controls.begin(), controls.end(), window) - controls.begin());
+}
+
+INT_PTR CALLBACK RecordInitialisation(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message != WM_INITDIALOG) return FALSE;
+    g_controlsAtInit = Children(dialog).size();
+    g_firstStopAtInit = IndexOf(Children(dialog), reinterpret_cast<HWND>(wParam));
+    return TRUE;
+}
+
+// Everything another program can read of a dialog and of its controls, a
+// line each, and how its initialisation went. The dialog is then destroyed.
+std::string Observed(HWND dialog)
+{
+    if (!dialog) return "not made";
+    std::ostringstream out;
+    std::vector<HWND> windows = Children(dialog);
+    g_helpIds.clear();
+    for (HWND window : windows) g_helpIds.push_back(GetWindowContextHelpId(window));
+    windows.insert(windows.begin(), dialog);
+    for (HWND window : windows) {
+        RECT place = program_driver::WindowRect(window);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+        out << NarrowToUtf8(program_driver::ClassOf(window)) << std::hex << " id " << GetWindowLongPtrW(window, GWLP_ID)
+            << " style " << GetWindowLongW(window, GWL_STYLE) << " ex " << GetWindowLongW(window, GWL_EXSTYLE)
+            << " help " << (window == dialog ? GetWindowContextHelpId(window) : 0) << std::dec << " at " << place.left
+            << "," << place.top << " " << place.right << "," << place.bottom << " \""
+            << NarrowToUtf8(program_driver::TextOf(window)) << "\" font " << font.lfHeight << " "
+            << NarrowToUtf8(font.lfFaceName) << "\n";
+    }
+    out << "WM_INITDIALOG with " << g_controlsAtInit << " controls, first stop " << g_firstStopAtInit << "; focus "
+        << IndexOf(windows, GetFocus()) << "; default " << std::hex << SendMessageW(dialog, DM_GETDEFID, 0, 0)
+        << (IsWindowVisible(dialog) ? "; shown" : "; hidden");
+    DestroyWindow(dialog);
+    return out.str();
+}
+
+std::string MadeAtOnce(HWND parent, const void* dialogTemplate)
+{
+    g_controlsAtInit = g_firstStopAtInit = 0;
+    return Observed(CreateDialogIndirectParamW(GetModuleHandleW(nullptr), static_cast<const DLGTEMPLATE*>(dialogTemplate),
+                                               parent, &RecordInitialisation, 0));
+}
+
+std::string MadeInSteps(HWND parent, const void* dialogTemplate, std::size_t size)
+{
+    g_controlsAtInit = g_firstStopAtInit = 0;
+    DialogInSteps steps;
+    if (!steps.Load(nullptr, dialogTemplate, size)) return steps.Refusal();
+    HWND dialog = steps.CreateShell(parent, &RecordInitialisation, 0);
+    while (dialog && !steps.Done() && steps.MakeControls(StepDeadline::After(0))) {
+    }
+    if (!steps.Done()) DestroyWindow(dialog);
+    return Observed(steps.Done() ? dialog : nullptr);
+}
+
+// A dialog with help id 77, the style and point size given (the rest of the
+// font follows unless it is 0x7FFF) and three controls, help ids 5 to 7: a
+// label without an id (-1), an edit and a default push button.
+std::vector<WORD> ExtendedTemplate(DWORD style, WORD pointSize)
+{
+    std::vector<WORD> words{1, 0xFFFF, 77, 0, 0, 0, LOWORD(style), HIWORD(style), 3, 10, 10, 200, 100, 0, 0, 'T', 0};
+    if (style & DS_SETFONT) words.push_back(pointSize);
+    if ((style & DS_SETFONT) && pointSize != 0x7FFF) words.insert(words.end(), {FW_BOLD, 0, 'T', 'a', 'h', 'o', 'm', 'a', 0});
+    const DWORD styles[] = {SS_LEFT, WS_BORDER | WS_TABSTOP, BS_DEFPUSHBUTTON | WS_TABSTOP}, ids[] = {0xFFFFFFFF, 100, 101};
+    const WORD classes[] = {0x82, 0x81, 0x80};
+    for (WORD i = 0; i < 3; ++i) {
+        if (words.size() % 2) words.push_back(0);
+        const DWORD item = styles[i] | WS_CHILD | WS_VISIBLE;
+        words.insert(words.end(), {WORD(5 + i), 0, 0, 0, LOWORD(item), HIWORD(item), 5, WORD(5 + 20 * i), 80, 12,
+                                   LOWORD(ids[i]), HIWORD(ids[i]), 0xFFFF, classes[i], 'x', 0, 0});
+    }
+    return words;
+}
+
+} // namespace
+
+// Three templates the pages do not use (a visible popup in the message box
+// font, point size 0x7FFF; one with DS_FIXEDSYS and no font; one with a font
+// of its own), then every page template: made one control per step, as an
+// idle loop with no time to spare makes them, they are what the dialog
+// manager makes. Templates that cannot be made so are refused, each for its
+// own reason: one not extended, one cut inside a control, one with a class
+// ordinal of no predefined class.
+TEST(SectionTemplates, EveryTemplateMadeInStepsIsWhatTheDialogManagerMakesOrIsRefused)
+{
+    window_tests::HostWindow host(L"dialogs made two ways", 800, 300);
+    std::vector<std::vector<WORD>> templates{ExtendedTemplate(WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SHELLFONT, 0x7FFF),
+                                             ExtendedTemplate(WS_POPUP | WS_CAPTION | DS_FIXEDSYS, 8),
+                                             ExtendedTemplate(WS_POPUP | DS_SETFONT, 9)};
+    for (const CataloguePage& page : SectionCatalogue()) {
+        HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(page.dialogId), MAKEINTRESOURCEW(5));
+        const WORD* words = static_cast<const WORD*>(LockResource(LoadResource(nullptr, resource)));
+        templates.emplace_back(words, words + SizeofResource(nullptr, resource) / 2);
+    }
+    for (std::size_t i = 0; i < templates.size(); ++i) {
+        const std::string atOnce = MadeAtOnce(host.Handle(), templates[i].data());
+        EXPECT_EQ(MadeInSteps(host.Handle(), templates[i].data(), templates[i].size() * 2), atOnce) << "template " << i;
+        if (i < 3) {
+            EXPECT_EQ(g_helpIds, (std::vector<DWORD>{5, 6, 7}));
+        }
+    }
+    std::vector<WORD> classic = templates[2], cut = classic, unknown = classic;
+    classic[1] = 0;
+    cut.resize(cut.size() - 3);
+    unknown[unknown.size() - 4] = 0x90;   // the button's class
+    std::set<std::string> refusals;
+    for (const std::vector<WORD>* words : std::initializer_list<const std::vector<WORD>*>{&classic, &cut, &unknown}) {
+        DialogInSteps steps;
+        EXPECT_FALSE(steps.Load(nullptr, words->data(), words->size() * 2));
+        EXPECT_EQ(steps.CreateShell(host.Handle(), &RecordInitialisation, 0), nullptr);
+        refusals.insert(steps.Refusal());
+    }
+    EXPECT_TRUE(refusals.size() == 3 && !refusals.count(""));
 }
 
 TEST(SectionTemplates, PictureIsA24BitImageOfTheGivenSizeAndNotAPlainBlock)
