@@ -21,13 +21,13 @@ struct UpDownChange {
     int delta = 0;
 };
 
-// Runs the row's handler against the page's controls, then sends WM_APP+1
-// (PageControls::SendRefresh) at most once, after the handler's last edit of
-// the working page: not when it edited nothing, nor while the check box of a
-// row that refreshes only when cleared is ticked. Size handlers take the
-// up-down's notification data; every other kind ignores it. The page answers
-// the routed message with 0 afterwards. Returns whether every store of the
-// change reached the working page.
+// Runs the row's handler against the page's controls, then sends the refresh
+// (PageControls::SendRefresh, kPageChangedMessage) at most once, after the
+// handler's last edit of the working page: not when it edited nothing, nor
+// while the check box of a row that refreshes only when cleared is ticked.
+// Size handlers take the up-down's notification data; every other kind
+// ignores it. The page answers the routed message with 0 afterwards. Returns
+// whether every store of the change reached the working page.
 StoreResult RunPropertyHandler(const PropertyRow& row, PageControls& page, const UpDownChange& change = {});
 
 // "rgb(r, g, b)" of a colour value; the top byte is ignored.

@@ -46,7 +46,7 @@ enum class SpecialHandler {
 };
 
 // Whether a run of a row's handler that edited the working page ends with
-// WM_APP+1 to the main frame. (A run that edited nothing never does.)
+// kPageChangedMessage to the main frame. (A run that edited nothing never does.)
 enum class Refresh {
     AfterEdit,      // always
     WhenCleared,    // only when the row's check box is clear after the run:
