@@ -238,6 +238,7 @@ const MessageMap<TabStrip> TabStrip::kMessageMap = {
     OnMessage(WM_SETTINGCHANGE, &TabStrip::OnSettingChange),
     OnMessage(WM_SYSCOLORCHANGE, &TabStrip::OnSysColorChange),
     OnMessage(WM_DPICHANGED_AFTERPARENT, &TabStrip::OnDpiChangedAfterParent),
+    OnMessage(kUseDpiMessage, &TabStrip::OnUseDpi),
 };
 
 
@@ -304,7 +305,7 @@ LRESULT TabStrip::OnSettingChange(Message& message)
 
 void TabStrip::SetDpi(int dpi)
 {
-    if (dpi <= 0) return;
+    if (!IsUsableDpi(dpi) || (Handle() && dpi == metrics_.dpi)) return;
     const int oldHeight = stripHeight_;
     metrics_ = tabstrip::MetricsForDpi(dpi);
     if (!Handle()) return;
@@ -329,6 +330,12 @@ LRESULT TabStrip::OnDpiChangedAfterParent(Message& message)
 {
     SetDpi(WindowDpi(Handle()));
     message.handled = false;
+    return 0;
+}
+
+LRESULT TabStrip::OnUseDpi(Message& message)
+{
+    SetDpi(static_cast<int>(message.wParam));
     return 0;
 }
 

@@ -85,8 +85,9 @@ const MessageMap<SectionPage> SectionPage::kMessageMap = {
     OnMessage(kPagePlacedMessage, &SectionPage::OnPlaced),
     OnMessage(WM_CTLCOLORSTATIC, &SectionPage::OnCtlColorStatic),
     OnMessage(WM_DESTROY, &SectionPage::OnDestroy),
-    OnMessage(kDpiChangedBeforeParentMessage, &SectionPage::OnDpiChangedBeforeParent),
-    OnMessage(kDpiChangedAfterParentMessage, &SectionPage::OnDpiChangedAfterParent),
+    OnMessage(WM_SHOWWINDOW, &SectionPage::OnShowWindow),
+    OnMessage(kUseDpiMessage, &SectionPage::OnUseDpi),
+    OnMessage(kDpiLaidOutMessage, &SectionPage::OnDpiLaidOut),
 };
 
 SectionPage::SectionPage(SectionPageId page) : page_(page) {}
@@ -97,17 +98,44 @@ HWND SectionPage::CreateInSteps(HWND parent)
     auto steps = std::make_unique<DialogInSteps>();
     if (!steps->Load(GetModuleHandleW(nullptr), static_cast<UINT>(CataloguePageOf(page_).dialogId))) return nullptr;
     steps_ = std::move(steps);
-    if (!CreateModeless(parent, *steps_)) steps_.reset();
+    if (!CreateModeless(parent, *steps_)) {
+        steps_.reset();
+        return nullptr;
+    }
+    LayOutDialogWithoutSystemHelp(Handle());
+    // The dialog manager made the page for the DPI it knows; the page is
+    // made for its frame's.
+    dpi_ = WindowDpi(Handle());
+    steps_->UseDpi(dpi_);
+    FitTemplateSize();
     return Handle();
 }
 
 bool SectionPage::MakeMoreControls(const StepDeadline& deadline)
 {
-    if (!Handle()) return false;
-    if (!steps_) return true;
-    if (!steps_->MakeControls(deadline)) return false;
-    if (steps_->Done()) steps_.reset();
-    return true;
+    if (!Handle() || !steps_) return false;
+    if (steps_->Done()) return true;
+    const bool made = steps_->MakeControls(deadline);
+    KeepControlsFromSystemLayout();
+    return made;
+}
+
+void SectionPage::KeepControlsFromSystemLayout()
+{
+    for (; keptFromSystem_ < steps_->Made(); ++keptFromSystem_)
+        LayOutControlWithoutSystemHelp(steps_->Control(keptFromSystem_));
+}
+
+void SectionPage::FitTemplateSize()
+{
+    if (shown_ || !steps_) return;
+    const SIZE size = steps_->ClientSize();
+    RECT window{}, client{};
+    if (!GetWindowRect(Handle(), &window) || !GetClientRect(Handle(), &client)) return;
+    const int width = window.right - window.left - client.right + size.cx;
+    const int height = window.bottom - window.top - client.bottom + size.cy;
+    if (width != window.right - window.left || height != window.bottom - window.top)
+        SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND SectionPage::Create(HWND parent)
@@ -128,7 +156,6 @@ LRESULT SectionPage::OnInitDialog(Message&)
     SetWindowTextW(page, WidenUtf8(CataloguePageOf(page_).title).c_str());
 
     BindControls();
-    dpi_ = WindowDpi(page);
     SetControlFont();
     // The template's picture is the 96-DPI one: at another DPI the page
     // shows the picture drawn for its DPI.
@@ -137,14 +164,12 @@ LRESULT SectionPage::OnInitDialog(Message&)
 
     // The range is the whole template width; the page size follows once the
     // page has its place (kPagePlacedMessage) and at every WM_SIZE.
-    RECT client{};
-    GetClientRect(page, &client);
     EnableScrollBar(page, SB_HORZ, ESB_ENABLE_BOTH);
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = kScrollMask;
     info.nMin = 0;
-    info.nMax = client.right - client.left;
+    info.nMax = steps_ ? steps_->ClientSize().cx : 0;
     SetScrollInfo(page, SB_HORZ, &info, TRUE);
     contentOffset_ = 0;
 
@@ -260,7 +285,7 @@ LRESULT SectionPage::OnNotify(Message& message)
 
 LRESULT SectionPage::OnHScroll(Message& message)
 {
-    const int lineStep = ScaleForDpi(kLineStep, WindowDpi(Handle()));
+    const int lineStep = ScaleForDpi(kLineStep, dpi_);
     SetScrollPosition(Handle(), RequestedPosition(ReadScroll(Handle()), static_cast<ScrollRequest>(LOWORD(message.wParam)),
                                                   HIWORD(message.wParam), lineStep));
     FollowScrollPosition();
@@ -341,35 +366,53 @@ void SectionPage::SetControlFont()
     font_ = std::move(font);
 }
 
-// The frame is about to take a new DPI and the system will scale the
-// page's layout: the content goes back to its left end first, so that the
-// layout it scales is the template's own.
-LRESULT SectionPage::OnDpiChangedBeforeParent(Message& message)
+LRESULT SectionPage::OnShowWindow(Message& message)
 {
-    SetScrollPosition(Handle(), 0);
-    FollowScrollPosition();
+    if (message.wParam) shown_ = true;
     message.handled = false;
     return 0;
 }
 
-// The frame has taken its new DPI and the system has scaled the page's
-// layout: the scroll range (the template's width) follows it, and the
-// controls get the font and the picture for the new DPI. The controls
-// themselves stay, with what the user chose in them.
-LRESULT SectionPage::OnDpiChangedAfterParent(Message& message)
+LRESULT SectionPage::OnUseDpi(Message& message)
 {
-    const int dpi = WindowDpi(Handle());
-    if (dpi != dpi_) {
-        SCROLLINFO info = ReadScrollInfo(Handle());
-        info.fMask = SIF_RANGE;
-        info.nMax = MulDiv(info.nMax, dpi, dpi_);
+    SetDpi(static_cast<int>(message.wParam));
+    return 0;
+}
+
+void SectionPage::SetDpi(int dpi)
+{
+    if (!Handle() || !steps_ || !IsUsableDpi(dpi) || dpi == dpi_) return;
+    const bool initialised = steps_->Done();
+    // The scroll state of the old layout, once: several changes before the
+    // frame is laid out keep the first.
+    if (initialised && !scrollBeforeLayout_) scrollBeforeLayout_ = ReadScroll(Handle());
+    dpi_ = dpi;
+    steps_->UseDpi(dpi);
+    steps_->PlaceControls();
+    contentOffset_ = 0;
+    if (initialised) {
+        SetControlFont();
+        ShowPicturesForDpi(Handle(), kPagePicture, dpi_);
+        // The content is home; the range is the template's width at the new DPI.
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_POS;
+        info.nMax = steps_->ClientSize().cx;
         SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
-        dpi_ = dpi;
     }
-    SetControlFont();
-    ShowPicturesForDpi(Handle(), kPagePicture, dpi_);
-    OnPlaced(message);
-    message.handled = false;
+    FitTemplateSize();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// The frame is laid out at its new DPI and the page has its width: the
+// scroll position comes back for it.
+LRESULT SectionPage::OnDpiLaidOut(Message&)
+{
+    if (!scrollBeforeLayout_) return 0;
+    const PageScroll now = ReadScroll(Handle());
+    SetScrollPosition(Handle(), PositionAfterNewLayout(*scrollBeforeLayout_, now.range, now.page));
+    scrollBeforeLayout_.reset();
+    FollowScrollPosition();
     return 0;
 }
 
