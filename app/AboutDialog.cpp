@@ -21,7 +21,7 @@ const PictureDescription AboutDialog::kDonationPicture = {
     .height = kImageHeight,
     .across = 2,
     .masked = true,
-    .drawings = {{96, IDB_GP_DONATE}, {144, IDB_GP_DONATE_150}, {192, IDB_GP_DONATE_200}},
+    .drawings = {{96, IDB_GP_DONATE}, {144, IDB_GP_DONATE_150}, {192, IDB_GP_DONATE_200}, {288, IDB_GP_DONATE_300}},
 };
 
 const MessageMap<AboutDialog> AboutDialog::kMessageMap = {

@@ -150,6 +150,7 @@ void MainFrame::MakeBars()
 
     // The rebar puts the command bar on the first row and the toolbar below.
     if (rebar_.Create(frame)) {
+        if (dpi_ != SystemDpi()) rebar_.UseDpi(dpi_);
         rebar_.AddBand(commandBar_.Handle(), commandBar_.IdealSize());  // FrameRebar::kCommandBarBand
         if (toolBar_.Handle())                                          // FrameRebar::kToolBarBand
             rebar_.AddBand(toolBar_.Handle(), toolBar_.IdealSize(), {.newRow = true, .gripper = true});
@@ -295,6 +296,7 @@ void MainFrame::TakeDpi(int dpi)
         rebar_.FitBand(commandBar_.Handle(), commandBar_.IdealSize());
     }
     toolBar_.UseDpi(dpi);
+    rebar_.UseDpi(dpi);
     statusBar_.UseDpi(dpi);
     SetIcons(dpi);
 }

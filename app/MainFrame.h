@@ -61,6 +61,7 @@ public:
     TabContainer& Tabs() { return tabs_; }
     // The section pages, those not made yet included (as empty slots).
     const sections::SectionPageSet& Pages() const { return pages_; }
+    sections::SectionPageSet& Pages() { return pages_; }
 
     // Icon IDI_GP_APP, arrow cursor, the button face behind the bars.
     static const WindowClass kWindowClass;

@@ -1,5 +1,7 @@
 #include "framework/DialogInSteps.h"
 
+#include "framework/Dpi.h"
+
 #include <commctrl.h>
 
 #include <cstring>
@@ -147,7 +149,7 @@ bool DialogInSteps::Load(HINSTANCE instance, const void* dialogTemplate, std::si
     TemplateWalk walk(bytes, bytes ? size : 0);
     if (walk.Word() != 1 || walk.Word() != 0xFFFF) return Refuse("not an extended template (DLGTEMPLATEEX)");
     walk.Dword();                                                  // help id: the dialog manager sets it
-    walk.Dword();                                                  // extended style
+    exStyle_ = walk.Dword();
     style_ = walk.Dword();
     const WORD count = walk.Word();
     walk.Skip(4);                                                  // x, y
@@ -223,6 +225,12 @@ HWND DialogInSteps::CreateShell(HWND parent, DLGPROC procedure, LPARAM param)
     if (!dialog_) return nullptr;
     param_ = param;
     units_ = BaseUnitsOfDialog(dialog_);
+    // Whether the dialog manager put the scroll bars outside the template's
+    // size (Wine does) or inside it.
+    RECT made{};
+    GetWindowRect(dialog_, &made);
+    const SIZE inside = WindowSizeFor(ClientSize(), MonitorDpi(dialog_));
+    scrollBarsOutside_ = made.bottom - made.top > inside.cy || made.right - made.left > inside.cx;
     SetWindowLongPtrW(dialog_, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(procedure));
     return dialog_;
 }
@@ -284,6 +292,16 @@ SIZE DialogInSteps::ClientSizeFor(DialogBaseUnits units) const
 {
     const RECT size = DialogUnitsToPixels(0, 0, width_, height_, units);
     return {size.right, size.bottom};
+}
+
+SIZE DialogInSteps::WindowSizeFor(SIZE client, int dpi) const
+{
+    RECT window{0, 0, client.cx, client.cy};
+    AdjustWindowRectForDpi(window, style_, exStyle_, dpi);
+    SIZE size{window.right - window.left, window.bottom - window.top};
+    if (scrollBarsOutside_ && (style_ & WS_HSCROLL)) size.cy += SystemMetricForDpi(SM_CYHSCROLL, dpi);
+    if (scrollBarsOutside_ && (style_ & WS_VSCROLL)) size.cx += SystemMetricForDpi(SM_CXVSCROLL, dpi);
+    return size;
 }
 
 void DialogInSteps::PlaceControls(int shift)

@@ -101,6 +101,9 @@ public:
     // area as the dialog manager makes it.
     SIZE ClientSize() const { return ClientSizeFor(units_); }
     SIZE ClientSizeFor(DialogBaseUnits units) const;
+    // The window's size around that client area at dpi, as the dialog
+    // manager makes it from the template's styles.
+    SIZE WindowSize(int dpi) const { return WindowSizeFor(ClientSize(), dpi); }
     DialogBaseUnits Units() const { return units_; }
     // The template's font for the DPI in use (the dialog manager's own at
     // the DPI it made the dialog for).
@@ -122,11 +125,14 @@ private:
     };
 
     bool Refuse(const char* reason);
+    SIZE WindowSizeFor(SIZE client, int dpi) const;
     void Initialise();
 
     HINSTANCE instance_ = nullptr;
     std::vector<DWORD> shell_;                // the header alone, DWORD-aligned as templates must be
     DWORD style_ = 0;                         // the template's own style
+    DWORD exStyle_ = 0;
+    bool scrollBarsOutside_ = false;          // the dialog manager adds them to the template's size
     short width_ = 0, height_ = 0;            // the template's size in dialog units
     DialogFontDescription font_;
     std::vector<Item> items_;

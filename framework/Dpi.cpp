@@ -128,6 +128,21 @@ int SystemMetricForDpi(int index, int dpi)
     return system == dpi ? value : MulDiv(value, dpi, system);
 }
 
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi)
+{
+    using AdjustFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto forDpi = User32Function<AdjustFunction>("AdjustWindowRectExForDpi");
+    if (forDpi && forDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi))) return;
+    RECT system = rect;
+    if (!AdjustWindowRectEx(&system, style, FALSE, exStyle)) return;
+    // The frame of the system's DPI, scaled.
+    const int own = SystemDpi();
+    rect.left -= MulDiv(rect.left - system.left, dpi, own);
+    rect.top -= MulDiv(rect.top - system.top, dpi, own);
+    rect.right += MulDiv(system.right - rect.right, dpi, own);
+    rect.bottom += MulDiv(system.bottom - rect.bottom, dpi, own);
+}
+
 bool IconTitleFontForDpi(LOGFONTW& font, int dpi)
 {
     return FontForDpi(SPI_GETICONTITLELOGFONT, font, dpi);

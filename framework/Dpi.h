@@ -71,6 +71,8 @@ int SystemDpi();
 
 // GetSystemMetrics for the given DPI.
 int SystemMetricForDpi(int index, int dpi);
+// AdjustWindowRectEx for the given DPI (without a menu).
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 // The icon-title font (the tab strip's and the pages' font family) as it is
 // for the given DPI. False when the system cannot say.
 bool IconTitleFontForDpi(LOGFONTW& font, int dpi);

@@ -8,6 +8,7 @@
 #include "sections/PagePicture.h"
 
 #include <commctrl.h>
+#include <climits>
 #include <cwchar>
 
 namespace sections {
@@ -129,13 +130,14 @@ void SectionPage::KeepControlsFromSystemLayout()
 void SectionPage::FitTemplateSize()
 {
     if (shown_ || !steps_) return;
-    const SIZE size = steps_->ClientSize();
-    RECT window{}, client{};
-    if (!GetWindowRect(Handle(), &window) || !GetClientRect(Handle(), &client)) return;
-    const int width = window.right - window.left - client.right + size.cx;
-    const int height = window.bottom - window.top - client.bottom + size.cy;
-    if (width != window.right - window.left || height != window.bottom - window.top)
-        SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size = steps_->WindowSize(dpi_);
+    RECT window{};
+    if (!GetWindowRect(Handle(), &window) || (window.right - window.left == size.cx && window.bottom - window.top == size.cy))
+        return;
+    // The tracking size that initialisation fixes is the user's frame's.
+    fittingTemplate_ = true;
+    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fittingTemplate_ = false;
 }
 
 HWND SectionPage::Create(HWND parent)
@@ -306,6 +308,11 @@ LRESULT SectionPage::OnGetMinMaxInfo(Message& message)
 {
     MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(message.lParam);
     if (!info || !GetParent(Handle())) return 0;
+    if (fittingTemplate_) {
+        info->ptMinTrackSize = {0, 0};
+        info->ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
+        return 0;
+    }
     // The sizing frame that initialisation adds cannot take the page to any
     // other size than the one its container gives it.
     const SIZE place = PlaceInParent(Handle());
@@ -393,11 +400,13 @@ void SectionPage::SetDpi(int dpi)
     if (initialised) {
         SetControlFont();
         ShowPicturesForDpi(Handle(), kPagePicture, dpi_);
-        // The content is home; the range is the template's width at the new DPI.
+        // The content is home; the range is the template's width at the new
+        // DPI, and a page never placed shows all of it, as when it was made.
         SCROLLINFO info{};
         info.cbSize = sizeof info;
-        info.fMask = SIF_RANGE | SIF_POS;
+        info.fMask = SIF_RANGE | SIF_POS | (shown_ ? 0 : SIF_PAGE);
         info.nMax = steps_->ClientSize().cx;
+        info.nPage = static_cast<UINT>(info.nMax);
         SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
     }
     FitTemplateSize();
@@ -424,6 +433,13 @@ void SectionPage::FollowScrollPosition()
     const int position = ReadScroll(Handle()).position;
     const int shift = ContentShift(contentOffset_, position);
     if (!shift) return;
+    // A hidden page's content is placed from the template: scrolling a
+    // window that is not drawn may leave its children where they are.
+    if (!IsWindowVisible(Handle()) && steps_ && steps_->Done()) {
+        steps_->PlaceControls(position);
+        contentOffset_ = position;
+        return;
+    }
     ScrollWindowEx(Handle(), shift, 0, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
     contentOffset_ = position;
 }

@@ -113,6 +113,7 @@ private:
     int dpi_ = kDefaultDpi;         // the DPI the page's layout and font are for
     GdiObject<HFONT> font_;         // the controls' font away from the system's DPI
     bool shown_ = false;            // placed by its container at least once
+    bool fittingTemplate_ = false;  // while it takes the template's size
     // The scroll state before a new layout, until the frame is laid out.
     std::optional<PageScroll> scrollBeforeLayout_;
 };
