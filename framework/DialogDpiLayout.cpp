@@ -18,13 +18,11 @@ bool DialogDpiLayout::Start(HWND dialog, UINT templateId)
     LayOutDialogWithoutSystemHelp(dialog);
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         LayOutControlWithoutSystemHelp(child);
+    // Placed from the template even where the dialog manager made it for the
+    // same DPI: which DPI it took is its own business (the system's, on
+    // per-monitor version 1).
     HWND owner = GetWindow(dialog, GW_OWNER);
-    const int dpi = owner ? WindowDpi(owner) : MonitorDpi(dialog);
-    // What the dialog manager made is right for the DPI it made it for.
-    dpi_ = MonitorDpi(dialog);
-    template_.UseDpi(dpi_);
-    if (dpi != dpi_) Apply(dpi);
-    SetDecidedDpi(dialog, dpi_);
+    Apply(owner ? WindowDpi(owner) : MonitorDpi(dialog));
     return true;
 }
 

@@ -129,13 +129,6 @@ std::wstring ManifestDpiAwareness()
     return first;
 }
 
-std::string Describe(const RECT& rect)
-{
-    std::ostringstream out;
-    out << rect.left << "," << rect.top << " " << rect.right << "," << rect.bottom;
-    return out.str();
-}
-
 // The frame's layout as it should be at its DPI and as it is: the pages pane
 // and the bar above it take the scaled pages pane height, and the visible
 // page and the strip exactly fill the container, one beside the other, with
@@ -984,9 +977,10 @@ TEST_F(DpiMoves, AMoveGivesWhatAStartThereGives)
             if (round == 1) continue;
             EXPECT_EQ(dpi_move::Differences(dpi_move::Load(TreeFile("frame", step.dpi)),
                                             dpi_move::Tree(frame_.Handle())), "");
-            if (!aboutDuring.empty())
+            if (!aboutDuring.empty()) {
                 EXPECT_EQ(dpi_move::Differences(dpi_move::Load(TreeFile("about", step.dpi)), aboutDuring), "")
                     << "moved while open";
+            }
             EXPECT_EQ(dpi_move::Differences(dpi_move::Load(TreeFile("about", step.dpi)),
                                             WithDialog(ID_GP_ABOUT, IDC_GP_ABOUT_OK)), "");
             EXPECT_EQ(dpi_move::Differences(dpi_move::Load(TreeFile("code", step.dpi)),

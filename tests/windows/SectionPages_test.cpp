@@ -286,36 +286,64 @@ TEST_F(SectionPageScrolling, RightThenLeftReturnsTheContentExactlyHome)
     EXPECT_EQ(PlaceInPage(window_, groupBox_).left, home_);
 }
 
-// The system tells every page before and after its frame takes a new DPI:
-// before, the content goes home so that the system scales the template's
-// own layout; after, the page keeps its range, its controls and what they
-// hold, and at the session's DPI the stock font.
-TEST_F(SectionPageScrolling, ADpiChangeReturnsTheContentHomeAndKeepsThePage)
+namespace {
+
+// How many pixels a control's text needs beyond its control, in its own
+// font: a label's and a multi-line button's text wrapped within the width
+// must fit the height too, a check box's or radio button's text the width
+// beside its box, a push button's within its edges, a group box's caption
+// within its frame. Sizes of the box and the edges at 96 DPI, scaled.
+int TextOverflow(HWND control, int dpi)
 {
-    SectionPage& page = Page(SectionPageId::FriendsComments);
-    std::vector<std::string> before;
-    for (HWND child : Children(window_)) before.push_back(LiveLine(page, child));
-    const SCROLLINFO start = ScrollState(window_);
-    for (const WORD request : {WORD(SB_RIGHT), WORD(SB_LINERIGHT), WORD(SB_LEFT)}) {
-        SCOPED_TRACE(request);
-        Scroll(SB_LEFT);
-        Scroll(request);
-        SendMessageW(window_, kDpiChangedBeforeParentMessage, 0, 0);
-        EXPECT_EQ(ScrollState(window_).nPos, 0);
-        EXPECT_EQ(PlaceInPage(window_, groupBox_).left, home_);
-        SendMessageW(window_, kDpiChangedAfterParentMessage, 0, 0);
-        const SCROLLINFO after = ScrollState(window_);
-        EXPECT_EQ(after.nMax, start.nMax);
-        EXPECT_EQ(after.nPage, start.nPage);
-        std::vector<std::string> lines;
-        for (HWND child : Children(window_)) lines.push_back(LiveLine(page, child));
-        EXPECT_EQ(lines, before);
-        for (HWND child : Children(window_)) {
-            const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0));
-            EXPECT_TRUE(!font || font == GetStockObject(DEFAULT_GUI_FONT) || page.ColorButton(GetDlgCtrlID(child)))
-                << ClassNameOf(child);
+    const std::string className = ClassNameOf(control);
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    const LONG type = style & BS_TYPEMASK;
+    const bool label = className == "static" && (style & SS_TYPEMASK) <= SS_RIGHT;
+    const bool button = className == "button" && type != BS_OWNERDRAW;
+    const std::wstring text = WidenUtf8(WindowText(control));
+    if ((!label && !button) || text.empty()) return 0;
+    RECT client{};
+    GetClientRect(control, &client);
+    int reserved = 0;
+    if (button && (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX || type == BS_AUTORADIOBUTTON ||
+                   type == BS_RADIOBUTTON))
+        reserved = ScaleForDpi(17, dpi);
+    else if (button && type == BS_GROUPBOX)
+        reserved = ScaleForDpi(16, dpi);
+    else if (button)
+        reserved = ScaleForDpi(6, dpi);
+    const bool wraps = label || (style & BS_MULTILINE);
+    RECT needed{0, 0, client.right - reserved, 0};
+    WindowDC dc(control);
+    SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+    const int wider = needed.right - (client.right - reserved);
+    const int taller = wraps && type != BS_GROUPBOX ? needed.bottom - client.bottom : 0;
+    return std::max({wider, taller, 0});
+}
+
+} // namespace
+
+// The text of every label, check box and button fits its control on every
+// page at every DPI the pages are laid out for, in the fonts of the prefix
+// the run has (Wine's, or Tahoma for "Microsoft Sans Serif" with
+// GLIMMER_FONTS=tahoma).
+TEST_F(SectionPages, EveryTextFitsItsControlAtEveryDpi)
+{
+    std::ostringstream overflows;
+    for (const int dpi : {96, 120, 144, 192}) {
+        SendMessageW(host_.container.Handle(), kUseDpiMessage, static_cast<WPARAM>(dpi), 0);
+        for (const CataloguePage& entry : SectionCatalogue()) {
+            const SectionPage& page = Page(entry.page);
+            ASSERT_EQ(page.Dpi(), dpi);
+            for (HWND control : Children(page.Handle()))
+                if (const int overflow = TextOverflow(control, dpi))
+                    overflows << dpi << " DPI, " << entry.title << ", \"" << WindowText(control) << "\": "
+                              << overflow << " px more\n";
         }
     }
+    EXPECT_EQ(overflows.str(), "");
 }
 
 // Away from the system's DPI a stock font is made anew for the DPI, its
