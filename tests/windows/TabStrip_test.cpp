@@ -548,3 +548,72 @@ TEST(TabContainerWindow, TakesAnExtendedStyleAndTellsItsPageArea)
     // Any other window is no tab container.
     EXPECT_FALSE(GetTabPageArea(container.Strip().Handle(), area));
 }
+
+namespace {
+
+std::wstring Trimmed(std::wstring text)
+{
+    text.erase(text.find_last_not_of(L' ') + 1);
+    return text.erase(0, text.find_first_not_of(L' '));
+}
+
+} // namespace
+
+// Read as a screen reader reads it: a page tab list of sixteen page tabs
+// named by their titles, the shown page's tab selected, after a click, after
+// the strip's own keys (the focus staying on the strip, its tab focused and
+// drawn with a focus rectangle) and after a tab's default action; the events
+// of each change heard.
+TEST_F(TabStripTest, ScreenReadersReadAPageTabListThatFollowsEveryChange)
+{
+    AddSixteenPages();
+    TabStrip& strip = container_.Strip();
+    window_tests::EventRecorder heard;
+    ASSERT_TRUE(heard.Hooked());
+    auto object = window_tests::AccessibleOf(strip.Handle());
+    ASSERT_TRUE(object);
+    EXPECT_EQ(window_tests::Speak(object.Get(), CHILDID_SELF).role, ROLE_SYSTEM_PAGETABLIST);
+    ASSERT_EQ(window_tests::ChildCount(object.Get()), strip.TabCount());
+
+    auto expectSelected = [&](int index, bool focused, bool changed = true) {
+        EXPECT_EQ(strip.SelectedIndex(), index);
+        EXPECT_EQ(VisiblePages(), std::vector<int>{index});
+        for (int i = 0; i < strip.TabCount(); ++i) {
+            const window_tests::Spoken tab = window_tests::Speak(object.Get(), i + 1);
+            EXPECT_EQ(tab.name, Trimmed(strip.TabTitle(i)));
+            EXPECT_EQ(tab.role, ROLE_SYSTEM_PAGETAB);
+            EXPECT_EQ((tab.state & STATE_SYSTEM_SELECTED) != 0, i == index) << i;
+            EXPECT_EQ((tab.state & STATE_SYSTEM_FOCUSED) != 0, focused && i == index) << i;
+        }
+        window_tests::PumpPending();
+        EXPECT_EQ(heard.Heard({EVENT_OBJECT_SELECTION, strip.Handle(), index + 1}), changed) << index;
+        EXPECT_EQ(heard.Heard({EVENT_OBJECT_FOCUS, strip.Handle(), index + 1}), focused && changed) << index;
+        heard.events.clear();
+    };
+    ClickTab(5);
+    expectSelected(5, false);
+    const std::vector<DWORD> unfocused = window_tests::ClientPixels(strip.Handle());
+
+    SetFocus(strip.Handle());
+    SendMessageW(container_.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    EXPECT_FALSE(window_tests::ClientPixels(strip.Handle()) == unfocused) << "no focus rectangle";
+    SetFocus(pages_[5]->Handle());
+    EXPECT_TRUE(window_tests::ClientPixels(strip.Handle()) == unfocused) << "the focus rectangle stayed";
+    SetFocus(strip.Handle());
+    heard.events.clear();
+    const struct {
+        WPARAM key;
+        int index;
+        bool moves;
+    } keys[] = {{VK_RIGHT, 6, true}, {VK_HOME, 0, true}, {VK_LEFT, 0, false},
+                {VK_END, 15, true},  {VK_RIGHT, 15, false}, {VK_LEFT, 14, true}};
+    for (const auto& key : keys) {
+        SendMessageW(strip.Handle(), WM_KEYDOWN, key.key, 0);
+        EXPECT_EQ(GetFocus(), strip.Handle());
+        expectSelected(key.index, true, key.moves);
+    }
+
+    // A tab's default action shows its page as a click does.
+    EXPECT_EQ(object->accDoDefaultAction(window_tests::ChildId(6)), S_OK);
+    expectSelected(5, false);
+}

@@ -1,11 +1,14 @@
 // What the window tests share: a plain top-level host window, message pumps
 // that end, one way to wait for a condition, real input through SendInput,
 // counts of a process's window-manager and GDI objects, and a temporary
-// folder with wide paths. The end-to-end tests add ProgramDriver.h on top.
+// folder with wide paths, and reading windows as a screen reader does. The
+// end-to-end tests add ProgramDriver.h on top.
 #pragma once
 
 #include <windows.h>
+#include <oleacc.h>
 #include <winternl.h>
+#include <wrl/client.h>
 
 #include <gtest/gtest.h>
 
@@ -308,6 +311,100 @@ inline std::vector<DWORD> ClientPixels(HWND window)
     for (DWORD& pixel : pixels) pixel &= 0x00FFFFFF;
     return pixels;
 }
+
+// A window's accessible object, as a screen reader gets it (oleacc).
+inline Microsoft::WRL::ComPtr<IAccessible> AccessibleOf(HWND window, LONG objectId = OBJID_CLIENT)
+{
+    Microsoft::WRL::ComPtr<IAccessible> object;
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(objectId), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(object.GetAddressOf()));
+    return object;
+}
+
+inline VARIANT ChildId(long id)
+{
+    VARIANT child;
+    VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+// What a screen reader says of an object or one of its elements.
+struct Spoken {
+    std::wstring name;
+    std::wstring value;
+    long role = 0;
+    long state = 0;
+};
+
+inline Spoken Speak(IAccessible* object, long id)
+{
+    Spoken spoken;
+    if (!object) return spoken;
+    const VARIANT child = ChildId(id);
+    BSTR text = nullptr;
+    if (object->get_accName(child, &text) == S_OK && text) spoken.name = text;
+    SysFreeString(text);
+    text = nullptr;
+    if (object->get_accValue(child, &text) == S_OK && text) spoken.value = text;
+    SysFreeString(text);
+    VARIANT number;
+    VariantInit(&number);
+    if (object->get_accRole(child, &number) == S_OK && number.vt == VT_I4) spoken.role = number.lVal;
+    VariantInit(&number);
+    if (object->get_accState(child, &number) == S_OK && number.vt == VT_I4) spoken.state = number.lVal;
+    return spoken;
+}
+
+inline long ChildCount(IAccessible* object)
+{
+    long count = -1;
+    if (object) object->get_accChildCount(&count);
+    return count;
+}
+
+// The events that screen readers hear of a process's client areas while
+// the recorder lives, as they arrive (out of context: pump this thread's
+// messages to receive them).
+struct HeardEvent {
+    DWORD event;
+    HWND window;
+    long child;
+    bool operator==(const HeardEvent& other) const
+    {
+        return event == other.event && window == other.window && child == other.child;
+    }
+};
+
+class EventRecorder {
+public:
+    explicit EventRecorder(DWORD process = GetCurrentProcessId())
+    {
+        heard_ = &events;
+        hook_ = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, &EventRecorder::Hear, process, 0,
+                                WINEVENT_OUTOFCONTEXT);
+    }
+    ~EventRecorder()
+    {
+        if (hook_) UnhookWinEvent(hook_);
+        heard_ = nullptr;
+    }
+    EventRecorder(const EventRecorder&) = delete;
+    EventRecorder& operator=(const EventRecorder&) = delete;
+    bool Hooked() const { return hook_ != nullptr; }
+    bool Heard(const HeardEvent& event) const { return std::find(events.begin(), events.end(), event) != events.end(); }
+
+    std::vector<HeardEvent> events;
+
+private:
+    static void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
+    {
+        if (heard_ && object == OBJID_CLIENT) heard_->push_back(HeardEvent{event, window, child});
+    }
+    static inline std::vector<HeardEvent>* heard_ = nullptr;
+    HWINEVENTHOOK hook_ = nullptr;
+};
 
 // The unit tests' temporary folder (tests/native/TestSupport.h), removed
 // with everything in it, with the wide paths that the Win32 calls take.
