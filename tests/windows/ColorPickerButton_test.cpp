@@ -19,6 +19,7 @@
 #include "framework/Dpi.h"
 #include "framework/Owned.h"
 #include "framework/Window.h"
+#include "style/Utf16.h"
 #include "tests/windows/DialogTemplateBuilder.h"
 #include "tests/windows/WindowTestSupport.h"
 
@@ -501,6 +502,56 @@ TEST_F(ColorPickerButtonTest, KeyboardMovesThroughEntriesAndRows)
     dialog_.received.clear();
     ClickPicker({Key(VK_RETURN)});
     EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8004}));
+}
+
+// As a screen reader hears it: the button by the name its owner gives it,
+// a drop-down button whose value is its colour in words, changed with an
+// event after a pick; the open palette a list of its 42 entries, named as
+// shown, each reached by a key told as focused and selected; and the list,
+// held after the palette has closed, answering that it is gone.
+TEST_F(ColorPickerButtonTest, ScreenReadersHearTheColourAsTheValueAndThePaletteAsAList)
+{
+    const std::wstring name = L"Swatch under test";
+    dialog_.picker.SetAccessibleName(name);
+    window_tests::EventRecorder heard;
+    auto button = window_tests::AccessibleOf(dialog_.picker.Handle());
+    const window_tests::Spoken before = window_tests::Speak(button.Get(), CHILDID_SELF);
+    EXPECT_EQ(before.name, name);
+    EXPECT_EQ(before.role, ROLE_SYSTEM_BUTTONDROPDOWN);
+    EXPECT_EQ(before.value, dialog_.picker.GetDefaultText());
+    EXPECT_EQ(before.state & (STATE_SYSTEM_HASPOPUP | STATE_SYSTEM_EXPANDED), STATE_SYSTEM_HASPOPUP);
+
+    std::vector<std::wstring> expected{dialog_.picker.GetDefaultText()};
+    for (const PaletteColor& color : kPaletteColors) expected.push_back(WidenUtf8(color.name));
+    expected.push_back(dialog_.picker.GetCustomText());
+    Microsoft::WRL::ComPtr<IAccessible> list;
+    std::vector<std::wstring> names;
+    HWND palette = nullptr;
+    VARIANT focus;
+    VariantInit(&focus);
+    // Right from no entry: the automatic entry (1); Right: colour 0 (2); Down: colour 8 (10).
+    ClickPicker({WithPalette([&](HWND window) {
+                     palette = window;
+                     list = window_tests::AccessibleOf(window);
+                     EXPECT_EQ(window_tests::Speak(list.Get(), CHILDID_SELF).role, ROLE_SYSTEM_LIST);
+                     for (long i = 1; i <= window_tests::ChildCount(list.Get()); ++i)
+                         names.push_back(window_tests::Speak(list.Get(), i).name);
+                     EXPECT_TRUE(window_tests::Speak(button.Get(), CHILDID_SELF).state & STATE_SYSTEM_EXPANDED);
+                 }),
+                 Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_DOWN),
+                 WithPalette([&](HWND) { list->get_accFocus(&focus); }), Key(VK_RETURN)});
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(focus.vt, VT_I4);
+    EXPECT_EQ(focus.lVal, 10);
+    window_tests::PumpPending();
+    for (long reached : {1, 2, 10}) {
+        EXPECT_TRUE(heard.Heard({EVENT_OBJECT_FOCUS, palette, reached})) << reached;
+        EXPECT_TRUE(heard.Heard({EVENT_OBJECT_SELECTION, palette, reached})) << reached;
+    }
+    EXPECT_EQ(window_tests::Speak(button.Get(), CHILDID_SELF).value, WidenUtf8(kPaletteColors[8].name));
+    EXPECT_TRUE(heard.Heard({EVENT_OBJECT_VALUECHANGE, dialog_.picker.Handle(), CHILDID_SELF}));
+    BSTR gone = nullptr;
+    EXPECT_EQ(list->get_accName(window_tests::ChildId(1), &gone), CO_E_OBJNOTCONNECTED);
 }
 
 TEST_F(ColorPickerButtonTest, WithoutDefaultTextThereIsNoAutomaticEntry)

@@ -6,12 +6,14 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/TabContainer.h"
 #include "controls/TabStripMetrics.h"
+#include "framework/AccessibleObject.h"
 #include "framework/Dialog.h"
 #include "framework/Dpi.h"
 #include "framework/Owned.h"
@@ -616,4 +618,87 @@ TEST_F(TabStripTest, ScreenReadersReadAPageTabListThatFollowsEveryChange)
     // A tab's default action shows its page as a click does.
     EXPECT_EQ(object->accDoDefaultAction(window_tests::ChildId(6)), S_OK);
     expectSelected(5, false);
+}
+
+// Requests a screen reader should not make get the documented answers;
+// a thousand readings leave no reference, window or GDI object behind; and
+// an object held after its window has gone answers CO_E_OBJNOTCONNECTED
+// until it is let go, and then goes itself.
+TEST_F(TabStripTest, WrongRequestsFailAsDocumentedAndAHeldObjectOutlivesItsWindow)
+{
+    AddSixteenPages();
+    HWND strip = container_.Strip().Handle();
+    const long live = AccessibleObject::LiveObjects();
+    auto object = window_tests::AccessibleOf(strip);
+    ASSERT_TRUE(object);
+    const int gdi = window_tests::CountGdiObjects();
+    const int user = window_tests::CountUserObjects();
+    const ULONG references = object->AddRef();
+    object->Release();
+    for (long i = 0; i < 1000; ++i) window_tests::Speak(window_tests::AccessibleOf(strip).Get(), i % 17);
+    EXPECT_EQ(object->AddRef(), references);
+    object->Release();
+    EXPECT_EQ(window_tests::CountGdiObjects(), gdi);
+    EXPECT_EQ(window_tests::CountUserObjects(), user);
+    EXPECT_EQ(AccessibleObject::LiveObjects(), live + 1);
+
+    VARIANT text;
+    VariantInit(&text);
+    text.vt = VT_BSTR;
+    RECT window{};
+    GetWindowRect(strip, &window);
+    IAccessible* a = object.Get();
+    auto name = [a](VARIANT child) {
+        BSTR got = nullptr;
+        const HRESULT result = a->get_accName(child, &got);
+        SysFreeString(got);
+        return result;
+    };
+    auto child = [a](long id) {
+        IDispatch* got = nullptr;
+        const HRESULT result = a->get_accChild(window_tests::ChildId(id), &got);
+        return got ? E_UNEXPECTED : result;
+    };
+    auto navigate = [a](long direction, long from) {
+        VARIANT end;
+        return a->accNavigate(direction, window_tests::ChildId(from), &end);
+    };
+    auto hit = [a](LONG x, LONG y) {
+        VARIANT at;
+        VariantInit(&at);
+        const HRESULT result = a->accHitTest(x, y, &at);
+        return at.vt == VT_EMPTY || at.vt == VT_I4 ? result : E_UNEXPECTED;
+    };
+    auto value = [a](long id) {
+        BSTR got = nullptr;
+        const HRESULT result = a->get_accValue(window_tests::ChildId(id), &got);
+        SysFreeString(got);
+        return result;
+    };
+    const struct {
+        const char* request;
+        std::function<HRESULT()> ask;
+        HRESULT expected;
+    } requests[] = {
+        {"name of a seventeenth tab", [&] { return name(window_tests::ChildId(17)); }, E_INVALIDARG},
+        {"name of child -1", [&] { return name(window_tests::ChildId(-1)); }, E_INVALIDARG},
+        {"name of a child given as text", [&] { return name(text); }, E_INVALIDARG},
+        {"a tab's object", [&] { return child(3); }, S_FALSE},
+        {"the strip as its own child", [&] { return child(CHILDID_SELF); }, E_INVALIDARG},
+        {"a tab's first child", [&] { return navigate(NAVDIR_FIRSTCHILD, 3); }, E_INVALIDARG},
+        {"the tab after the last", [&] { return navigate(NAVDIR_NEXT, 16); }, S_FALSE},
+        {"an unknown direction", [&] { return navigate(NAVDIR_LASTCHILD + 1, 1); }, E_INVALIDARG},
+        {"a point left of the strip", [&] { return hit(window.left - 1, window.top); }, S_FALSE},
+        {"a point below the strip", [&] { return hit(window.left, window.bottom); }, S_FALSE},
+        {"a tab's value", [&] { return value(2); }, DISP_E_MEMBERNOTFOUND},
+    };
+    for (const auto& request : requests) EXPECT_EQ(request.ask(), request.expected) << request.request;
+    // Other objects of the window are the system's own.
+    for (LONG other : {OBJID_WINDOW, OBJID_HSCROLL, OBJID_CARET, 12345L})
+        EXPECT_EQ(SendMessageW(strip, WM_GETOBJECT, 0, static_cast<DWORD>(other)), 0) << other;
+
+    container_.Destroy();
+    for (const auto& request : requests) EXPECT_EQ(request.ask(), CO_E_OBJNOTCONNECTED) << request.request;
+    object.Reset();
+    EXPECT_EQ(AccessibleObject::LiveObjects(), live);
 }
