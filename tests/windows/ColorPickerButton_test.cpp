@@ -21,6 +21,7 @@
 #include "framework/Window.h"
 #include "style/Utf16.h"
 #include "tests/windows/DialogTemplateBuilder.h"
+#include "tests/windows/HighContrastColors.h"
 #include "tests/windows/WindowTestSupport.h"
 
 #ifndef WM_DPICHANGED_AFTERPARENT
@@ -305,6 +306,18 @@ TEST_F(ColorPickerButtonTest, StartsAutomaticAndOwnerDrawn)
     HDC dc = GetDC(dialog_.picker.Handle());
     EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_3DHILIGHT)); // the raised frame's light corner
     ReleaseDC(dialog_.picker.Handle(), dc);
+
+    // In a high-contrast scheme the arrow takes the button's text colour:
+    // black would vanish on the scheme's black face.
+    HighContrastColors scheme;
+    RECT client;
+    GetClientRect(dialog_.picker.Handle(), &client);
+    const palette::Size edge = EdgeAt(dialog_.picker.Dpi());
+    const palette::PickerFace face = palette::LayOutPickerFace(
+        palette::Rect{edge.width, edge.height, client.right - edge.width, client.bottom - edge.height},
+        dialog_.picker.Dpi());
+    const std::vector<DWORD> pixels = window_tests::ClientPixels(dialog_.picker.Handle());
+    EXPECT_EQ(pixels[static_cast<size_t>((face.arrow[2].y - 1) * client.right + face.arrow[2].x)], 0xFFFFFFu);
 }
 
 TEST_F(ColorPickerButtonTest, AtEveryDpiTheFaceAndThePaletteHaveTheSizesOfThatDpi)
