@@ -177,12 +177,18 @@ void TabContainer::ShowNeighbourPage(int step)
     FocusActivePage();
 }
 
+HWND TabContainer::ActivePageStop(bool first) const
+{
+    // The stop before the first is the last: the search wraps.
+    HWND stop = activePage_ ? GetNextDlgTabItem(activePage_, nullptr, FALSE) : nullptr;
+    return stop && !first ? GetNextDlgTabItem(activePage_, stop, TRUE) : stop;
+}
+
 bool TabContainer::FocusActivePage(bool first)
 {
     // The dialog manager's own way to move the focus: it also selects the
-    // text of an edit and moves the default button as Tab would. With no
-    // control given, the search starts from the end it wraps from.
-    HWND stop = activePage_ ? GetNextDlgTabItem(activePage_, nullptr, first ? FALSE : TRUE) : nullptr;
+    // text of an edit and moves the default button as Tab would.
+    HWND stop = ActivePageStop(first);
     if (!stop) return false;
     SendMessageW(activePage_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(stop), TRUE);
     return true;
@@ -198,8 +204,7 @@ bool TabContainer::LeavePageByTab(const MSG& message)
     HWND control = message.hwnd;
     while (control && GetParent(control) != activePage_) control = GetParent(control);
     const bool forward = GetKeyState(VK_SHIFT) >= 0;
-    HWND end = GetNextDlgTabItem(activePage_, nullptr, forward ? TRUE : FALSE);
-    if (!control || control != end) return false; // within the page: the dialog's own Tab
+    if (!control || control != ActivePageStop(!forward)) return false; // within the page: the dialog's own Tab
     RequestNeighbourPane(activePage_, forward);
     return true;
 }

@@ -96,6 +96,8 @@ private:
     LRESULT ForwardToActivePage(Message& message);
     // Tab and Shift+Tab at the active page's ends; true when acted on.
     bool LeavePageByTab(const MSG& message);
+    // The active page's first or last tab stop, or nullptr.
+    HWND ActivePageStop(bool first) const;
 
     DWORD stripStyle_ = kDefaultStripStyle;
     Owned<TabStrip> strip_;

@@ -8,12 +8,14 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ProgramDriver.h"
 #include "app/StyleFileCommands.h"
 #include "app/UserNotices.h"
+#include "controls/PaletteColors.h"
 #include "controls/TabStrip.h"
 #include "framework/Owned.h"
 #include "page/WorkingPage.h"
@@ -89,6 +91,22 @@ HWND FirstTabStop(HWND page)
         if ((GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child))
             return child;
     return nullptr;
+}
+
+// The last control that Tab reaches on a page.
+HWND LastTabStop(HWND page)
+{
+    HWND last = nullptr;
+    for (HWND child : Children(page))
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child))
+            last = child;
+    return last;
+}
+
+std::wstring Trimmed(std::wstring text)
+{
+    text.erase(text.find_last_not_of(L' ') + 1);
+    return text.erase(0, text.find_first_not_of(L' '));
 }
 
 // The main frame's parts, found by their classes and ids.
@@ -613,6 +631,128 @@ TEST_F(GlimmerpatchTest, AnAddressBeyondAsciiOrEndingTheStyleKeepsThePageWholeAn
     DWORD exitCode = 0;
     EXPECT_EQ(CloseAnsweringNo(exitCode), StyleFileCommands::kExitPrompt);
     EXPECT_EQ(exitCode, 1u);
+}
+
+// From the keyboard alone, with real keys: F6 and Shift+F6 go round the
+// panes (preview, tab strip, page shown), entering a page at its first or
+// its last stop; the strip's arrows, Home and End show pages while the
+// focus stays on the strip; Tab and Shift+Tab leave a page at its ends for
+// the pane beside it. Nothing is written.
+TEST_F(GlimmerpatchTest, F6GoesRoundThePanesTabLeavesAPageAndTheStripsKeysShowPages)
+{
+    FrameParts parts(frame_);
+    FocusFrame();
+    auto in = [&](HWND pane) { return [&, pane] { HWND f = FocusOf(frame_); return f == pane || IsChild(pane, f); }; };
+    auto at = [&](HWND (*stop)(HWND)) { return [&, stop] { return FocusOf(frame_) == stop(parts.VisiblePage()); }; };
+    auto shows = [&](size_t page) {
+        return [&, page] { return parts.VisiblePage() == parts.pages[page] && FocusOf(frame_) == parts.strip; };
+    };
+    const struct {
+        std::vector<WORD> keys;
+        std::function<bool()> reached;
+        const char* where;
+    } steps[] = {
+        {{VK_F6}, in(parts.preview), "F6 from the frame: the preview"},
+        {{VK_F6}, in(parts.strip), "F6: the strip"},
+        {{VK_F6}, at(FirstTabStop), "F6: the page's first stop"},
+        {{VK_F6}, in(parts.preview), "F6 from the page: round to the preview"},
+        {{VK_SHIFT, VK_F6}, at(LastTabStop), "Shift+F6 from the preview: the page's last stop"},
+        {{VK_TAB}, in(parts.preview), "Tab from the page's last stop: the preview"},
+        {{VK_SHIFT, VK_F6}, at(LastTabStop), "Shift+F6 again: the page's last stop"},
+        {{VK_SHIFT, VK_F6}, in(parts.strip), "Shift+F6: the strip"},
+        {{VK_RIGHT}, shows(1), "Right on the strip: the second page"},
+        {{VK_END}, shows(15), "End: the last page"},
+        {{VK_LEFT}, shows(14), "Left: the page before"},
+        {{VK_HOME}, shows(0), "Home: the first page"},
+        {{VK_LEFT}, shows(0), "Left on the first tab: no change"},
+        {{VK_TAB}, at(FirstTabStop), "Tab from the strip: the page's first stop"},
+        {{VK_SHIFT, VK_TAB}, in(parts.strip), "Shift+Tab from the page's first stop: the strip"},
+    };
+    for (const auto& step : steps) {
+        for (WORD key : step.keys) SendKey(key, false);
+        for (auto key = step.keys.rbegin(); key != step.keys.rend(); ++key) SendKey(*key, true);
+        ASSERT_TRUE(WaitFor(step.reached, 5000))
+            << step.where << ": focus " << FocusOf(frame_) << " " << NarrowToUtf8(ClassOf(FocusOf(frame_))) << " id "
+            << GetDlgCtrlID(FocusOf(frame_)) << ", page " << parts.VisiblePage() << " last "
+            << GetDlgCtrlID(LastTabStop(parts.VisiblePage()));
+    }
+    EXPECT_EQ(Page(), WorkingPageText());
+}
+
+// Read from this process as a screen reader reads the program: the strip a
+// page tab list of the sixteen titles, its selection following a click and
+// Ctrl+Tab with events heard here; every colour button named as its page
+// shows it with its colour as value; a pick by real keys heard as the
+// palette's entries reached and the button's value changed. A thousand
+// readings leave the program with the objects it had, and an object held
+// when the program closes answers with an error.
+TEST_F(GlimmerpatchTest, AScreenReaderInAnotherProcessReadsTheStripAndTheColourButtons)
+{
+    // Objects of another process come through the component runtime.
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    struct Apartment {
+        ~Apartment() { CoUninitialize(); }
+    } apartment;
+    FrameParts parts(frame_);
+    window_tests::EventRecorder heard(program_.Id());
+    ASSERT_TRUE(heard.Hooked());
+    auto strip = window_tests::AccessibleOf(parts.strip);
+    ASSERT_TRUE(strip);
+    EXPECT_EQ(window_tests::Speak(strip.Get(), CHILDID_SELF).role, ROLE_SYSTEM_PAGETABLIST);
+    ASSERT_EQ(window_tests::ChildCount(strip.Get()), static_cast<long>(parts.pages.size()));
+    auto selected = [&](size_t page) {
+        for (size_t i = 0; i < parts.pages.size(); ++i) {
+            const window_tests::Spoken tab = window_tests::Speak(strip.Get(), static_cast<long>(i) + 1);
+            EXPECT_EQ(tab.name, Trimmed(TextOf(parts.pages[i])));
+            EXPECT_EQ(tab.role, ROLE_SYSTEM_PAGETAB);
+            if (((tab.state & STATE_SYSTEM_SELECTED) != 0) != (i == page)) return false;
+        }
+        return window_tests::PumpUntil(
+            [&] { return heard.Heard({EVENT_OBJECT_SELECTION, parts.strip, static_cast<long>(page) + 1}); }, 5000);
+    };
+    ASSERT_TRUE(ClickTab(parts, 3));
+    EXPECT_TRUE(selected(3));
+    PressKeys({VK_CONTROL, VK_TAB});
+    ASSERT_TRUE(WaitFor([&] { return parts.VisiblePage() == parts.pages[4]; }));
+    EXPECT_TRUE(selected(4));
+
+    HWND first = nullptr;
+    for (size_t i = 0; i < parts.pages.size(); ++i) {
+        for (const sections::TemplateControl& control : sections::TemplateControls(sections::SectionCatalogue()[i].page)) {
+            if (control.kind != sections::ControlKind::ColorButton) continue;
+            HWND button = GetDlgItem(parts.pages[i], control.id);
+            if (i == 4 && !first) first = button;
+            const window_tests::Spoken spoken = window_tests::Speak(window_tests::AccessibleOf(button).Get(), CHILDID_SELF);
+            EXPECT_EQ(spoken.name, Widen(control.spokenName)) << i << " " << control.id;
+            EXPECT_EQ(spoken.role, ROLE_SYSTEM_BUTTONDROPDOWN);
+            EXPECT_FALSE(spoken.value.empty()) << i << " " << control.id;
+        }
+    }
+    ASSERT_NE(first, nullptr);
+    auto button = window_tests::AccessibleOf(first);
+    const std::wstring before = window_tests::Speak(button.Get(), CHILDID_SELF).value;
+    ClickAt(Centre(WindowRect(first)));
+    HWND palette = program_.WaitForWindow(L"ColorPicker", 10000);
+    ASSERT_NE(palette, nullptr);
+    PressKeys({VK_DOWN});
+    PressKeys({VK_DOWN});
+    ASSERT_TRUE(window_tests::PumpUntil([&] { return heard.Heard({EVENT_OBJECT_FOCUS, palette, 2}); }, 5000));
+    EXPECT_EQ(window_tests::Speak(window_tests::AccessibleOf(palette).Get(), 2).name, Widen(kPaletteColors[0].name));
+    PressKeys({VK_RETURN});
+    ASSERT_TRUE(window_tests::PumpUntil([&] { return heard.Heard({EVENT_OBJECT_VALUECHANGE, first, CHILDID_SELF}); }, 5000));
+    EXPECT_EQ(window_tests::Speak(button.Get(), CHILDID_SELF).value, Widen(kPaletteColors[0].name));
+    EXPECT_NE(before, Widen(kPaletteColors[0].name));
+
+    const int gdi = CountGdiObjects(program_.Process());
+    const int windows = CountUserObjects(program_.Process());
+    for (long i = 0; i < 1000; ++i) window_tests::Speak(window_tests::AccessibleOf(parts.strip).Get(), i % 17);
+    EXPECT_EQ(CountGdiObjects(program_.Process()), gdi);
+    EXPECT_EQ(CountUserObjects(program_.Process()), windows);
+
+    DWORD exitCode = 0;
+    EXPECT_EQ(CloseAnsweringNo(exitCode), StyleFileCommands::kExitPrompt);
+    BSTR name = nullptr;
+    EXPECT_TRUE(FAILED(strip->get_accName(window_tests::ChildId(1), &name)));
 }
 
 } // namespace
