@@ -205,10 +205,14 @@ LRESULT ColorPickerButton::OnDrawItem(Message& message)
     const bool focused = (item->itemState & ODS_FOCUS) != 0;
 
     RECT content;
+    // The arrow in the colour of the button's text: black but in a
+    // high-contrast scheme, where black would vanish on a black face.
+    COLORREF arrowColor = GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT);
     if (theme_) {
         const int state = disabled ? kStateDisabled : selected ? kStatePressed : hot_ ? kStateHot : kStateNormal;
         VisualStyles::Get().DrawBackground(theme_.Get(), Handle(), dc, kPushButtonPart, state, rect);
         content = VisualStyles::Get().ContentRect(theme_.Get(), dc, kPushButtonPart, state, rect);
+        if (!disabled) VisualStyles::Get().TextColor(theme_.Get(), kPushButtonPart, state, arrowColor);
     } else {
         UINT frame = DFCS_BUTTONPUSH;
         if (selected) frame |= DFCS_PUSHED;
@@ -231,9 +235,7 @@ LRESULT ColorPickerButton::OnDrawItem(Message& message)
     // The arrow: three points, filled.
     POINT arrow[3];
     for (int i = 0; i < 3; ++i) arrow[i] = POINT{face.arrow[i].x, face.arrow[i].y};
-    // In the button's text colour, which is black but in a high-contrast
-    // scheme, where black would vanish on a black face.
-    FillSolidPolygon(dc, arrow, 3, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    FillSolidPolygon(dc, arrow, 3, arrowColor);
 
     // The etched line between the swatch and the arrow.
     RECT separator = toRect(face.separator);
