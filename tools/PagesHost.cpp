@@ -10,8 +10,8 @@
 // --page selects tab N (0-based); --position scrolls that page to P pixels
 // through SB_THUMBPOSITION, as the scroll bar's thumb would; --focus-strip
 // gives the tab strip the keyboard focus as F6 would, with the focus cues
-// shown; --high-contrast shows everything in a high-contrast scheme (set
-// for this process only, and put back when it ends).
+// shown; --high-contrast shows everything in a high-contrast scheme (put
+// back when the host ends; under Wine the whole session shows it meanwhile).
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>

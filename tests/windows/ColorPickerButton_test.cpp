@@ -524,28 +524,23 @@ TEST_F(ColorPickerButtonTest, KeyboardMovesThroughEntriesAndRows)
 // held after the palette has closed, answering that it is gone.
 TEST_F(ColorPickerButtonTest, ScreenReadersHearTheColourAsTheValueAndThePaletteAsAList)
 {
-    const std::wstring name = L"Swatch under test";
-    dialog_.picker.SetAccessibleName(name);
+    dialog_.picker.SetAccessibleName(L"Swatch under test");
     window_tests::EventRecorder heard;
     auto button = window_tests::AccessibleOf(dialog_.picker.Handle());
     const window_tests::Spoken before = window_tests::Speak(button.Get(), CHILDID_SELF);
-    EXPECT_EQ(before.name, name);
-    EXPECT_EQ(before.role, ROLE_SYSTEM_BUTTONDROPDOWN);
-    EXPECT_EQ(before.value, dialog_.picker.GetDefaultText());
+    EXPECT_TRUE(before.name == dialog_.picker.GetAccessibleName() && before.role == ROLE_SYSTEM_BUTTONDROPDOWN &&
+                before.value == dialog_.picker.GetDefaultText());
     EXPECT_EQ(before.state & (STATE_SYSTEM_HASPOPUP | STATE_SYSTEM_EXPANDED), STATE_SYSTEM_HASPOPUP);
 
-    std::vector<std::wstring> expected{dialog_.picker.GetDefaultText()};
+    std::vector<std::wstring> expected{dialog_.picker.GetDefaultText()}, names;
     for (const PaletteColor& color : kPaletteColors) expected.push_back(WidenUtf8(color.name));
     expected.push_back(dialog_.picker.GetCustomText());
     Microsoft::WRL::ComPtr<IAccessible> list;
-    std::vector<std::wstring> names;
     HWND palette = nullptr;
-    VARIANT focus;
-    VariantInit(&focus);
+    VARIANT focus{};
     // Right from no entry: the automatic entry (1); Right: colour 0 (2); Down: colour 8 (10).
     ClickPicker({WithPalette([&](HWND window) {
-                     palette = window;
-                     list = window_tests::AccessibleOf(window);
+                     list = window_tests::AccessibleOf(palette = window);
                      EXPECT_EQ(window_tests::Speak(list.Get(), CHILDID_SELF).role, ROLE_SYSTEM_LIST);
                      for (long i = 1; i <= window_tests::ChildCount(list.Get()); ++i)
                          names.push_back(window_tests::Speak(list.Get(), i).name);
@@ -554,15 +549,12 @@ TEST_F(ColorPickerButtonTest, ScreenReadersHearTheColourAsTheValueAndThePaletteA
                  Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_DOWN),
                  WithPalette([&](HWND) { list->get_accFocus(&focus); }), Key(VK_RETURN)});
     EXPECT_EQ(names, expected);
-    EXPECT_EQ(focus.vt, VT_I4);
-    EXPECT_EQ(focus.lVal, 10);
+    EXPECT_TRUE(focus.vt == VT_I4 && focus.lVal == 10);
     window_tests::PumpPending();
-    for (long reached : {1, 2, 10}) {
-        EXPECT_TRUE(heard.Heard({EVENT_OBJECT_FOCUS, palette, reached})) << reached;
-        EXPECT_TRUE(heard.Heard({EVENT_OBJECT_SELECTION, palette, reached})) << reached;
-    }
+    for (long reached : {1, 2, 10})
+        EXPECT_TRUE(heard.Heard(EVENT_OBJECT_FOCUS, palette, reached) && heard.Heard(EVENT_OBJECT_SELECTION, palette, reached));
     EXPECT_EQ(window_tests::Speak(button.Get(), CHILDID_SELF).value, WidenUtf8(kPaletteColors[8].name));
-    EXPECT_TRUE(heard.Heard({EVENT_OBJECT_VALUECHANGE, dialog_.picker.Handle(), CHILDID_SELF}));
+    EXPECT_TRUE(heard.Heard(EVENT_OBJECT_VALUECHANGE, dialog_.picker.Handle(), CHILDID_SELF));
     BSTR gone = nullptr;
     EXPECT_EQ(list->get_accName(window_tests::ChildId(1), &gone), CO_E_OBJNOTCONNECTED);
 }

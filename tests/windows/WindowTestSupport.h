@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "style/Utf16.h"
@@ -323,8 +324,7 @@ inline Microsoft::WRL::ComPtr<IAccessible> AccessibleOf(HWND window, LONG object
 
 inline VARIANT ChildId(long id)
 {
-    VARIANT child;
-    VariantInit(&child);
+    VARIANT child{};
     child.vt = VT_I4;
     child.lVal = id;
     return child;
@@ -332,28 +332,23 @@ inline VARIANT ChildId(long id)
 
 // What a screen reader says of an object or one of its elements.
 struct Spoken {
-    std::wstring name;
-    std::wstring value;
-    long role = 0;
-    long state = 0;
+    std::wstring name, value;
+    long role = 0, state = 0;
 };
 
 inline Spoken Speak(IAccessible* object, long id)
 {
     Spoken spoken;
-    if (!object) return spoken;
-    const VARIANT child = ChildId(id);
     BSTR text = nullptr;
-    if (object->get_accName(child, &text) == S_OK && text) spoken.name = text;
+    VARIANT number{};
+    if (!object) return spoken;
+    if (object->get_accName(ChildId(id), &text) == S_OK && text) spoken.name = text;
     SysFreeString(text);
     text = nullptr;
-    if (object->get_accValue(child, &text) == S_OK && text) spoken.value = text;
+    if (object->get_accValue(ChildId(id), &text) == S_OK && text) spoken.value = text;
     SysFreeString(text);
-    VARIANT number;
-    VariantInit(&number);
-    if (object->get_accRole(child, &number) == S_OK && number.vt == VT_I4) spoken.role = number.lVal;
-    VariantInit(&number);
-    if (object->get_accState(child, &number) == S_OK && number.vt == VT_I4) spoken.state = number.lVal;
+    if (object->get_accRole(ChildId(id), &number) == S_OK && number.vt == VT_I4) spoken.role = number.lVal;
+    if (object->get_accState(ChildId(id), &number) == S_OK && number.vt == VT_I4) spoken.state = number.lVal;
     return spoken;
 }
 
@@ -364,46 +359,38 @@ inline long ChildCount(IAccessible* object)
     return count;
 }
 
-// The events that screen readers hear of a process's client areas while
-// the recorder lives, as they arrive (out of context: pump this thread's
-// messages to receive them).
-struct HeardEvent {
-    DWORD event;
-    HWND window;
-    long child;
-    bool operator==(const HeardEvent& other) const
-    {
-        return event == other.event && window == other.window && child == other.child;
-    }
-};
+// A title without the blanks around it, as the strip's tabs are named.
+inline std::wstring Trimmed(std::wstring text)
+{
+    text.erase(text.find_last_not_of(L' ') + 1);
+    return text.erase(0, text.find_first_not_of(L' '));
+}
 
+// The events of a process's client areas that screen readers hear while
+// the recorder lives (out of context: pump this thread to receive them).
 class EventRecorder {
 public:
+    using Event = std::tuple<DWORD, HWND, long>; // event, window, child
     explicit EventRecorder(DWORD process = GetCurrentProcessId())
+        : hook_(SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, &Hear, process, 0,
+                                WINEVENT_OUTOFCONTEXT))
     {
         heard_ = &events;
-        hook_ = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, &EventRecorder::Hear, process, 0,
-                                WINEVENT_OUTOFCONTEXT);
     }
-    ~EventRecorder()
+    ~EventRecorder() { UnhookWinEvent(hook_), heard_ = nullptr; }
+    bool Heard(DWORD event, HWND window, long child) const
     {
-        if (hook_) UnhookWinEvent(hook_);
-        heard_ = nullptr;
+        return std::find(events.begin(), events.end(), Event{event, window, child}) != events.end();
     }
-    EventRecorder(const EventRecorder&) = delete;
-    EventRecorder& operator=(const EventRecorder&) = delete;
-    bool Hooked() const { return hook_ != nullptr; }
-    bool Heard(const HeardEvent& event) const { return std::find(events.begin(), events.end(), event) != events.end(); }
-
-    std::vector<HeardEvent> events;
+    std::vector<Event> events;
 
 private:
     static void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
     {
-        if (heard_ && object == OBJID_CLIENT) heard_->push_back(HeardEvent{event, window, child});
+        if (heard_ && object == OBJID_CLIENT) heard_->emplace_back(event, window, child);
     }
-    static inline std::vector<HeardEvent>* heard_ = nullptr;
-    HWINEVENTHOOK hook_ = nullptr;
+    static inline std::vector<Event>* heard_ = nullptr;
+    HWINEVENTHOOK hook_;
 };
 
 // The unit tests' temporary folder (tests/native/TestSupport.h), removed
