@@ -90,6 +90,13 @@ void ColorPickerButton::SetColor(COLORREF color)
         Redraw();
 }
 
+void ColorPickerButton::SetAccessibleName(const std::wstring& name)
+{
+    if (name == accessibleName_) return;
+    accessibleName_ = name;
+    NotifyAccessibleEvent(EVENT_OBJECT_NAMECHANGE, Handle());
+}
+
 void ColorPickerButton::ColorChanged()
 {
     Redraw();
@@ -288,9 +295,11 @@ LRESULT ColorPickerButton::OnClicked(Message&)
     {
         Owned<ColorPaletteWindow> palette(*this, Handle(), defaultText_, customText_, dpi_);
         openPalette_ = &palette;
+        NotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE, Handle()); // expanded
         outcome = palette.Run();
         if (alive) openPalette_ = nullptr;
     }
+    if (alive) NotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE, Handle());
     if (!alive) return 0;
     if (!Handle()) outcome.chosen = false; // the button went while the palette was open
 

@@ -46,7 +46,7 @@ public:
     // What a screen reader calls the button (it has no text of its own): the
     // label that stands for it, as a sighted user reads it.
     const std::wstring& GetAccessibleName() const { return accessibleName_; }
-    void SetAccessibleName(const std::wstring& name) { accessibleName_ = name; }
+    void SetAccessibleName(const std::wstring& name);
     // The colour shown, in words (PaletteColors.h): the automatic colour is
     // the default text, or without one the default colour's words.
     std::wstring ColorInWords() const;

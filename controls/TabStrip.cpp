@@ -49,6 +49,8 @@ int TabStrip::AppendTab(const std::wstring& title, int image, HWND page)
     MeasureTabs();
     LayOut();
     InvalidateRect(Handle(), nullptr, FALSE);
+    // A reader that knows the tabs counts them again.
+    NotifyAccessibleEvent(EVENT_OBJECT_REORDER, Handle());
     return TabCount() - 1;
 }
 

@@ -77,7 +77,8 @@ void AccessibleObject::Disconnect()
 
 void* AccessibleObject::FindInterface(REFIID iid)
 {
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) return static_cast<IAccessible*>(this);
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible))
+        return static_cast<IAccessible*>(this);
     if (iid == IID_IOleWindow) return static_cast<IOleWindow*>(this);
     return nullptr;
 }

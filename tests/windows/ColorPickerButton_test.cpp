@@ -517,11 +517,9 @@ TEST_F(ColorPickerButtonTest, KeyboardMovesThroughEntriesAndRows)
     EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8004}));
 }
 
-// As a screen reader hears it: the button by the name its owner gives it,
-// a drop-down button whose value is its colour in words, changed with an
-// event after a pick; the open palette a list of its 42 entries, named as
-// shown, each reached by a key told as focused and selected; and the list,
-// held after the palette has closed, answering that it is gone.
+// The button: its owner's name, a drop-down button, its colour in words as
+// value, changed with an event by a pick. The palette: a list of its 42
+// entries, each reached by a key heard; once closed, gone.
 TEST_F(ColorPickerButtonTest, ScreenReadersHearTheColourAsTheValueAndThePaletteAsAList)
 {
     dialog_.picker.SetAccessibleName(L"Swatch under test");
@@ -551,8 +549,8 @@ TEST_F(ColorPickerButtonTest, ScreenReadersHearTheColourAsTheValueAndThePaletteA
     EXPECT_EQ(names, expected);
     EXPECT_TRUE(focus.vt == VT_I4 && focus.lVal == 10);
     window_tests::PumpPending();
-    for (long reached : {1, 2, 10})
-        EXPECT_TRUE(heard.Heard(EVENT_OBJECT_FOCUS, palette, reached) && heard.Heard(EVENT_OBJECT_SELECTION, palette, reached));
+    for (long at : {1, 2, 10})
+        EXPECT_TRUE(heard.Heard(EVENT_OBJECT_FOCUS, palette, at) && heard.Heard(EVENT_OBJECT_SELECTION, palette, at));
     EXPECT_EQ(window_tests::Speak(button.Get(), CHILDID_SELF).value, WidenUtf8(kPaletteColors[8].name));
     EXPECT_TRUE(heard.Heard(EVENT_OBJECT_VALUECHANGE, dialog_.picker.Handle(), CHILDID_SELF));
     BSTR gone = nullptr;

@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <iterator>
-
 class HighContrastColors {
 public:
     HighContrastColors()
@@ -18,11 +16,9 @@ public:
     ~HighContrastColors() { SetSysColors(kCount, kElements, original_); }
 
 private:
-    static constexpr INT kElements[] = {COLOR_WINDOW,  COLOR_WINDOWTEXT, COLOR_BTNFACE,   COLOR_BTNTEXT,
-                                        COLOR_GRAYTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_MENU,
-                                        COLOR_MENUTEXT};
-    static constexpr COLORREF kScheme[] = {0x000000, 0xFFFFFF, 0x000000, 0xFFFFFF, 0x00FF00,
-                                           0xFFEB1A, 0x000000, 0x000000, 0xFFFFFF};
-    static constexpr int kCount = static_cast<int>(std::size(kElements));
+    static constexpr int kCount = 7;
+    static constexpr INT kElements[kCount] = {COLOR_WINDOW,   COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT,
+                                              COLOR_GRAYTEXT, COLOR_MENU,       COLOR_MENUTEXT};
+    static constexpr COLORREF kScheme[kCount] = {0x000000, 0xFFFFFF, 0x000000, 0xFFFFFF, 0x00FF00, 0x000000, 0xFFFFFF};
     COLORREF original_[kCount]{};
 };

@@ -534,11 +534,9 @@ std::wstring PickByKeys(HWND button)
 
 } // namespace
 
-// Every control a page draws itself, or that has no text, read as a screen
-// reader reads it: each colour button named with its group's caption and
-// the label over it, its value its colour in words before and after a
-// pick; each up-down named likewise; the picture a named graphic. A reader
-// holding a button after its page has gone hears that it is gone.
+// Colour buttons and up-downs named with their group's caption and label,
+// a button's value its colour before and after a pick, the picture a named
+// graphic; a button held after its page has gone answers that it is gone.
 TEST_F(SectionPages, ScreenReadersHearEveryColourButtonUpDownAndPictureNamed)
 {
     for (const CataloguePage& entry : SectionCatalogue()) {
@@ -548,17 +546,18 @@ TEST_F(SectionPages, ScreenReadersHearEveryColourButtonUpDownAndPictureNamed)
         std::string label;
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const TemplateControl& control = controls[i];
-            label = control.kind == ControlKind::GroupBox ? "" : control.kind == ControlKind::Label ? control.text : label;
+            const ControlKind kind = control.kind;
+            if (kind == ControlKind::GroupBox || kind == ControlKind::Label) label = control.text;
             auto object = window_tests::AccessibleOf(children[i]);
             const window_tests::Spoken spoken = window_tests::Speak(object.Get(), CHILDID_SELF);
-            if (control.kind == ControlKind::Bitmap) EXPECT_TRUE(!spoken.name.empty() && spoken.role == ROLE_SYSTEM_GRAPHIC);
-            if (control.kind != ControlKind::ColorButton && control.kind != ControlKind::UpDown) continue;
+            if (kind == ControlKind::Bitmap) EXPECT_TRUE(spoken.name.size() && spoken.role == ROLE_SYSTEM_GRAPHIC);
+            if (kind != ControlKind::ColorButton && kind != ControlKind::UpDown) continue;
             for (const std::string& part : {entry.groups[static_cast<size_t>(control.group)].caption, label})
                 EXPECT_NE(spoken.name.find(WidenUtf8(part)), std::wstring::npos) << control.id;
             const ColorPickerButton* button = Page(entry.page).ColorButton(control.id);
             if (!button) continue;
-            EXPECT_EQ(spoken.value, button->GetDefaultText().empty() ? WidenUtf8(ColorInWords(button->GetDefaultColor(), ""))
-                                                                     : button->GetDefaultText());
+            const std::wstring& text = button->GetDefaultText();
+            EXPECT_EQ(spoken.value, text.size() ? text : WidenUtf8(ColorInWords(button->GetDefaultColor(), {})));
             if (!IsWindowEnabled(children[i])) continue;
             const std::wstring picked = PickByKeys(children[i]);
             EXPECT_FALSE(picked.empty()) << control.id;

