@@ -3,6 +3,9 @@
 // pixels at 96 DPI, drawn again for 150 % and 200 % (framework/DpiPictures.h).
 #pragma once
 
+#include <string>
+
+#include "framework/DialogHelpers.h"
 #include "framework/DpiPictures.h"
 #include "resources/ResourceIds.h"
 #include "sections/SectionCatalogue.h"
@@ -16,5 +19,11 @@ constexpr PictureDescription kPagePicture = {
     .height = kPagePictureHeight,
     .drawings = {{96, IDB_GP_PAGE_PICTURE}, {144, IDB_GP_PAGE_PICTURE_150}, {192, IDB_GP_PAGE_PICTURE_200}},
 };
+
+// What a screen reader calls the picture, a graphic: the program's name.
+inline std::wstring PagePictureName()
+{
+    return LoadResourceString(IDS_APP_TITLE);
+}
 
 } // namespace sections
