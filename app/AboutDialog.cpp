@@ -54,6 +54,10 @@ LRESULT AboutDialog::OnInitDialog(Message&)
     CenterOverOwner(Handle());
     // Two quick presses ask the shell twice, each drawn pressed.
     TreatDoubleClicksAsPresses(button);
+    donationName_.Attach(button, L"Donate");
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP && GetDlgCtrlID(child) == -1)
+            pictureName_.Attach(child, sections::PagePictureName(), ROLE_SYSTEM_GRAPHIC);
     return TRUE;
 }
 

@@ -14,10 +14,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/AccessibleName.h"
 #include "framework/Dialog.h"
 #include "framework/DialogDpiLayout.h"
 #include "framework/DpiPictures.h"
 #include "framework/GdiHandles.h"
+#include "framework/Owned.h"
 
 class AboutDialog : public BaseDialog<AboutDialog> {
 public:
@@ -59,6 +61,10 @@ private:
 
     ImageList images_;
     DialogDpiLayout layout_;
+    // The donation button and the picture show no text: screen readers are
+    // given names for them.
+    Owned<AccessibleName> donationName_;
+    Owned<AccessibleName> pictureName_;
 };
 
 // Runs the About dialog owned by the active window (About and Donate).

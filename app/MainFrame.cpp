@@ -9,6 +9,7 @@
 #include "framework/DialogHelpers.h"
 #include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
+#include "framework/Panes.h"
 #include "framework/SystemChanges.h"
 #include "style/UserMessages.h"
 #include "style/Utf16.h"
@@ -24,6 +25,9 @@ constexpr UINT kTabContainerId = 0xE901;
 // The tab strip's style word: scroll buttons, bottom edge, hot tracking,
 // bold selected title.
 constexpr DWORD kTabStripStyle = 0x2143;
+
+static_assert(ID_GP_KEY_NEXT_PANE == kNextPaneCommand && ID_GP_KEY_PREVIOUS_PANE == kPreviousPaneCommand,
+              "F6 and Shift+F6 are the framework's pane commands");
 
 // A command by its id alone: menus send code 0, accelerators code 1, the
 // toolbar BN_CLICKED.
@@ -80,7 +84,8 @@ const MessageMap<MainFrame> MainFrame::kMessageMap = {
     // The "Revert..." button's own command: pressing it drops the menu down.
     OnCommandId(ID_GP_REVERT, &MainFrame::OnNothing),
     // The commands of the accelerator table, which the frame takes so that
-    // the keys never reach an edit of a page, and acts on none of.
+    // the keys never reach an edit of a page, and acts on none of but the
+    // pane keys.
     OnCommandId(ID_GP_NEW, &MainFrame::OnNothing),
     OnCommandId(ID_GP_KEY_OPEN, &MainFrame::OnNothing),
     OnCommandId(ID_GP_KEY_SAVE, &MainFrame::OnNothing),
@@ -89,8 +94,9 @@ const MessageMap<MainFrame> MainFrame::kMessageMap = {
     OnCommandId(ID_GP_KEY_CUT, &MainFrame::OnNothing),
     OnCommandId(ID_GP_KEY_COPY, &MainFrame::OnNothing),
     OnCommandId(ID_GP_KEY_PASTE, &MainFrame::OnNothing),
-    OnCommandId(ID_GP_KEY_NEXT_PANE, &MainFrame::OnNothing),
-    OnCommandId(ID_GP_KEY_PREVIOUS_PANE, &MainFrame::OnNothing),
+    // F6 and Shift+F6, and Tab at the end of a pane.
+    OnCommandId(ID_GP_KEY_NEXT_PANE, &MainFrame::OnPaneCommand),
+    OnCommandId(ID_GP_KEY_PREVIOUS_PANE, &MainFrame::OnPaneCommand),
 };
 
 HWND MainFrame::Create()
@@ -494,6 +500,22 @@ LRESULT MainFrame::OnViewStatusBar(Message&)
 
 LRESULT MainFrame::OnNothing(Message&)
 {
+    return 0;
+}
+
+// The panes in the order F6 visits them, top to bottom: the preview, the
+// tab strip, the page shown. A page is entered at its first stop going
+// forward and at its last going back, as Tab and Shift+Tab would. The
+// focus cues show from now on, as after any move by the keyboard.
+LRESULT MainFrame::OnPaneCommand(Message& message)
+{
+    const bool forward = LOWORD(message.wParam) == ID_GP_KEY_NEXT_PANE;
+    const std::vector<HWND> panes = {preview_.Handle(), tabs_.Strip().Handle(), tabs_.ActivePage()};
+    const int next = NeighbourPane(panes, GetFocus(), forward);
+    if (next < 0) return 0;
+    SendMessageW(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    if (panes[static_cast<size_t>(next)] != tabs_.ActivePage() || !tabs_.FocusActivePage(forward))
+        SetFocus(panes[static_cast<size_t>(next)]);
     return 0;
 }
 

@@ -11,12 +11,16 @@
 // is told once (NoteStoreResult). The close request asks " Save page before
 // exit? " when the flag is no and then closes whatever the answer;
 // destroying the frame ends the message loop with exit code 1.
+//
+// F6 and Shift+F6 move the keyboard focus between the panes: the preview,
+// the tab strip and the page shown (framework/Panes.h).
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/FrameBars.h"
 #include "app/StyleFileCommands.h"
@@ -103,6 +107,7 @@ private:
     LRESULT OnSystemChange(Message& message);
     LRESULT OnSystemChangesDue(Message& message);
     LRESULT OnNothing(Message& message);
+    LRESULT OnPaneCommand(Message& message);
 
     void LayOut();
     // Tells every window inside the frame that it works at dpi from now on.

@@ -89,6 +89,28 @@ int MovePaletteEntry(int entry, int step, bool hasAutomatic, bool hasCustom)
     return next;
 }
 
+int EntryCount(const Layout& layout)
+{
+    return (layout.hasAutomatic ? 1 : 0) + kColorCount + (layout.hasCustom ? 1 : 0);
+}
+
+int EntryAtPosition(const Layout& layout, int position)
+{
+    if (position < 1 || position > EntryCount(layout)) return kNoEntry;
+    if (layout.hasAutomatic && position == 1) return kAutomaticEntry;
+    const int box = position - 1 - (layout.hasAutomatic ? 1 : 0);
+    return box < kColorCount ? box : kCustomEntry;
+}
+
+int PositionOfEntry(const Layout& layout, int entry)
+{
+    const int first = layout.hasAutomatic ? 2 : 1;
+    if (entry >= 0 && entry < kColorCount) return first + entry;
+    if (entry == kAutomaticEntry && layout.hasAutomatic) return 1;
+    if (entry == kCustomEntry && layout.hasCustom) return first + kColorCount;
+    return 0;
+}
+
 Rect PlacePalette(const Rect& button, Size window, const Rect& workArea)
 {
     Rect placed{button.left, button.bottom, button.left + window.width, button.bottom + window.height};

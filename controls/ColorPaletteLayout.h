@@ -68,6 +68,13 @@ int HitTestPalette(const Layout& layout, int x, int y);
 // -kColumns (Up) or +kColumns (Down). Absent entries are skipped.
 int MovePaletteEntry(int entry, int step, bool hasAutomatic, bool hasCustom);
 
+// The entries in the order a list shows them, top to bottom: the automatic
+// entry, the colour boxes, the custom entry, each where the layout has it.
+// Positions count from 1 (a screen reader's child ids); 0 is no entry.
+int EntryCount(const Layout& layout);
+int EntryAtPosition(const Layout& layout, int position); // kNoEntry outside
+int PositionOfEntry(const Layout& layout, int entry);    // 0 for kNoEntry and absent entries
+
 // Where the window goes: its top left at the button's bottom left, kept
 // inside the work area; it opens above the button when it would pass the
 // bottom.

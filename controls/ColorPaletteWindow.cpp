@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "controls/PaletteAccessible.h"
 #include "controls/PaletteColors.h"
 #include "framework/Dpi.h"
 #include "style/Utf16.h"
@@ -61,6 +62,14 @@ bool ColorPaletteWindow::EntryColor(int entry, COLORREF& color)
         return true;
     }
     return false;
+}
+
+std::wstring ColorPaletteWindow::EntryName(int entry) const
+{
+    if (entry >= 0 && entry < kPaletteColorCount) return WidenUtf8(kPaletteColors[entry].name);
+    if (entry == palette::kAutomaticEntry) return defaultText_;
+    if (entry == palette::kCustomEntry) return customText_;
+    return std::wstring();
 }
 
 ColorPaletteWindow::Colors ColorPaletteWindow::ReadSystemColors()
@@ -184,6 +193,9 @@ ColorPaletteWindow::Outcome ColorPaletteWindow::Run()
         ShowWindow(Handle(), SW_SHOWNA);
         UpdateWindow(Handle());
         SetCapture(Handle());
+        // The keys are the palette's now: a screen reader starts at the
+        // current colour.
+        NotifyEntryReached(selectedEntry_);
         RunModalLoop();
         ReleaseCapture();
     }
@@ -283,7 +295,16 @@ void ColorPaletteWindow::SetHotEntry(int entry)
     InvalidateEntry(hotEntry_);
     COLORREF color = 0;
     if (entry != palette::kCustomEntry && EntryColor(entry, color)) chosenColor_ = color;
+    NotifyEntryReached(entry);
     owner_.OnHotEntryChanged(entry);
+}
+
+void ColorPaletteWindow::NotifyEntryReached(int entry)
+{
+    const int position = palette::PositionOfEntry(layout_, entry);
+    if (!position || !Handle()) return;
+    NotifyAccessibleEvent(EVENT_OBJECT_FOCUS, Handle(), position);
+    NotifyAccessibleEvent(EVENT_OBJECT_SELECTION, Handle(), position);
 }
 
 RECT ColorPaletteWindow::EntryRect(int entry) const
@@ -305,7 +326,28 @@ const MessageMap<ColorPaletteWindow> ColorPaletteWindow::kMessageMap = {
     OnMessage(WM_ERASEBKGND, &ColorPaletteWindow::OnEraseBackground),
     OnMessage(WM_MOUSEACTIVATE, &ColorPaletteWindow::OnMouseActivate),
     OnMessage(WM_DPICHANGED, &ColorPaletteWindow::OnDpiChanged),
+    OnMessage(WM_GETOBJECT, &ColorPaletteWindow::OnGetObject),
+    OnMessage(WM_DESTROY, &ColorPaletteWindow::OnDestroy),
 };
+
+LRESULT ColorPaletteWindow::OnGetObject(Message& message)
+{
+    LRESULT result = 0;
+    if (accessible_.Answer(message.wParam, message.lParam, result,
+                           [this] { return MakeComObject<PaletteAccessible>(*this); }))
+        return result;
+    message.handled = false;
+    return 0;
+}
+
+// A reader may hold the list after the palette has closed: from now on it
+// hears that the list is gone.
+LRESULT ColorPaletteWindow::OnDestroy(Message& message)
+{
+    accessible_.Disconnect();
+    message.handled = false;
+    return 0;
+}
 
 LRESULT ColorPaletteWindow::OnEraseBackground(Message&)
 {

@@ -4,6 +4,11 @@
 // the mouse capture, runs until the capture is lost and cleans up again.
 // The loop also ends when the window is destroyed from outside (its owner,
 // the button's parent, was closed) and on WM_QUIT, which it posts again.
+//
+// Screen readers read it as a list of its entries, named as their tooltips
+// and labels (controls/PaletteAccessible.h); every move of the highlight is
+// told to them as a focus and a selection event, so that each colour is
+// spoken as the keys reach it.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +16,7 @@
 #include <string>
 
 #include "controls/ColorPaletteLayout.h"
+#include "framework/AccessibleObject.h"
 #include "framework/GdiHandles.h"
 #include "framework/Window.h"
 
@@ -50,6 +56,16 @@ public:
     // or (for the custom entry and no entry) nothing: returns false.
     static bool EntryColor(int entry, COLORREF& color);
 
+    // What the open palette shows, for its accessible object.
+    const palette::Layout& PaletteLayout() const { return layout_; }
+    int HotEntry() const { return hotEntry_; }
+    // The entry of the current colour, marked while the palette is open.
+    int SelectedEntry() const { return selectedEntry_; }
+    // A box's tooltip, or the text of the automatic or the custom entry.
+    std::wstring EntryName(int entry) const;
+    // In client coordinates.
+    RECT EntryRect(int entry) const;
+
     static const WindowClass kWindowClass;
     static const MessageMap<ColorPaletteWindow> kMessageMap;
 
@@ -75,13 +91,16 @@ private:
     void RunModalLoop();
     void HandleKey(WPARAM key);
     void SetHotEntry(int entry);
-    RECT EntryRect(int entry) const;
     void InvalidateEntry(int entry);
+    // Tells screen readers where the keyboard is: the entry as focused and selected.
+    void NotifyEntryReached(int entry);
 
     LRESULT OnPaint(Message& message);
     LRESULT OnEraseBackground(Message& message);
     LRESULT OnMouseActivate(Message& message);
     LRESULT OnDpiChanged(Message& message);
+    LRESULT OnGetObject(Message& message);
+    LRESULT OnDestroy(Message& message);
     void PaintEntry(HDC dc, int entry);
 
     PaletteOwner& owner_;
@@ -99,4 +118,5 @@ private:
     int selectedEntry_ = palette::kNoEntry;
     COLORREF chosenColor_ = 0;
     bool chosen_ = false;
+    AccessibleServer accessible_;
 };

@@ -2,11 +2,13 @@
 
 #include <commdlg.h>
 
+#include "controls/ColorPickerAccessible.h"
 #include "controls/PaletteColors.h"
 #include "framework/ButtonPresses.h"
 #include "framework/Dpi.h"
 #include "framework/GdiHandles.h"
 #include "framework/Owned.h"
+#include "style/Utf16.h"
 
 // Sent to child windows once their top-level window has taken a new DPI;
 // the headers declare it for newer systems only.
@@ -80,8 +82,32 @@ void ColorPickerButton::SetDpi(int dpi)
 
 void ColorPickerButton::SetColor(COLORREF color)
 {
+    const bool changed = color != currentColor_;
     currentColor_ = color;
+    if (changed)
+        ColorChanged();
+    else
+        Redraw();
+}
+
+void ColorPickerButton::SetAccessibleName(const std::wstring& name)
+{
+    if (name == accessibleName_) return;
+    accessibleName_ = name;
+    NotifyAccessibleEvent(EVENT_OBJECT_NAMECHANGE, Handle());
+}
+
+void ColorPickerButton::ColorChanged()
+{
     Redraw();
+    NotifyAccessibleEvent(EVENT_OBJECT_VALUECHANGE, Handle());
+}
+
+std::wstring ColorPickerButton::ColorInWords() const
+{
+    if (currentColor_ == kAutomaticColor && defaultText_.empty())
+        return WidenUtf8(::ColorInWords(defaultColor_, ""));
+    return WidenUtf8(::ColorInWords(currentColor_, NarrowToUtf8(defaultText_)));
 }
 
 void ColorPickerButton::SetDefaultColor(COLORREF color)
@@ -117,6 +143,7 @@ const MessageMap<ColorPickerButton> ColorPickerButton::kMessageMap = {
     OnMessage(WM_DPICHANGED_AFTERPARENT, &ColorPickerButton::OnDpiChangedAfterParent),
     OnMessage(kUseDpiMessage, &ColorPickerButton::OnUseDpi),
     OnMessage(WM_DESTROY, &ColorPickerButton::OnDestroy),
+    OnMessage(WM_GETOBJECT, &ColorPickerButton::OnGetObject),
 };
 
 LRESULT ColorPickerButton::OnMouseMove(Message& message)
@@ -163,8 +190,19 @@ LRESULT ColorPickerButton::OnThemeChanged(Message& message)
     return 0;
 }
 
+LRESULT ColorPickerButton::OnGetObject(Message& message)
+{
+    LRESULT result = 0;
+    if (accessible_.Answer(message.wParam, message.lParam, result,
+                           [this] { return MakeComObject<ColorPickerAccessible>(*this); }))
+        return result;
+    message.handled = false;
+    return 0;
+}
+
 LRESULT ColorPickerButton::OnDestroy(Message& message)
 {
+    accessible_.Disconnect();
     theme_.Reset();
     message.handled = false;
     return 0;
@@ -181,10 +219,14 @@ LRESULT ColorPickerButton::OnDrawItem(Message& message)
     const bool focused = (item->itemState & ODS_FOCUS) != 0;
 
     RECT content;
+    // The arrow in the colour of the button's text: black but in a
+    // high-contrast scheme, where black would vanish on a black face.
+    COLORREF arrowColor = GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT);
     if (theme_) {
         const int state = disabled ? kStateDisabled : selected ? kStatePressed : hot_ ? kStateHot : kStateNormal;
         VisualStyles::Get().DrawBackground(theme_.Get(), Handle(), dc, kPushButtonPart, state, rect);
         content = VisualStyles::Get().ContentRect(theme_.Get(), dc, kPushButtonPart, state, rect);
+        if (!disabled) VisualStyles::Get().TextColor(theme_.Get(), kPushButtonPart, state, arrowColor);
     } else {
         UINT frame = DFCS_BUTTONPUSH;
         if (selected) frame |= DFCS_PUSHED;
@@ -207,7 +249,7 @@ LRESULT ColorPickerButton::OnDrawItem(Message& message)
     // The arrow: three points, filled.
     POINT arrow[3];
     for (int i = 0; i < 3; ++i) arrow[i] = POINT{face.arrow[i].x, face.arrow[i].y};
-    FillSolidPolygon(dc, arrow, 3, disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0));
+    FillSolidPolygon(dc, arrow, 3, arrowColor);
 
     // The etched line between the swatch and the arrow.
     RECT separator = toRect(face.separator);
@@ -231,7 +273,7 @@ void ColorPickerButton::OnHotEntryChanged(int entry)
         currentColor_ = defaultColor_;
     else if (ColorPaletteWindow::EntryColor(entry, color))
         currentColor_ = color;
-    Redraw();
+    ColorChanged();
     Notify(kColorPickerColorChanged, currentColor_, entry != palette::kNoEntry);
 }
 
@@ -260,9 +302,11 @@ LRESULT ColorPickerButton::OnClicked(Message&)
     {
         Owned<ColorPaletteWindow> palette(*this, Handle(), defaultText_, customText_, dpi_);
         openPalette_ = &palette;
+        NotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE, Handle()); // expanded
         outcome = palette.Run();
         if (alive) openPalette_ = nullptr;
     }
+    if (alive) NotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE, Handle());
     if (!alive) return 0;
     if (!Handle()) outcome.chosen = false; // the button went while the palette was open
 
@@ -282,11 +326,15 @@ LRESULT ColorPickerButton::OnClicked(Message&)
     // Each notification may end the object too.
     UINT closingCode;
     if (chosen) {
-        if (currentColor_ != saved) Notify(kColorPickerColorChanged, currentColor_, true);
+        if (currentColor_ != saved) {
+            ColorChanged();
+            Notify(kColorPickerColorChanged, currentColor_, true);
+        }
         closingCode = kColorPickerChosen;
     } else {
         if (trackSelection_ && currentColor_ != saved) {
             currentColor_ = saved;
+            ColorChanged();
             Notify(kColorPickerColorChanged, currentColor_, true);
         }
         closingCode = kColorPickerCancelled;

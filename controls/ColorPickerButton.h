@@ -7,6 +7,11 @@
 // The parent must reflect WM_DRAWITEM and WM_COMMAND to the button (our
 // windows and dialogs do so for every message they do not answer). Create
 // it as Owned<ColorPickerButton> (framework/Owned.h).
+//
+// Screen readers read the button through its own accessible object
+// (controls/ColorPickerAccessible.h): the name its owner gives it, the role
+// of a button that drops down, and the colour it shows in words as its
+// value, which changes with every pick (EVENT_OBJECT_VALUECHANGE).
 #pragma once
 
 #include <windows.h>
@@ -16,6 +21,7 @@
 #include "controls/ColorPaletteWindow.h"
 #include "controls/ColorPickerNotification.h"
 #include "controls/VisualStyles.h"
+#include "framework/AccessibleObject.h"
 #include "framework/SubclassedWindow.h"
 
 class ColorPickerButton : public BaseSubclassedWindow<ColorPickerButton>, private PaletteOwner {
@@ -37,6 +43,15 @@ public:
     bool GetTrackSelection() const { return trackSelection_; }
     void SetTrackSelection(bool track) { trackSelection_ = track; }
 
+    // What a screen reader calls the button (it has no text of its own): the
+    // label that stands for it, as a sighted user reads it.
+    const std::wstring& GetAccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(const std::wstring& name);
+    // The colour shown, in words (PaletteColors.h): the automatic colour is
+    // the default text, or without one the default colour's words.
+    std::wstring ColorInWords() const;
+    bool IsPaletteOpen() const { return openPalette_ != nullptr; }
+
     bool IsDrawnWithVisualStyles() const { return static_cast<bool>(theme_); }
 
     // The DPI the button and its palette are drawn for: its window's, from
@@ -48,6 +63,9 @@ public:
     void SetDpi(int dpi);
 
     static const MessageMap<ColorPickerButton> kMessageMap;
+
+protected:
+    void OnWindowDetached() override { accessible_.Disconnect(); }
 
 private:
     // PaletteOwner
@@ -62,8 +80,11 @@ private:
     LRESULT OnDpiChangedAfterParent(Message& message);
     LRESULT OnUseDpi(Message& message);
     LRESULT OnDestroy(Message& message);
+    LRESULT OnGetObject(Message& message);
 
     void Redraw();
+    // The current colour has changed: redrawn, and screen readers told.
+    void ColorChanged();
     void Notify(UINT code, COLORREF color, bool valid);
     bool RunColorDialog(COLORREF& color);
 
@@ -71,6 +92,7 @@ private:
     COLORREF defaultColor_;
     std::wstring defaultText_;
     std::wstring customText_;
+    std::wstring accessibleName_;
     bool trackSelection_ = false;
     bool hot_ = false;
     ThemeHandle theme_;
@@ -78,4 +100,5 @@ private:
     ColorPaletteWindow* openPalette_ = nullptr;
     // While the palette is open: set to false when the object goes.
     bool* alive_ = nullptr;
+    AccessibleServer accessible_;
 };

@@ -46,3 +46,17 @@ const PaletteColor kPaletteColors[kPaletteColorCount] = {
     {"Lavender", MakeColor(230, 230, 250)},
     {"White", MakeColor(255, 255, 255)},
 };
+
+std::string ColorInWords(ColorValue color, const std::string& automaticText)
+{
+    if (color == kAutomaticColor) return automaticText;
+    for (const PaletteColor& entry : kPaletteColors) {
+        if (entry.color != color) continue;
+        std::string name = entry.name;
+        name.erase(name.find_last_not_of(' ') + 1);
+        name.erase(0, name.find_first_not_of(' '));
+        return name;
+    }
+    const auto channel = [color](int shift) { return std::to_string((color >> shift) & 0xFF); };
+    return "red " + channel(0) + ", green " + channel(8) + ", blue " + channel(16);
+}

@@ -5,6 +5,7 @@
 
 #include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
+#include "framework/Panes.h"
 #include "framework/SystemChanges.h"
 
 namespace {
@@ -155,6 +156,7 @@ LRESULT TabContainer::OnDestroy(Message& message)
 
 bool TabContainer::TranslatePageKey(const MSG& message)
 {
+    if (LeavePageByTab(message)) return true;
     if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return false;
     switch (message.wParam) {
     case VK_TAB:
@@ -177,11 +179,39 @@ void TabContainer::ShowNeighbourPage(int step)
     if (count == 0) return;
     const int from = std::max(strip_.SelectedIndex(), 0);
     strip_.SelectTab(((from + step) % count + count) % count);
+    FocusActivePage();
+}
+
+HWND TabContainer::ActivePageStop(bool first) const
+{
+    // The stop before the first is the last: the search wraps.
+    HWND stop = activePage_ ? GetNextDlgTabItem(activePage_, nullptr, FALSE) : nullptr;
+    return stop && !first ? GetNextDlgTabItem(activePage_, stop, TRUE) : stop;
+}
+
+bool TabContainer::FocusActivePage(bool first)
+{
     // The dialog manager's own way to move the focus: it also selects the
     // text of an edit and moves the default button as Tab would.
-    if (!activePage_) return;
-    if (HWND first = GetNextDlgTabItem(activePage_, nullptr, FALSE))
-        SendMessageW(activePage_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    HWND stop = ActivePageStop(first);
+    if (!stop) return false;
+    SendMessageW(activePage_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(stop), TRUE);
+    return true;
+}
+
+bool TabContainer::LeavePageByTab(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0 ||
+        GetKeyState(VK_MENU) < 0 || !activePage_ || !IsChild(activePage_, message.hwnd))
+        return false;
+    // The page's own child that holds the focus (a control's inner window
+    // belongs to its control).
+    HWND control = message.hwnd;
+    while (control && GetParent(control) != activePage_) control = GetParent(control);
+    const bool forward = GetKeyState(VK_SHIFT) >= 0;
+    if (!control || control != ActivePageStop(!forward)) return false; // within the page: the dialog's own Tab
+    RequestNeighbourPane(activePage_, forward);
+    return true;
 }
 
 LRESULT TabContainer::OnSize(Message& message)
@@ -211,7 +241,8 @@ LRESULT TabContainer::OnSelectionChanged(Message&)
         activePage_ = page;
         LayOut();
         if (previous && IsWindow(previous)) ShowWindow(previous, SW_HIDE);
-        SetFocus(page);
+        // The strip keeps the focus that its own keys have.
+        if (!strip_.SelectingByKey()) SetFocus(page);
     }
     return 0;
 }

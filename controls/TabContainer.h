@@ -15,6 +15,11 @@
 // gets the focus on its first tab stop. The container takes these keys from
 // the thread's message loop (framework/MessageLoop.h) before the page's
 // dialog navigation sees them.
+//
+// Tab on the page's last stop (Shift+Tab on its first) leaves the page for
+// the next (previous) pane of the top-level window, which decides the
+// panes (framework/Panes.h); the strip is a pane of its own, whose keys
+// select pages while the focus stays on it.
 #pragma once
 
 #include <windows.h>
@@ -63,6 +68,9 @@ public:
     // The page keys above, for a key message of a window inside the
     // container: true when it was one of them and has been acted on.
     bool TranslatePageKey(const MSG& message);
+    // Gives the active page's first tab stop the focus (its last with
+    // first false), as Tab would; false without a page or a stop.
+    bool FocusActivePage(bool first = true);
 
     HWND ActivePage() const { return activePage_; }
     TabStrip& Strip() { return strip_; }
@@ -92,6 +100,10 @@ private:
     LRESULT OnDpiLaidOut(Message& message);
     LRESULT OnGetPageArea(Message& message);
     LRESULT ForwardToActivePage(Message& message);
+    // Tab and Shift+Tab at the active page's ends; true when acted on.
+    bool LeavePageByTab(const MSG& message);
+    // The active page's first or last tab stop, or nullptr.
+    HWND ActivePageStop(bool first) const;
 
     DWORD stripStyle_ = kDefaultStripStyle;
     Owned<TabStrip> strip_;

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "controls/TabStripAccessible.h"
 #include "framework/Dpi.h"
+#include "framework/Panes.h"
 
 // Sent to child windows once their top-level window has taken a new DPI;
 // the headers declare it for newer systems only.
@@ -47,6 +49,8 @@ int TabStrip::AppendTab(const std::wstring& title, int image, HWND page)
     MeasureTabs();
     LayOut();
     InvalidateRect(Handle(), nullptr, FALSE);
+    // A reader that knows the tabs counts them again.
+    NotifyAccessibleEvent(EVENT_OBJECT_REORDER, Handle());
     return TabCount() - 1;
 }
 
@@ -100,6 +104,10 @@ bool TabStrip::SelectTab(int index)
 
     record.header.code = TCN_SELCHANGE;
     SendNotify(record.header);
+    // The parent may have ended the strip meanwhile.
+    if (!IsWindow(Handle()) || selected_ != index) return true;
+    NotifyAccessibleEvent(EVENT_OBJECT_SELECTION, Handle(), index + 1);
+    if (GetFocus() == Handle()) NotifyAccessibleEvent(EVENT_OBJECT_FOCUS, Handle(), index + 1);
     return true;
 }
 
@@ -239,7 +247,71 @@ const MessageMap<TabStrip> TabStrip::kMessageMap = {
     OnMessage(WM_SYSCOLORCHANGE, &TabStrip::OnSysColorChange),
     OnMessage(WM_DPICHANGED_AFTERPARENT, &TabStrip::OnDpiChangedAfterParent),
     OnMessage(kUseDpiMessage, &TabStrip::OnUseDpi),
+    OnMessage(WM_GETOBJECT, &TabStrip::OnGetObject),
+    OnMessage(WM_KEYDOWN, &TabStrip::OnKeyDown),
+    OnMessage(WM_SETFOCUS, &TabStrip::OnFocusChanged),
+    OnMessage(WM_KILLFOCUS, &TabStrip::OnFocusChanged),
+    OnMessage(WM_UPDATEUISTATE, &TabStrip::OnUpdateUiState),
 };
+
+LRESULT TabStrip::OnGetObject(Message& message)
+{
+    LRESULT result = 0;
+    if (accessible_.Answer(message.wParam, message.lParam, result,
+                           [this] { return MakeComObject<TabStripAccessible>(*this); }))
+        return result;
+    message.handled = false;
+    return 0;
+}
+
+// The keys of the system's tab control: the tab beside, the first, the last.
+LRESULT TabStrip::OnKeyDown(Message& message)
+{
+    const int last = TabCount() - 1;
+    int index = -1;
+    switch (message.wParam) {
+    case VK_LEFT: index = std::max(selected_ - 1, 0); break;
+    case VK_RIGHT: index = std::min(selected_ + 1, last); break;
+    case VK_HOME: index = 0; break;
+    case VK_END: index = last; break;
+    case VK_TAB:
+        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) break;
+        RequestNeighbourPane(Handle(), GetKeyState(VK_SHIFT) >= 0);
+        return 0;
+    default: break;
+    }
+    if (index < 0 || index == selected_) {
+        message.handled = false;
+        return 0;
+    }
+    selectingByKey_ = true;
+    SelectTab(index);
+    selectingByKey_ = false;
+    return 0;
+}
+
+LRESULT TabStrip::OnFocusChanged(Message& message)
+{
+    if (selected_ >= 0) {
+        // Only the focus rectangle changes.
+        InvalidateRect(Handle(), nullptr, FALSE);
+        if (message.message == WM_SETFOCUS) NotifyAccessibleEvent(EVENT_OBJECT_FOCUS, Handle(), selected_ + 1);
+    }
+    message.handled = false;
+    return 0;
+}
+
+LRESULT TabStrip::OnUpdateUiState(Message& message)
+{
+    InvalidateRect(Handle(), nullptr, FALSE);
+    message.handled = false;
+    return 0;
+}
+
+bool TabStrip::ShowsFocus() const
+{
+    return GetFocus() == Handle() && !(SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
 
 
 LRESULT TabStrip::OnCreate(Message&)
@@ -275,6 +347,7 @@ LRESULT TabStrip::OnCreate(Message&)
 
 LRESULT TabStrip::OnDestroy(Message&)
 {
+    accessible_.Disconnect();
     KillTimer(Handle(), kRepeatTimer);
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
@@ -555,6 +628,14 @@ void TabStrip::PaintTab(HDC dc, int index, const RECT& rect)
     DrawTextW(dc, tab.title.c_str(), static_cast<int>(tab.title.size()), &title,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, oldFont);
+    if (selected && ShowsFocus()) {
+        // Inside the tab's edges, as the system's tab control draws it.
+        RECT focus = body;
+        InflateRect(&focus, -metrics_.separatorInset, -metrics_.selectedInset);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        DrawFocusRect(dc, &focus);
+    }
 }
 
 void TabStrip::PaintScrollButton(HDC dc, const RECT& rect, bool pointsLeft, bool enabled)

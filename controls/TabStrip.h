@@ -3,6 +3,14 @@
 // when the tabs do not fit. It tells its parent about clicks (NM_CLICK) and
 // selection changes (TCN_SELCHANGING, which the parent may veto by
 // answering 1, then TCN_SELCHANGE) and asks it about painting (NM_CUSTOMDRAW).
+//
+// From the keyboard, as the system's tab control: the strip takes the focus
+// (a pane of its own, reached by F6 or Tab) and shows it with a focus
+// rectangle on the selected tab unless the window hides focus cues; Left
+// and Right select the tab beside, Home and End the first and the last, and
+// Tab and Shift+Tab go on to the next or previous pane (framework/Panes.h).
+// Screen readers read it as a page tab list (controls/TabStripAccessible.h)
+// and hear of every selection, and of the focus on the selected tab.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +20,7 @@
 #include <vector>
 
 #include "controls/TabStripMetrics.h"
+#include "framework/AccessibleObject.h"
 #include "framework/GdiHandles.h"
 #include "framework/Window.h"
 
@@ -68,6 +77,9 @@ public:
     int HotIndex() const { return hot_; }
     // Selects with the notifications; an index past the end keeps the selection.
     bool SelectTab(int index);
+    // True while a key of the strip's own selects a tab: the focus stays on
+    // the strip then, as it does on the system's tab control.
+    bool SelectingByKey() const { return selectingByKey_; }
 
     HIMAGELIST Images() const { return images_.Get(); }
     // The height the strip wants, from its font.
@@ -135,6 +147,13 @@ private:
     LRESULT OnSysColorChange(Message& message);
     LRESULT OnDpiChangedAfterParent(Message& message);
     LRESULT OnUseDpi(Message& message);
+    LRESULT OnGetObject(Message& message);
+    LRESULT OnKeyDown(Message& message);
+    LRESULT OnFocusChanged(Message& message);
+    LRESULT OnUpdateUiState(Message& message);
+    // The focus rectangle shows: the strip has the focus and its window
+    // does not hide focus cues.
+    bool ShowsFocus() const;
 
     std::vector<Tab> tabs_;
     int selected_ = -1;
@@ -158,4 +177,6 @@ private:
     Button pressedButton_ = Button::None;
     bool trackingLeave_ = false;
     UINT repeatMilliseconds_ = static_cast<UINT>(TabScrollSpeed::Normal);
+    bool selectingByKey_ = false;
+    AccessibleServer accessible_;
 };

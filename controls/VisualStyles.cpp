@@ -31,6 +31,7 @@ VisualStyles::VisualStyles()
     drawThemeParentBackground_ = Lookup<DrawThemeParentBackgroundFn>(module, "DrawThemeParentBackground");
     isPartiallyTransparent_ = Lookup<IsPartiallyTransparentFn>(module, "IsThemeBackgroundPartiallyTransparent");
     getContentRect_ = Lookup<GetContentRectFn>(module, "GetThemeBackgroundContentRect");
+    getColor_ = Lookup<GetColorFn>(module, "GetThemeColor");
     if (!openThemeData_ || !closeThemeData_ || !drawThemeBackground_ || !getContentRect_) openThemeData_ = nullptr;
 }
 
@@ -39,6 +40,12 @@ HANDLE VisualStyles::Open(HWND window, const wchar_t* classList, int dpi) const
     if (!openThemeData_) return nullptr;
     if (dpi > 0 && openThemeDataForDpi_) return openThemeDataForDpi_(window, classList, static_cast<UINT>(dpi));
     return openThemeData_(window, classList);
+}
+
+bool VisualStyles::TextColor(HANDLE theme, int part, int state, COLORREF& color) const
+{
+    constexpr int kTextColorProperty = 3803; // TMT_TEXTCOLOR
+    return theme && getColor_ && SUCCEEDED(getColor_(theme, part, state, kTextColorProperty, &color));
 }
 
 void VisualStyles::Close(HANDLE theme) const

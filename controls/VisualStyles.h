@@ -41,6 +41,8 @@ public:
     void Close(HANDLE theme) const;
     void DrawBackground(HANDLE theme, HWND window, HDC dc, int part, int state, const RECT& rect) const;
     RECT ContentRect(HANDLE theme, HDC dc, int part, int state, const RECT& rect) const;
+    // The colour the theme draws a part's text in; false when it has none.
+    bool TextColor(HANDLE theme, int part, int state, COLORREF& color) const;
 
 private:
     VisualStyles();
@@ -52,6 +54,7 @@ private:
     using DrawThemeParentBackgroundFn = HRESULT(WINAPI*)(HWND, HDC, const RECT*);
     using IsPartiallyTransparentFn = BOOL(WINAPI*)(HANDLE, int, int);
     using GetContentRectFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, RECT*);
+    using GetColorFn = HRESULT(WINAPI*)(HANDLE, int, int, int, COLORREF*);
 
     OpenThemeDataFn openThemeData_ = nullptr;
     OpenThemeDataForDpiFn openThemeDataForDpi_ = nullptr; // newer systems only
@@ -60,4 +63,5 @@ private:
     DrawThemeParentBackgroundFn drawThemeParentBackground_ = nullptr;
     IsPartiallyTransparentFn isPartiallyTransparent_ = nullptr;
     GetContentRectFn getContentRect_ = nullptr;
+    GetColorFn getColor_ = nullptr;
 };

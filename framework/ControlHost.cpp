@@ -2,20 +2,73 @@
 
 #include <exdisp.h>
 #include <mshtmdid.h>
+#include <mshtmhst.h>
+#include <mshtml.h>
 #include <olectl.h>
 #include <oleauto.h>
 #include <servprov.h>
 #include <urlmon.h>
 
+#include <cwctype>
+
 #include "framework/ComObject.h"
 #include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
+#include "framework/SystemLibraries.h"
 
 using Microsoft::WRL::ComPtr;
 
 namespace {
 
 long liveSites = 0;
+
+// A function of a system library, loaded from the system folder at run time:
+// urlmon.dll and shlwapi.dll are no known system libraries, so importing
+// them would let the loader look beside the program first.
+template <class Function>
+Function SystemFunction(const wchar_t* library, const char* name)
+{
+    HMODULE module = LoadSystemLibrary(library);
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
+// Every navigation and refresh of the control would play the system's
+// navigation click: a user holding a spin arrow would hear a rattle. Off for
+// the whole process, once, before the first control is made.
+void TurnNavigationSoundsOff()
+{
+    using SetFeature = HRESULT(WINAPI*)(INTERNETFEATURELIST, DWORD, BOOL);
+    static const bool done = [] {
+        const auto set = SystemFunction<SetFeature>(L"urlmon.dll", "CoInternetSetFeatureEnabled");
+        return set && SUCCEEDED(set(FEATURE_DISABLE_NAVIGATION_SOUNDS, SET_FEATURE_ON_PROCESS, TRUE));
+    }();
+    (void)done;
+}
+
+// A drive path as the address the platform makes of it ("C:\a #1\x.html"
+// becomes "file:///C:/a%20%231/x.html"); any other text is an address
+// already. Handed to Navigate2 raw, a "#" in a folder name would start a
+// fragment and a "%" an escape.
+HRESULT AddressOf(const std::wstring& text, std::wstring& address)
+{
+    const bool drivePath = text.size() >= 3 && text[0] < 0x80 && std::iswalpha(text[0]) && text[1] == L':' &&
+                           (text[2] == L'\\' || text[2] == L'/');
+    if (!drivePath) {
+        address = text;
+        return S_OK;
+    }
+    using CreateUrl = HRESULT(WINAPI*)(PCWSTR, PWSTR, DWORD*, DWORD);
+    static const auto create = SystemFunction<CreateUrl>(L"shlwapi.dll", "UrlCreateFromPathW");
+    if (!create) return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+    // Each character escapes to at most three bytes of three characters each.
+    std::wstring url(text.size() * 9 + 16, L'\0');
+    DWORD length = static_cast<DWORD>(url.size());
+    const HRESULT made = create(text.c_str(), url.data(), &length, 0);
+    if (FAILED(made)) return made;
+    url.resize(wcsnlen(url.c_str(), url.size()));
+    address = url;
+    return S_OK;
+}
 
 // The answer to one URL action, or false to leave it to the default.
 bool DecideUrlAction(DWORD action, DWORD& policy)
@@ -87,16 +140,22 @@ private:
 
 } // namespace
 
-// The container as the control sees it: one object for all its interfaces.
-// The host owns one reference; the control holds others while it lives. Once
-// the host is gone (Detach) the object answers without touching it.
-class HostSite final
-    : public ComObject<IOleClientSite, IOleInPlaceSite, IOleInPlaceFrame, DispatchById, IServiceProvider> {
+// The container as the control sees it: one object for all its interfaces,
+// the document host's user-interface handler among them (the engine asks
+// the client site for it). The host owns one reference; the control holds
+// others while it lives. Once the host is gone (Detach) the object answers
+// without touching it.
+class HostSite final : public ComObject<IOleClientSite, IOleInPlaceSite, IOleInPlaceFrame, DispatchById,
+                                        IServiceProvider, IDocHostUIHandler> {
 public:
-    explicit HostSite(HWND window) : window_(window) { InterlockedIncrement(&liveSites); }
+    HostSite(ControlHost* host, HWND window) : host_(host), window_(window) { InterlockedIncrement(&liveSites); }
     ~HostSite() override { InterlockedDecrement(&liveSites); }
 
-    void Detach() { window_ = nullptr; }
+    void Detach()
+    {
+        host_ = nullptr;
+        window_ = nullptr;
+    }
 
     // IOleClientSite
     HRESULT STDMETHODCALLTYPE SaveObject() override { return S_OK; }
@@ -164,8 +223,64 @@ public:
     HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE SetStatusText(LPCOLESTR) override { return S_OK; }
+    // (IOleInPlaceFrame's and IDocHostUIHandler's alike.)
     HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+
+    // IDocHostUIHandler: no border, menu, toolbar or key of the engine's own.
+    HRESULT STDMETHODCALLTYPE ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) override
+    {
+        return S_OK; // "shown by the host": the engine shows none
+    }
+    HRESULT STDMETHODCALLTYPE GetHostInfo(DOCHOSTUIINFO* info) override
+    {
+        if (!info) return E_POINTER;
+        info->dwFlags = ControlHost::kHostFlags;
+        info->dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;
+        info->pchHostCss = nullptr;
+        info->pchHostNS = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*,
+                                     IOleInPlaceUIWindow*) override
+    {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE HideUI() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE UpdateUI() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnDocWindowActivate(BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message, const GUID*, DWORD) override
+    {
+        if (!message || !ControlHost::IsLeavingKey(*message)) return S_FALSE;
+        return host_ && host_->TypingInPage() ? S_FALSE : S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetOptionKeyPath(LPOLESTR* key, DWORD) override
+    {
+        if (key) *key = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetDropTarget(IDropTarget*, IDropTarget** target) override
+    {
+        if (target) *target = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetExternal(IDispatch** external) override
+    {
+        if (external) *external = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE TranslateUrl(DWORD, LPWSTR, LPWSTR* translated) override
+    {
+        if (translated) *translated = nullptr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE FilterDataObject(IDataObject*, IDataObject** filtered) override
+    {
+        if (filtered) *filtered = nullptr;
+        return S_FALSE;
+    }
 
     // IDispatch: the ambient properties.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
@@ -206,15 +321,22 @@ private:
             return static_cast<IOleInPlaceFrame*>(this);
         if (iid == IID_IDispatch) return static_cast<IDispatch*>(this);
         if (iid == IID_IServiceProvider) return static_cast<IServiceProvider*>(this);
+        if (iid == IID_IDocHostUIHandler) return static_cast<IDocHostUIHandler*>(this);
         return nullptr;
     }
 
+    ControlHost* host_;
     HWND window_;
 };
 
 const DWORD ControlHost::kDownloadControl = DLCTL_DLIMAGES | DLCTL_VIDEOS | DLCTL_BGSOUNDS | DLCTL_NO_JAVA |
                                             DLCTL_NO_RUNACTIVEXCTLS | DLCTL_NO_DLACTIVEXCTLS |
-                                            DLCTL_RESYNCHRONIZE | DLCTL_PRAGMA_NO_CACHE;
+                                            DLCTL_RESYNCHRONIZE | DLCTL_PRAGMA_NO_CACHE | DLCTL_SILENT;
+
+// The window's own sunken edge is the only border; the page is zoomed for
+// the DPI (the program is DPI aware: without the flag a page at 200 % would
+// be drawn at half its size) and its controls and scroll bars are themed.
+const DWORD ControlHost::kHostFlags = DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_DPI_AWARE | DOCHOSTUIFLAG_THEME;
 
 ControlHost::~ControlHost()
 {
@@ -320,7 +442,8 @@ LRESULT ControlHost::OnDestroy(Message& message)
 
 bool ControlHost::CreateControl(const std::wstring& address)
 {
-    site_ = MakeComObject<HostSite>(Handle());
+    TurnNavigationSoundsOff();
+    site_ = MakeComObject<HostSite>(this, Handle());
     IOleClientSite* site = site_.Get();
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                 reinterpret_cast<void**>(oleObject_.ReleaseAndGetAddressOf())))) {
@@ -342,22 +465,29 @@ bool ControlHost::CreateControl(const std::wstring& address)
     // from the thread's message loop, after the frame's own accelerators.
     if (MessageLoop* loop = MessageLoop::Current())
         loop->AddKeyFilter(Handle(), [this](MSG& message) { return TranslateControlAccelerator(&message); });
+    // No dialog of the engine's own over the program (script errors,
+    // security prompts); the ambient download control says so as well.
+    if (SUCCEEDED(control_.As(&browser_))) browser_->put_Silent(VARIANT_TRUE);
     OnControlCreated(control_.Get());
-
-    // A navigation that fails at once fires no event: its result is the
-    // only word of it.
-    if (SUCCEEDED(control_.As(&browser_))) {
-        VARIANT target;
-        VariantInit(&target);
-        target.vt = VT_BSTR;
-        target.bstrVal = SysAllocString(address.c_str());
-        VARIANT empty;
-        VariantInit(&empty);
-        navigateResult_ = target.bstrVal ? browser_->Navigate2(&target, &empty, &empty, &empty, &empty)
-                                         : E_OUTOFMEMORY;
-        VariantClear(&target);
-    }
+    Navigate(address);
     return true;
+}
+
+HRESULT ControlHost::Navigate(const std::wstring& pathOrAddress)
+{
+    std::wstring address;
+    navigateResult_ = browser_ ? AddressOf(pathOrAddress, address) : E_NOINTERFACE;
+    if (FAILED(navigateResult_)) return navigateResult_;
+    address_ = address;
+    VARIANT target;
+    VariantInit(&target);
+    target.vt = VT_BSTR;
+    target.bstrVal = SysAllocString(address.c_str());
+    VARIANT empty;
+    VariantInit(&empty);
+    navigateResult_ = target.bstrVal ? browser_->Navigate2(&target, &empty, &empty, &empty, &empty) : E_OUTOFMEMORY;
+    VariantClear(&target);
+    return navigateResult_;
 }
 
 void ControlHost::DestroyControl()
@@ -395,9 +525,62 @@ bool ControlHost::TranslateControlAccelerator(MSG* message)
     if (message->message < WM_KEYFIRST || message->message > WM_KEYLAST) return false;
     HWND control = ControlWindow();
     if (!control || (message->hwnd != control && !IsChild(control, message->hwnd))) return false;
+    // Used up here, whatever the engine would make of them.
+    if (IsLeavingKey(*message) && !TypingInPage()) return true;
     ComPtr<IOleInPlaceActiveObject> active;
     if (FAILED(control_.As(&active))) return false;
     return active->TranslateAccelerator(message) == S_OK;
+}
+
+bool ControlHost::IsLeavingKey(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    const bool alt = (HIWORD(message.lParam) & KF_ALTDOWN) != 0;
+    switch (message.wParam) {
+    case VK_BACK:
+        return !alt;
+    case VK_LEFT:
+    case VK_RIGHT:
+        return alt;
+    case VK_BROWSER_BACK:
+    case VK_BROWSER_FORWARD:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ControlHost::TypingInPage() const
+{
+    ComPtr<IDispatch> dispatch;
+    ComPtr<IHTMLDocument2> document;
+    ComPtr<IHTMLElement> focused;
+    if (!browser_ || FAILED(browser_->get_Document(dispatch.GetAddressOf())) || !dispatch ||
+        FAILED(dispatch.As(&document)) || FAILED(document->get_activeElement(focused.GetAddressOf())) || !focused)
+        return false;
+    ComPtr<IHTMLElement3> element;
+    VARIANT_BOOL editable = VARIANT_FALSE;
+    if (SUCCEEDED(focused.As(&element)) && SUCCEEDED(element->get_isContentEditable(&editable)) && editable)
+        return true;
+    ComPtr<IHTMLTextAreaElement> area;
+    if (SUCCEEDED(focused.As(&area))) return true;
+    ComPtr<IHTMLInputElement> input;
+    BSTR type = nullptr;
+    if (FAILED(focused.As(&input)) || FAILED(input->get_type(&type))) return false;
+    std::wstring kind = type ? type : L"";
+    SysFreeString(type);
+    for (wchar_t& c : kind) c = static_cast<wchar_t>(std::towlower(c));
+    for (const wchar_t* textKind : {L"text", L"password", L"search", L"email", L"url", L"tel", L"number"})
+        if (kind == textKind) return true;
+    return false;
+}
+
+void ControlHost::HideNotice()
+{
+    if (!noticeShown_) return;
+    noticeShown_ = false;
+    if (HWND control = ControlWindow()) ShowWindow(control, SW_SHOW);
+    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void ControlHost::ShowNotice(const std::wstring& heading, const std::wstring& text)

@@ -69,6 +69,15 @@
 //   ComObject.h        ComObject<I...>: the one IUnknown of our own COM
 //                      objects; MakeComObject returns the first reference;
 //                      DispatchById, an IDispatch called by id only
+//   AccessibleObject.h AccessibleObject: what a window we draw ourselves
+//                      tells screen readers, built on the system's standard
+//                      object, with elements of its own; AccessibleServer
+//                      answers WM_GETOBJECT and disconnects the object when
+//                      the window goes; NotifyAccessibleEvent
+//   AccessibleName.h   AccessibleName: a name for a control without text (a
+//                      picture, an image button)
+//   Panes.h            F6 and Shift+F6 between a top-level window's panes:
+//                      the pane commands and the next pane to take the focus
 //
 // Texts cross between the portable core's UTF-8 and the wide Win32 API with
 // WidenUtf8 and NarrowToUtf8 of the core (style/Utf16.h).
@@ -98,6 +107,8 @@
 //   Owned<Swatch> swatch;   // never a plain Swatch: that does not compile
 #pragma once
 
+#include "framework/AccessibleName.h"
+#include "framework/AccessibleObject.h"
 #include "framework/CommandBar.h"
 #include "framework/ControlHost.h"
 #include "framework/Dialog.h"
@@ -107,6 +118,7 @@
 #include "framework/MessageLoop.h"
 #include "framework/MessageMap.h"
 #include "framework/Owned.h"
+#include "framework/Panes.h"
 #include "framework/Reflection.h"
 #include "framework/SplitWindow.h"
 #include "framework/SubclassedWindow.h"

@@ -9,17 +9,29 @@
 // navigation error is seen), and the host navigates to the page. Every event
 // is answered with the default: nothing is cancelled.
 //
-// Where no engine can draw the page (the control cannot be created, its
-// first navigation fails, at once or later, before any page was shown, or a
-// refresh fails before any page was shown) the pane shows a notice with the
-// working page path instead of a blank area. Once a page has been shown it
-// never does.
+// A refresh reloads the page while the control shows it (at any fragment,
+// as the page's "#self" links leave it); when the control shows anything
+// else (a link or the search form the user followed, an error page) the
+// refresh navigates back to the working page (page/PreviewRefresh.h).
+//
+// Where the page cannot be drawn the pane shows a notice with the working
+// page path instead of a blank area, and says which of two cases it is:
+//   - no engine: the control cannot be created, or its first navigation
+//     finds no HTML engine to draw with. Nothing will change that while the
+//     program runs, so the notice stays and refreshes do nothing;
+//   - the page could not be shown (a path the control cannot open, a file
+//     briefly held by another program, ...), with the reason. The next
+//     refresh tries again, and the notice goes once the page is shown.
+// A page the user went to that fails is the control's own business: it
+// shows its error page there, and the next refresh comes back.
 #pragma once
 
 #include <windows.h>
 #include <exdisp.h>
 #include <ocidl.h>
 #include <wrl/client.h>
+
+#include <string>
 
 #include "framework/ControlHost.h"
 
@@ -34,8 +46,9 @@ public:
     // window), with the working page path as its creation text.
     HWND Create(HWND parent, const RECT& rect = RECT{}, UINT id = 0);
 
-    // Reloads the shown document from disk (IWebBrowser2::Refresh). Call it
-    // after the operation that changed the working page has closed the file.
+    // Shows the working page as it is on disk now: reloads it
+    // (IWebBrowser2::Refresh), or navigates back to it. Call it after the
+    // operation that changed the working page has closed the file.
     void Refresh();
 
     // The browser control's IWebBrowser2 (not AddRef'ed), or nullptr.
@@ -49,9 +62,21 @@ public:
     // Event sinks alive in the process (one per subscribed view).
     static long LiveEventSinkCount();
 
-    // The notice's texts for a working page at path.
+    // The notices' texts for a working page at path: no engine, and the
+    // page that could not be shown for a navigation's status code.
     static std::wstring NoticeHeadingText();
     static std::wstring NoticeBodyText(const std::wstring& path);
+    static std::wstring FailureHeadingText();
+    static std::wstring FailureBodyText(const std::wstring& path, long status);
+
+    // The document mode the control draws in, chosen for this program
+    // alone: the per-user browser-emulation value named after the program's
+    // file, written only where the user has no value of that name. Call it
+    // before the process makes its first browser control (the engine reads
+    // the value then). Returns whether it wrote the value.
+    static bool UseCurrentDocumentMode(const std::wstring& programFileName);
+    static const wchar_t* const kEmulationKey; // under HKEY_CURRENT_USER
+    static const DWORD kBrowserEmulation;
 
 protected:
     bool ProcessMessage(Message& message, LRESULT& result) override;
@@ -60,9 +85,12 @@ protected:
 
 private:
     friend class PreviewEvents;
-    void OnNavigateError(long status);
-    void OnPageShown() { pageShown_ = true; }
+    void OnNavigateError(long status, const std::wstring& address);
+    void OnPageShown(const std::wstring& address);
+    bool IsWorkingPage(const std::wstring& address) const;
+    void NavigateToPage();
     void ShowNoEngineNotice();
+    void ShowFailureNotice(long status);
     void Unsubscribe();
 
     Microsoft::WRL::ComPtr<IWebBrowser2> browser_;
@@ -70,5 +98,7 @@ private:
     Microsoft::WRL::ComPtr<IDispatch> events_; // a PreviewEvents
     DWORD cookie_ = 0;
     bool pageShown_ = false;
+    bool noEngine_ = false;
+    bool pageFailed_ = false; // the last navigation to the page failed
     long lastNavigateError_ = 0;
 };

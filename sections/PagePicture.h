@@ -4,6 +4,9 @@
 // (framework/DpiPictures.h).
 #pragma once
 
+#include <string>
+
+#include "framework/DialogHelpers.h"
 #include "framework/DpiPictures.h"
 #include "resources/ResourceIds.h"
 #include "sections/SectionCatalogue.h"
@@ -20,5 +23,11 @@ constexpr PictureDescription kPagePicture = {
                  {192, IDB_GP_PAGE_PICTURE_200},
                  {288, IDB_GP_PAGE_PICTURE_300}},
 };
+
+// What a screen reader calls the picture, a graphic: the program's name.
+inline std::wstring PagePictureName()
+{
+    return LoadResourceString(IDS_APP_TITLE);
+}
 
 } // namespace sections

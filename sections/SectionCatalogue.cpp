@@ -71,6 +71,7 @@ private:
 
     void Box(const CatalogueGroup& group)
     {
+        lastLabel_.clear();
         Add(Make(ControlKind::GroupBox, -1, group.caption, "Button", kGroupBox | kFlat, group.x, kGroupY,
                  group.width, kGroupHeight));
     }
@@ -78,6 +79,7 @@ private:
     TemplateControl& Label(const CatalogueGroup& group, int offset, const std::string& text, int width, int id = -1,
                            int y = kLabelY, int height = kLabelHeight)
     {
+        lastLabel_ = text;
         return Add(Make(ControlKind::Label, id, text, "Static", kLeftText | kGroup, group.x + offset, y, width,
                         height));
     }
@@ -87,6 +89,7 @@ private:
         TemplateControl& button = Add(Make(ControlKind::ColorButton, group.ids.color, "", "Button",
                                            kPushButton | kTabStop, group.x + offset, y, 38, 26));
         button.defaultColor = group.defaultColor;
+        button.spokenName = SpokenName(group);
         return button;
     }
 
@@ -115,6 +118,8 @@ private:
                                            group.x + upDownOffset, kControlY, upDownWidth, 13));
         upDown.lower = lower;
         upDown.upper = upper;
+        upDown.spokenName = SpokenName(group);
+        upDown.text = upDown.spokenName;
     }
 
     TemplateControl& CheckBox(int id, const std::string& text, int x, int y, int cx, int cy,
@@ -219,8 +224,16 @@ private:
         SpinBox(group, 71, 106, 11, 100, 1600, "", kDisabled);
     }
 
+    // The group's caption and the label that stands over the control, if
+    // the group has one (a colour group has only its caption).
+    std::string SpokenName(const CatalogueGroup& group) const
+    {
+        return lastLabel_.empty() ? group.caption : group.caption + " " + lastLabel_;
+    }
+
     const CataloguePage& page_;
     std::vector<TemplateControl> controls_;
+    std::string lastLabel_; // the last label of the group being laid out
     int group_ = -1;
 };
 

@@ -104,6 +104,11 @@ struct TemplateControl {
     std::uint32_t style = 0;        // full style, WS_CHILD and WS_VISIBLE included
     int x = 0, y = 0, cx = 0, cy = 0;
     int group = -1;                 // index of its CatalogueGroup in the page
+    // What a screen reader calls a control that has no label of its own
+    // before it: the group's caption and the label over the control, as a
+    // sighted user reads them ("Topmost Text Font Color"). Colour buttons
+    // are served this name; an up-down carries it as its window text.
+    std::string spokenName;
 
     // After initialisation.
     ItemList list = ItemList::None;

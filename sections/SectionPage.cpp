@@ -192,10 +192,15 @@ void SectionPage::BindControls()
     for (const TemplateControl& control : TemplateControls(page_)) {
         HWND window = control.id == -1 ? unnamed : GetDlgItem(Handle(), control.id);
         if (control.id == -1) unnamed = NextUnnamed(Handle(), unnamed);
-        if (!window || control.kind == ControlKind::Bitmap) continue;
+        if (!window) continue;
+        if (control.kind == ControlKind::Bitmap) {
+            pictureName_.Attach(window, PagePictureName(), ROLE_SYSTEM_GRAPHIC);
+            continue;
+        }
         if (control.kind == ControlKind::ColorButton) {
             auto button = std::make_unique<Owned<ColorPickerButton>>();
             if (button->Attach(window)) {
+                button->SetAccessibleName(WidenUtf8(control.spokenName));
                 controls_.BindColorButton(control.id, button.get());
                 buttons_.push_back(std::move(button));
             }
@@ -335,16 +340,19 @@ LRESULT SectionPage::OnPlaced(Message&)
     return 0;
 }
 
-// Enabled edits (the read-only spin box edits among them) on white; the
-// rest keep the system's colours.
+// Enabled edits (the read-only spin box edits among them) in the colours of
+// an editable field - white, but in a high-contrast scheme the scheme's;
+// the rest keep the system's colours for read-only fields.
 LRESULT SectionPage::OnCtlColorStatic(Message& message)
 {
     HWND control = reinterpret_cast<HWND>(message.lParam);
     wchar_t className[64] = {};
     if (control && GetClassNameW(control, className, 64) && _wcsicmp(className, L"Edit") == 0 &&
         IsWindowEnabled(control)) {
-        SetBkColor(reinterpret_cast<HDC>(message.wParam), RGB(255, 255, 255));
-        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        const HDC dc = reinterpret_cast<HDC>(message.wParam);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
     message.handled = false;
     return 0;

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "controls/ColorPickerButton.h"
+#include "framework/AccessibleName.h"
 #include "framework/Dialog.h"
 #include "framework/DialogInSteps.h"
 #include "framework/Dpi.h"
@@ -108,6 +109,7 @@ private:
     std::size_t keptFromSystem_ = 0;  // controls left to the program's layout so far
     WindowPageControls controls_;
     std::vector<std::unique_ptr<Owned<ColorPickerButton>>> buttons_;
+    Owned<AccessibleName> pictureName_; // the picture has no text to be named by
     std::vector<HWND> bound_;       // every bound control, in template order
     int contentOffset_ = 0;         // how far the content is scrolled left, in pixels
     int dpi_ = kDefaultDpi;         // the DPI the page's layout and font are for

@@ -5,9 +5,13 @@
 // in its title). Not a test.
 //
 //   PagesHost.exe [--page N] [--position P] [--size WIDTH HEIGHT]
+//                 [--focus-strip] [--high-contrast]
 //
 // --page selects tab N (0-based); --position scrolls that page to P pixels
-// through SB_THUMBPOSITION, as the scroll bar's thumb would.
+// through SB_THUMBPOSITION, as the scroll bar's thumb would; --focus-strip
+// gives the tab strip the keyboard focus as F6 would, with the focus cues
+// shown; --high-contrast shows everything in a high-contrast scheme (put
+// back when the host ends; under Wine the whole session shows it meanwhile).
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -16,10 +20,12 @@
 #include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "style/StyleDocument.h"
+#include "tests/windows/HighContrastColors.h"
 #include "tests/windows/PagesHostWindow.h"
 
 #include <cstdlib>
 #include <cwchar>
+#include <memory>
 #include <string>
 
 namespace {
@@ -55,10 +61,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     int page = 0, position = -1, width = 1000, height = 260;
+    bool focusStrip = false, highContrast = false;
     for (int i = 1; argv && i < argc; ++i) {
         const std::wstring option = argv[i];
         if (option == L"--page" && i + 1 < argc) page = _wtoi(argv[++i]);
         else if (option == L"--position" && i + 1 < argc) position = _wtoi(argv[++i]);
+        else if (option == L"--focus-strip") focusStrip = true;
+        else if (option == L"--high-contrast") highContrast = true;
         else if (option == L"--size" && i + 2 < argc) {
             width = _wtoi(argv[++i]);
             height = _wtoi(argv[++i]);
@@ -67,6 +76,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     LocalFree(argv);
 
     InitCommonControls();
+    std::unique_ptr<HighContrastColors> scheme(highContrast ? new HighContrastColors : nullptr);
     SetStartupDirectory(OwnFolder());
     WriteWorkingPage();
 
@@ -82,5 +92,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         SendMessageW(shown->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
     }
 
+    if (focusStrip) {
+        SetForegroundWindow(host.Handle());
+        SetFocus(host.container.Strip().Handle());
+        SendMessageW(host.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    }
     return loop.Run();
 }

@@ -229,6 +229,37 @@ TEST(ColorPaletteLayout, KeyboardMovesSkipAbsentEntries)
     EXPECT_EQ(MovePaletteEntry(kNoEntry, +8, false, false), 0);
 }
 
+// A screen reader's list of the entries is the keyboard's order: position
+// 1 is where a forward move from no entry lands, each next position one
+// more forward move; positions and entries map back and forth.
+TEST(ColorPaletteLayout, ListPositionsFollowTheKeyboardsForwardOrder)
+{
+    for (int entries = 0; entries < 4; ++entries) {
+        Layout layout;
+        layout.hasAutomatic = entries & 1;
+        layout.hasCustom = entries & 2;
+        int entry = kNoEntry;
+        for (int position = 1; position <= kColorCount + 2; ++position) {
+            entry = position <= EntryCount(layout) ? MovePaletteEntry(entry, +1, entries & 1, entries & 2) : kNoEntry;
+            EXPECT_EQ(EntryAtPosition(layout, position), entry) << entries << " " << position;
+            EXPECT_EQ(PositionOfEntry(layout, entry), entry == kNoEntry ? 0 : position);
+        }
+        EXPECT_EQ(EntryCount(layout), kColorCount + layout.hasAutomatic + layout.hasCustom);
+    }
+}
+
+// A palette colour by its name without trailing blanks, the automatic
+// colour by the given text, any other colour by its numbers.
+TEST(PaletteColors, ColoursInWords)
+{
+    for (const PaletteColor& entry : kPaletteColors) {
+        const std::string name = entry.name;
+        EXPECT_EQ(ColorInWords(entry.color, "unused"), name.substr(0, name.find_last_not_of(' ') + 1));
+    }
+    EXPECT_EQ(ColorInWords(kAutomaticColor, "Default"), "Default");
+    EXPECT_EQ(ColorInWords(MakeColor(10, 200, 30), "Default"), "red 10, green 200, blue 30");
+}
+
 TEST(ColorPaletteLayout, PlacementStaysInsideTheWorkArea)
 {
     const Rect work{0, 0, 1280, 1000};

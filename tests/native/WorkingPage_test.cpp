@@ -1,4 +1,5 @@
 #include "page/DefaultStyleBlock.h"
+#include "page/PreviewRefresh.h"
 #include "page/WorkingPage.h"
 #include "style/FileText.h"
 #include "style/StyleDocument.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -192,4 +194,53 @@ TEST(WorkingPage, EveryDefaultRuleBlockTakesItsOwnEdits)
     }
     EXPECT_EQ(page.size(), WorkingPageText().size() + 92 * std::string("\tz-index: 7;\r\n").size())
         << "no rule block was appended";
+}
+
+// The preview's refresh: the working page, in any form of its address and at
+// any fragment, is reloaded; anything else, or a failed page, is left for it.
+TEST(WorkingPage, PreviewRefreshReloadsOnlyTheWorkingPage)
+{
+    const std::string plain = "C:\\Users\\Ann\\Glimmer\\MySpace.html";
+    const std::string odd = "D:\\Ann's #1 100% caf\xC3\xA9\\MySpace.html";
+    const std::string share = "\\\\server\\share\\MySpace.html";
+    std::string deep = "C:";
+    while (deep.size() < 300) deep += "\\folder-of-a-long-path";
+    deep += "\\MySpace.html";
+    std::string deepUrl = "file:///" + deep;
+    std::replace(deepUrl.begin(), deepUrl.end(), '\\', '/');
+
+    const auto reload = PreviewRefresh::Reload;
+    const auto again = PreviewRefresh::ShowPageAgain;
+    const struct {
+        const std::string& path;
+        std::string shown;
+        bool failed;
+        PreviewRefresh expected;
+    } rows[] = {
+        {plain, "file:///C:/Users/Ann/Glimmer/MySpace.html", false, reload},
+        {plain, "file:///c:/users/ann/glimmer/myspace.html#self", false, reload},
+        {plain, "file://C:\\Users\\Ann\\Glimmer\\MySpace.html", false, reload},
+        {plain, plain + "#self", false, reload},
+        {plain, "file:///C:/Users/Ann/Glimmer/MySpace.html", true, again},
+        {plain, "file:///C:/Users/Ann/Glimmer/MySpace.html?searchrequest=x#self", false, again},
+        {plain, "file:///C:/Users/Ann/Glimmer/index.cfm?fuseaction=find", false, again},
+        {plain, "file:///C:/Users/Ann/Other/MySpace.html", false, again},
+        {plain, "http://www.example.com/", false, again},
+        {plain, "about:blank", false, again},
+        {plain, "res://ieframe.dll/navcancl.htm#file:///C:/Users/Ann/Glimmer/MySpace.html", false, again},
+        {plain, "", false, again},
+        {odd, "file:///D:/Ann's%20%231%20100%25%20caf%C3%A9/MySpace.html", false, reload},
+        {odd, "file:///D:/Ann's%20%231%20100%25%20caf%E9/MySpace.html#self", false, reload},
+        {odd, "file:///D:/Ann's #1 100% caf\xC3\xA9/MySpace.html#self", false, reload},
+        {odd, odd, false, reload},
+        {odd, "file:///D:/Ann's%20#1%20100%25%20caf%C3%A9", false, again},
+        {odd, "file:///D:/Ann's%20%231%20100%2520caf%C3%A9/MySpace.html", false, again},
+        {share, "file://server/share/MySpace.html#self", false, reload},
+        {deep, deepUrl, false, reload},
+        {deep, deepUrl + "#self", false, reload},
+        {deep, deepUrl.substr(0, deepUrl.size() - 1), false, again},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(DecidePreviewRefresh(row.shown, row.path, row.failed), row.expected)
+            << row.shown << " for " << row.path << (row.failed ? " after a failure" : "");
 }

@@ -207,6 +207,7 @@ TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
     int dpi = 0;
     bool openAfterPresses = false, openAfterEscape = false;
     ULONGLONG firstDown = 0, secondDown = 0;
+    window_tests::Spoken donation, picture;
     auto button = [&] { return GetDlgItem(about, IDC_GP_ABOUT_DONATE); };
     auto pressed = [&] { return (SendMessageW(button(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; };
 
@@ -217,6 +218,10 @@ TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
             GetClientRect(button(), &buttonRect);
             buttonType = GetWindowLongPtrW(button(), GWL_STYLE) & BS_TYPEMASK;
             title = TextOf(GetDlgItem(about, IDC_GP_ABOUT_TITLE_TEXT));
+            donation = window_tests::Speak(window_tests::AccessibleOf(button()).Get(), CHILDID_SELF);
+            for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+                    picture = window_tests::Speak(window_tests::AccessibleOf(child).Get(), CHILDID_SELF);
             callsAfterOpening = shellCalls.size();
             MoveMouseTo(ScreenCentre(button()));
             firstDown = GetTickCount64();
@@ -262,6 +267,8 @@ TEST(AboutDialog, DonationButtonOpensTheAddressEachTimeAndOnlyOkEnds)
     EXPECT_EQ(buttonRect.right, ScaleForDpi(AboutDialog::kImageWidth, dpi));
     EXPECT_EQ(buttonRect.bottom, ScaleForDpi(AboutDialog::kImageHeight, dpi));
     EXPECT_EQ(buttonType, BS_OWNERDRAW);
+    // Neither shows a text to be read: both are named for screen readers.
+    EXPECT_TRUE(!donation.name.empty() && !picture.name.empty() && picture.role == ROLE_SYSTEM_GRAPHIC);
     EXPECT_EQ(title.rfind(L"Glimmerpatch Application v1.0\n", 0), 0u);
     EXPECT_EQ(callsAfterOpening, 0u);
     EXPECT_EQ(callsAfterFirst, 1u);

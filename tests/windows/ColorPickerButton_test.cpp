@@ -19,7 +19,9 @@
 #include "framework/Dpi.h"
 #include "framework/Owned.h"
 #include "framework/Window.h"
+#include "style/Utf16.h"
 #include "tests/windows/DialogTemplateBuilder.h"
+#include "tests/windows/HighContrastColors.h"
 #include "tests/windows/WindowTestSupport.h"
 
 #ifndef WM_DPICHANGED_AFTERPARENT
@@ -304,6 +306,18 @@ TEST_F(ColorPickerButtonTest, StartsAutomaticAndOwnerDrawn)
     HDC dc = GetDC(dialog_.picker.Handle());
     EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_3DHILIGHT)); // the raised frame's light corner
     ReleaseDC(dialog_.picker.Handle(), dc);
+
+    // In a high-contrast scheme the arrow takes the button's text colour:
+    // black would vanish on the scheme's black face.
+    HighContrastColors scheme;
+    RECT client;
+    GetClientRect(dialog_.picker.Handle(), &client);
+    const palette::Size edge = EdgeAt(dialog_.picker.Dpi());
+    const palette::PickerFace face = palette::LayOutPickerFace(
+        palette::Rect{edge.width, edge.height, client.right - edge.width, client.bottom - edge.height},
+        dialog_.picker.Dpi());
+    const std::vector<DWORD> pixels = window_tests::ClientPixels(dialog_.picker.Handle());
+    EXPECT_EQ(pixels[static_cast<size_t>((face.arrow[2].y - 1) * client.right + face.arrow[2].x)], 0xFFFFFFu);
 }
 
 TEST_F(ColorPickerButtonTest, AtEveryDpiTheFaceAndThePaletteHaveTheSizesOfThatDpi)
@@ -503,6 +517,46 @@ TEST_F(ColorPickerButtonTest, KeyboardMovesThroughEntriesAndRows)
     dialog_.received.clear();
     ClickPicker({Key(VK_RETURN)});
     EXPECT_EQ(Codes(dialog_.received), (std::vector<UINT>{0x8001, 0x8002, 0x8004}));
+}
+
+// The button: its owner's name, a drop-down button, its colour in words as
+// value, changed with an event by a pick. The palette: a list of its 42
+// entries, each reached by a key heard; once closed, gone.
+TEST_F(ColorPickerButtonTest, ScreenReadersHearTheColourAsTheValueAndThePaletteAsAList)
+{
+    dialog_.picker.SetAccessibleName(L"Swatch under test");
+    window_tests::EventRecorder heard;
+    auto button = window_tests::AccessibleOf(dialog_.picker.Handle());
+    const window_tests::Spoken before = window_tests::Speak(button.Get(), CHILDID_SELF);
+    EXPECT_TRUE(before.name == dialog_.picker.GetAccessibleName() && before.role == ROLE_SYSTEM_BUTTONDROPDOWN &&
+                before.value == dialog_.picker.GetDefaultText());
+    EXPECT_EQ(before.state & (STATE_SYSTEM_HASPOPUP | STATE_SYSTEM_EXPANDED), STATE_SYSTEM_HASPOPUP);
+
+    std::vector<std::wstring> expected{dialog_.picker.GetDefaultText()}, names;
+    for (const PaletteColor& color : kPaletteColors) expected.push_back(WidenUtf8(color.name));
+    expected.push_back(dialog_.picker.GetCustomText());
+    Microsoft::WRL::ComPtr<IAccessible> list;
+    HWND palette = nullptr;
+    VARIANT focus{};
+    // Right from no entry: the automatic entry (1); Right: colour 0 (2); Down: colour 8 (10).
+    ClickPicker({WithPalette([&](HWND window) {
+                     list = window_tests::AccessibleOf(palette = window);
+                     EXPECT_EQ(window_tests::Speak(list.Get(), CHILDID_SELF).role, ROLE_SYSTEM_LIST);
+                     for (long i = 1; i <= window_tests::ChildCount(list.Get()); ++i)
+                         names.push_back(window_tests::Speak(list.Get(), i).name);
+                     EXPECT_TRUE(window_tests::Speak(button.Get(), CHILDID_SELF).state & STATE_SYSTEM_EXPANDED);
+                 }),
+                 Key(VK_RIGHT), Key(VK_RIGHT), Key(VK_DOWN),
+                 WithPalette([&](HWND) { list->get_accFocus(&focus); }), Key(VK_RETURN)});
+    EXPECT_EQ(names, expected);
+    EXPECT_TRUE(focus.vt == VT_I4 && focus.lVal == 10);
+    window_tests::PumpPending();
+    for (long at : {1, 2, 10})
+        EXPECT_TRUE(heard.Heard(EVENT_OBJECT_FOCUS, palette, at) && heard.Heard(EVENT_OBJECT_SELECTION, palette, at));
+    EXPECT_EQ(window_tests::Speak(button.Get(), CHILDID_SELF).value, WidenUtf8(kPaletteColors[8].name));
+    EXPECT_TRUE(heard.Heard(EVENT_OBJECT_VALUECHANGE, dialog_.picker.Handle(), CHILDID_SELF));
+    BSTR gone = nullptr;
+    EXPECT_EQ(list->get_accName(window_tests::ChildId(1), &gone), CO_E_OBJNOTCONNECTED);
 }
 
 TEST_F(ColorPickerButtonTest, WithoutDefaultTextThereIsNoAutomaticEntry)

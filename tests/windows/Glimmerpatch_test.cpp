@@ -8,12 +8,14 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ProgramDriver.h"
 #include "app/StyleFileCommands.h"
 #include "app/UserNotices.h"
+#include "controls/PaletteColors.h"
 #include "controls/TabStrip.h"
 #include "framework/Owned.h"
 #include "page/WorkingPage.h"
@@ -82,13 +84,16 @@ void TypeText(const std::wstring& text)
     }
 }
 
-// The first control that Tab reaches on a page: visible, enabled, a tab stop.
-HWND FirstTabStop(HWND page)
+// The first (or the last) control that Tab reaches on a page: visible,
+// enabled, a tab stop.
+HWND FirstTabStop(HWND page, bool last = false)
 {
+    HWND found = nullptr;
     for (HWND child : Children(page))
-        if ((GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child))
-            return child;
-    return nullptr;
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(child) && IsWindowEnabled(child) &&
+            (last || !found))
+            found = child;
+    return found;
 }
 
 // The main frame's parts, found by their classes and ids.
@@ -613,6 +618,103 @@ TEST_F(GlimmerpatchTest, AnAddressBeyondAsciiOrEndingTheStyleKeepsThePageWholeAn
     DWORD exitCode = 0;
     EXPECT_EQ(CloseAnsweringNo(exitCode), StyleFileCommands::kExitPrompt);
     EXPECT_EQ(exitCode, 1u);
+}
+
+// With real keys: F6 and Shift+F6 go round the panes (preview, strip, page
+// shown), entering a page at its first or last stop; the strip's keys show
+// pages, the focus staying on it; Tab leaves a page at its ends.
+TEST_F(GlimmerpatchTest, F6GoesRoundThePanesTabLeavesAPageAndTheStripsKeysShowPages)
+{
+    FrameParts parts(frame_);
+    FocusFrame();
+    auto in = [&](HWND pane) { return [&, pane] { HWND f = FocusOf(frame_); return f == pane || IsChild(pane, f); }; };
+    auto at = [&](bool end) { return [&, end] { return FocusOf(frame_) == FirstTabStop(parts.VisiblePage(), end); }; };
+    auto shows = [&](size_t page) {
+        return [&, page] { return parts.VisiblePage() == parts.pages[page] && FocusOf(frame_) == parts.strip; };
+    };
+    const struct {
+        std::vector<WORD> keys;
+        std::function<bool()> reached;
+        const char* where;
+    } steps[] = {
+        {{VK_F6}, in(parts.preview), "F6 from the frame: the preview"},
+        {{VK_F6}, in(parts.strip), "F6: the strip"},
+        {{VK_F6}, at(false), "F6: the page's first stop"},
+        {{VK_F6}, in(parts.preview), "F6 from the page: round to the preview"},
+        {{VK_SHIFT, VK_F6}, at(true), "Shift+F6 from the preview: the page's last stop"},
+        {{VK_TAB}, in(parts.preview), "Tab from the page's last stop: the preview"},
+        {{VK_SHIFT, VK_F6}, at(true), "Shift+F6 again: the page's last stop"},
+        {{VK_SHIFT, VK_F6}, in(parts.strip), "Shift+F6: the strip"},
+        {{VK_RIGHT}, shows(1), "Right on the strip: the second page"},
+        {{VK_END}, shows(15), "End: the last page"},
+        {{VK_LEFT}, shows(14), "Left: the page before"},
+        {{VK_HOME}, shows(0), "Home: the first page"},
+        {{VK_TAB}, at(false), "Tab from the strip: the page's first stop"},
+        {{VK_SHIFT, VK_TAB}, in(parts.strip), "Shift+Tab from the page's first stop: the strip"},
+    };
+    for (const auto& step : steps) {
+        for (WORD key : step.keys) SendKey(key, false);
+        for (auto key = step.keys.rbegin(); key != step.keys.rend(); ++key) SendKey(*key, true);
+        ASSERT_TRUE(WaitFor(step.reached, 5000))
+            << step.where << ": focus " << FocusOf(frame_) << " " << NarrowToUtf8(ClassOf(FocusOf(frame_))) << " id "
+            << GetDlgCtrlID(FocusOf(frame_)) << ", page " << parts.VisiblePage() << " last "
+            << GetDlgCtrlID(FirstTabStop(parts.VisiblePage(), true));
+    }
+    EXPECT_EQ(Page(), WorkingPageText());
+}
+
+// Read from this process as a screen reader reads the program: the strip's
+// sixteen tabs, the selection after a click and Ctrl+Tab, a colour button
+// and a pick by real keys, with their events; after the close, an error.
+TEST_F(GlimmerpatchTest, AScreenReaderInAnotherProcessReadsTheStripAndTheColourButtons)
+{
+    // Objects of another process come through the component runtime.
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    struct Apartment { ~Apartment() { CoUninitialize(); } } apartment;
+    FrameParts parts(frame_);
+    EventRecorder heard(program_.Id());
+    auto strip = AccessibleOf(parts.strip);
+    EXPECT_EQ(Speak(strip.Get(), CHILDID_SELF).role, ROLE_SYSTEM_PAGETABLIST);
+    ASSERT_EQ(ChildCount(strip.Get()), static_cast<long>(parts.pages.size()));
+    for (size_t i = 0; i < parts.pages.size(); ++i)
+        EXPECT_EQ(Speak(strip.Get(), static_cast<long>(i) + 1).name,
+                  Trimmed(TextOf(parts.pages[i])));
+    auto selected = [&](long tab) {
+        VARIANT selection{};
+        return strip->get_accSelection(&selection) == S_OK && selection.vt == VT_I4 && selection.lVal == tab &&
+               PumpUntil([&] { return heard.Heard(EVENT_OBJECT_SELECTION, parts.strip, tab); }, 5000);
+    };
+    ASSERT_TRUE(ClickTab(parts, 3));
+    EXPECT_TRUE(selected(4));
+    PressKeys({VK_CONTROL, VK_TAB});
+    ASSERT_TRUE(WaitFor([&] { return parts.VisiblePage() == parts.pages[4]; }));
+    EXPECT_TRUE(selected(5));
+
+    // The shown page's first colour button, named as the page shows it.
+    const sections::TemplateControl* colour = nullptr;
+    for (const sections::TemplateControl& control : sections::TemplateControls(sections::SectionCatalogue()[4].page))
+        colour = colour || control.kind != sections::ControlKind::ColorButton ? colour : &control;
+    ASSERT_NE(colour, nullptr);
+    HWND first = GetDlgItem(parts.pages[4], colour->id);
+    auto button = AccessibleOf(first);
+    EXPECT_EQ(Speak(button.Get(), CHILDID_SELF).name, Widen(colour->spokenName));
+    const std::wstring picked = Widen(kPaletteColors[0].name);
+    EXPECT_NE(Speak(button.Get(), CHILDID_SELF).value, picked);
+    ClickAt(Centre(WindowRect(first)));
+    HWND palette = program_.WaitForWindow(L"ColorPicker", 10000);
+    ASSERT_NE(palette, nullptr);
+    PressKeys({VK_DOWN});
+    PressKeys({VK_DOWN});
+    ASSERT_TRUE(PumpUntil([&] { return heard.Heard(EVENT_OBJECT_FOCUS, palette, 2); }, 5000));
+    EXPECT_EQ(Speak(AccessibleOf(palette).Get(), 2).name, picked);
+    PressKeys({VK_RETURN});
+    ASSERT_TRUE(PumpUntil([&] { return heard.Heard(EVENT_OBJECT_VALUECHANGE, first, CHILDID_SELF); }, 5000));
+    EXPECT_EQ(Speak(button.Get(), CHILDID_SELF).value, picked);
+
+    DWORD exitCode = 0;
+    EXPECT_EQ(CloseAnsweringNo(exitCode), StyleFileCommands::kExitPrompt);
+    BSTR name = nullptr;
+    EXPECT_TRUE(FAILED(strip->get_accName(ChildId(1), &name)));
 }
 
 } // namespace

@@ -1,12 +1,15 @@
 // The preview view and its browser host under Wine: the container's answers
-// to the control (ambient download control, host security manager), the
-// view's creation order and subscription, the notice where no engine can
-// draw, and create/refresh/destroy cycles that leave nothing behind.
+// to the control (ambient download control, host security manager, document
+// host), the view's creation order and subscription, its two notices, the
+// document mode, and create/refresh/destroy cycles that leave nothing behind,
+// all in a folder named with "#", "%", blanks and a letter beyond ASCII.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <exdisp.h>
 #include <mshtmdid.h>
+#include <mshtmhst.h>
+#include <mshtml.h>
 #include <olectl.h>
 #include <servprov.h>
 #include <urlmon.h>
@@ -17,14 +20,39 @@
 
 #include "framework/ControlHost.h"
 #include "framework/Owned.h"
-#include "style/Utf16.h"
+#include "page/PreviewRefresh.h"
 #include "page/PreviewView.h"
+#include "resources/ResourceIds.h"
+#include "style/Utf16.h"
 #include "page/WorkingPage.h"
 #include "tests/windows/WindowTestSupport.h"
 
 using namespace window_tests;
+using Microsoft::WRL::ComPtr;
 
 namespace {
+
+// The process set up as the program's: OLE on this thread, and the document
+// mode written for this test program (and taken away again).
+class ProgramSetUp : public ::testing::Environment {
+    void SetUp() override
+    {
+        ole_ = std::make_unique<OleSession>();
+        wchar_t path[MAX_PATH] = {};
+        const std::wstring program(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+        name_ = program.substr(program.find_last_of(L'\\') + 1);
+        wrote_ = PreviewView::UseCurrentDocumentMode(name_);
+    }
+    void TearDown() override
+    {
+        if (wrote_) RegDeleteKeyValueW(HKEY_CURRENT_USER, PreviewView::kEmulationKey, name_.c_str());
+        ole_.reset();
+    }
+    std::unique_ptr<OleSession> ole_;
+    std::wstring name_;
+    bool wrote_ = false;
+};
+const auto* const programSetUp = ::testing::AddGlobalTestEnvironment(new ProgramSetUp);
 
 // Where the cycle test is, on the error stream: a run stopped at its time
 // limit shows the cycle and the step it stopped in.
@@ -51,14 +79,9 @@ bool DrainQueue(DWORD timeoutMs = 5000)
 
 class PreviewTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    }
-
     void SetUp() override
     {
-        folder_ = std::make_unique<TemporaryFolder>(L"glimmer-preview");
+        folder_ = std::make_unique<TemporaryFolder>(L"glimmer #1 100% pr\u00e9view");
         SetStartupDirectory(NarrowToUtf8(folder_->Path()));
         host_ = std::make_unique<HostWindow>(L"Preview host", 700, 500);
         ASSERT_NE(host_->Handle(), nullptr);
@@ -115,9 +138,10 @@ TEST_F(PreviewTest, ContainerAnswersAmbientDownloadControlAndUrlActions)
                                              DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr));
     ASSERT_EQ(value.vt, VT_I4);
     const DWORD flags = static_cast<DWORD>(value.lVal);
-    const DWORD mustHave = DLCTL_NO_JAVA | DLCTL_NO_RUNACTIVEXCTLS | DLCTL_NO_DLACTIVEXCTLS | DLCTL_DLIMAGES;
+    const DWORD mustHave =
+        DLCTL_NO_JAVA | DLCTL_NO_RUNACTIVEXCTLS | DLCTL_NO_DLACTIVEXCTLS | DLCTL_DLIMAGES | DLCTL_SILENT;
     EXPECT_EQ(flags & mustHave, mustHave);
-    EXPECT_EQ(flags & (DLCTL_NO_SCRIPTS | DLCTL_DOWNLOADONLY | DLCTL_SILENT), 0u);
+    EXPECT_EQ(flags & (DLCTL_NO_SCRIPTS | DLCTL_DOWNLOADONLY), 0u);
     VariantInit(&value);
     EXPECT_EQ(ambient->Invoke(DISPID_AMBIENT_PALETTE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
                               &value, nullptr, nullptr),
@@ -169,6 +193,40 @@ TEST_F(PreviewTest, ContainerAnswersAmbientDownloadControlAndUrlActions)
         EXPECT_EQ(policy, 0xDEADBEEFu);
     }
     security->Release();
+
+    // The document host: no border of its own, DPI aware, themed; no menu.
+    ComPtr<IDocHostUIHandler> handler;
+    ASSERT_HRESULT_SUCCEEDED(host.Site()->QueryInterface(IID_IDocHostUIHandler, &handler));
+    DOCHOSTUIINFO info{sizeof(info), 0, 0, nullptr, nullptr};
+    ASSERT_HRESULT_SUCCEEDED(handler->GetHostInfo(&info));
+    const DWORD hostFlags = DOCHOSTUIFLAG_NO3DBORDER | DOCHOSTUIFLAG_DPI_AWARE | DOCHOSTUIFLAG_THEME;
+    EXPECT_EQ(info.dwFlags & hostFlags, hostFlags);
+    POINT at{100, 100};
+    for (DWORD menu : {CONTEXT_MENU_DEFAULT, CONTEXT_MENU_IMAGE, CONTEXT_MENU_TEXTSELECT, CONTEXT_MENU_ANCHOR})
+        EXPECT_EQ(handler->ShowContextMenu(menu, &at, nullptr, nullptr), S_OK) << "the engine's menu " << menu;
+
+    // The program's accelerators, Ctrl+Tab and F5 pass; the keys that leave
+    // the page are used up, by the handler and by the host's own filter.
+    auto press = [&](WORD key, bool alt) {
+        MSG message{host.ControlWindow(), UINT(alt ? WM_SYSKEYDOWN : WM_KEYDOWN), key, alt ? KF_ALTDOWN << 16 : 0,
+                    0, {}};
+        const HRESULT answer = handler->TranslateAccelerator(&message, nullptr, 0);
+        EXPECT_EQ(answer == S_OK, answer == S_OK && host.TranslateControlAccelerator(&message)) << key;
+        return answer;
+    };
+    HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_GP_ACCELERATORS));
+    ACCEL keys[32];
+    const int count = CopyAcceleratorTableW(table, keys, 32);
+    ASSERT_GT(count, 0);
+    for (int i = 0; i < count; ++i) EXPECT_EQ(press(keys[i].key, keys[i].fVirt & FALT), S_FALSE) << keys[i].cmd;
+    for (WORD key : {VK_TAB, VK_F5}) EXPECT_EQ(press(key, false), S_FALSE);
+    for (WORD key : {VK_LEFT, VK_RIGHT}) EXPECT_EQ(press(key, true), S_OK);
+    for (WORD key : {VK_BACK, VK_BROWSER_BACK, VK_BROWSER_FORWARD}) EXPECT_EQ(press(key, false), S_OK);
+
+    // No navigation sound in this process; OLE has been up since start-up.
+    EXPECT_EQ(CoInternetIsFeatureEnabled(FEATURE_DISABLE_NAVIGATION_SOUNDS, GET_FEATURE_FROM_PROCESS), S_OK);
+    const OleSession again;
+    EXPECT_EQ(again.Result(), S_FALSE);
 }
 
 TEST_F(PreviewTest, ControlFillsTheHostAndFollowsItsSize)
@@ -210,6 +268,10 @@ TEST_F(PreviewTest, ViewWritesThePageSubscribesAndShowsTheNoticeWhereNothingDraw
     const std::wstring shown = location ? location : L"";
     SysFreeString(location);
 
+    // The platform's address of the path: the "#" in the folder is no fragment.
+    EXPECT_TRUE(AddressNamesFile(NarrowToUtf8(view.Address()), WorkingPagePath())) << NarrowToUtf8(view.Address());
+    EXPECT_EQ(view.Address().find(L'#'), std::wstring::npos) << NarrowToUtf8(view.Address());
+
     PumpUntil([&] { return view.PageShown() || view.NoticeShown(); });
     if (view.PageShown()) {
         // An engine drew the page: it is the working page, and no notice.
@@ -250,9 +312,10 @@ TEST_F(PreviewTest, NoControlWithoutAColonShowsTheNoticeAndRefreshDoesNothing)
 }
 
 // A navigation that fails at once fires no event; the host's result is the
-// only word of it, and the view shows its notice for it. A control that has
-// lost its client site refuses to navigate: the view here takes the site
-// away just before the host navigates.
+// only word of it, and the view shows the page that could not be shown, with
+// the reason, and tries again at the next refresh. A control that has lost
+// its client site refuses to navigate: the view here takes the site away
+// just before the host navigates, and the test gives it back.
 class SiteLessPreview : public PreviewView {
 protected:
     void OnControlCreated(IUnknown* control) override
@@ -266,16 +329,85 @@ protected:
     }
 };
 
-TEST_F(PreviewTest, ANavigationThatFailsAtOnceShowsTheNotice)
+TEST_F(PreviewTest, AFailedFirstNavigationSaysWhyAndTheNextRefreshTriesAgain)
 {
     Owned<SiteLessPreview> view;
     ASSERT_NE(view.Create(host_->Handle(), HostClient()), nullptr);
     ASSERT_NE(view.Browser(), nullptr);
     ASSERT_TRUE(FAILED(view.NavigateResult())) << "the control navigated without a site";
     EXPECT_TRUE(view.NoticeShown()) << "no notice before any message was handled";
-    EXPECT_EQ(view.LastNavigateError(), view.NavigateResult());
-    EXPECT_EQ(view.NoticeText(), PreviewView::NoticeBodyText(WidenUtf8(WorkingPagePath())));
+    EXPECT_EQ(view.NoticeHeading(), PreviewView::FailureHeadingText());
+    EXPECT_EQ(view.NoticeText(), PreviewView::FailureBodyText(WidenUtf8(WorkingPagePath()), view.NavigateResult()));
     EXPECT_FALSE(IsWindowVisible(view.ControlWindow()));
+
+    ComPtr<IOleObject> object;
+    ComPtr<IOleClientSite> site;
+    ASSERT_HRESULT_SUCCEEDED(view.Control()->QueryInterface(IID_IOleObject, &object));
+    ASSERT_HRESULT_SUCCEEDED(view.Site()->QueryInterface(IID_IOleClientSite, &site));
+    object->SetClientSite(site.Get());
+    view.Refresh();
+    EXPECT_HRESULT_SUCCEEDED(view.NavigateResult()) << "the refresh navigated again";
+    ASSERT_TRUE(PumpUntil([&] { return view.PageShown() || view.NoticeHeading() != PreviewView::FailureHeadingText(); }));
+    if (view.PageShown()) EXPECT_FALSE(view.NoticeShown());
+    else EXPECT_EQ(view.NoticeHeading(), PreviewView::NoticeHeadingText()) << "this time it found no engine";
+}
+
+// Where an engine draws (Windows): the page, which has no DOCTYPE, in quirks
+// mode as current browsers draw it, by today's engine. Printed for the run.
+TEST_F(PreviewTest, TheWorkingPageIsDrawnInTheCurrentQuirksMode)
+{
+    Owned<PreviewView> view;
+    ASSERT_NE(view.Create(host_->Handle(), HostClient()), nullptr);
+    READYSTATE state = READYSTATE_UNINITIALIZED;
+    PumpUntil([&] {
+        return view.NoticeShown() || (SUCCEEDED(view.Browser()->get_ReadyState(&state)) && state == READYSTATE_COMPLETE);
+    });
+    if (view.NoticeShown())
+        GTEST_SKIP() << "no HTML engine draws here: NavigateError 0x" << std::hex << view.LastNavigateError();
+    ComPtr<IDispatch> dispatch;
+    ComPtr<IHTMLDocument2> document;
+    ComPtr<IHTMLWindow2> window;
+    ComPtr<IOmNavigator> navigator;
+    ASSERT_HRESULT_SUCCEEDED(view.Browser()->get_Document(&dispatch));
+    ASSERT_HRESULT_SUCCEEDED(dispatch.As(&document));
+    ASSERT_HRESULT_SUCCEEDED(document->get_parentWindow(&window));
+    ASSERT_HRESULT_SUCCEEDED(window->get_navigator(&navigator));
+    ComPtr<IHTMLDocument5> document5;
+    ComPtr<IHTMLDocument6> document6;
+    ASSERT_HRESULT_SUCCEEDED(dispatch.As(&document5));
+    ASSERT_HRESULT_SUCCEEDED(dispatch.As(&document6));
+    BSTR compat = nullptr, agent = nullptr;
+    VARIANT mode{};
+    document5->get_compatMode(&compat);
+    navigator->get_userAgent(&agent);
+    document6->get_documentMode(&mode);
+    VariantChangeType(&mode, &mode, 0, VT_R8);
+    const std::wstring compatMode = compat ? compat : L"", userAgent = agent ? agent : L"";
+    SysFreeString(compat);
+    SysFreeString(agent);
+    std::printf("document.documentMode %g, compatMode %ls, userAgent %ls\n", mode.dblVal, compatMode.c_str(),
+                userAgent.c_str());
+    EXPECT_EQ(compatMode, L"BackCompat");
+    EXPECT_EQ(userAgent.find(L"MSIE 7.0"), std::wstring::npos) << "the control emulates the old engine";
+}
+
+// The document mode's value: written for a program without one, never over one.
+TEST(PreviewDocumentMode, WrittenOnlyWhereTheProgramHasNone)
+{
+    const wchar_t* const name = L"glimmer-document-mode-test.exe";
+    auto value = [&] {
+        DWORD data = 0, size = sizeof(data);
+        RegGetValueW(HKEY_CURRENT_USER, PreviewView::kEmulationKey, name, RRF_RT_REG_DWORD, nullptr, &data, &size);
+        return data;
+    };
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, PreviewView::kEmulationKey, name);
+    EXPECT_TRUE(PreviewView::UseCurrentDocumentMode(name));
+    EXPECT_EQ(value(), PreviewView::kBrowserEmulation);
+    const DWORD users = PreviewView::kBrowserEmulation - 1;
+    RegSetKeyValueW(HKEY_CURRENT_USER, PreviewView::kEmulationKey, name, REG_DWORD, &users, sizeof(users));
+    EXPECT_FALSE(PreviewView::UseCurrentDocumentMode(name));
+    EXPECT_EQ(value(), users);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, PreviewView::kEmulationKey, name);
 }
 
 // The only test of the host's live object counts. Each cycle refreshes while

@@ -4,11 +4,14 @@
 // colours of the read-only fields, and messages the pages must not act on.
 #include "tests/windows/SectionPageTesting.h"
 
+#include "controls/PaletteColors.h"
+#include "framework/AccessibleObject.h"
 #include "framework/Dpi.h"
 #include "framework/GdiHandles.h"
 #include "sections/PropertyHandlers.h"
 #include "sections/PropertyTable.h"
 #include "tests/native/FakePage.h"
+#include "tests/windows/HighContrastColors.h"
 #include "sections/WindowStyles.h"
 
 #include <algorithm>
@@ -510,9 +513,10 @@ TEST_F(SectionPages, TrackingSizeIsThePageAreaBesideTheStrip)
     EXPECT_EQ(answerOf(page), areaAnswer(container.Handle()));
 }
 
-// The read-only spin box edits: white while enabled, the system's grey while
-// disabled, both as the page answers WM_CTLCOLORSTATIC and as drawn.
-TEST_F(SectionPages, EnabledSpinBoxEditsAreWhiteAndDisabledOnesGrey)
+// The read-only spin box edits: in the window colour (white) while enabled,
+// the system's grey while disabled, both as the page answers
+// WM_CTLCOLORSTATIC and as drawn; in a high-contrast scheme, the scheme's.
+TEST_F(SectionPages, EnabledSpinBoxEditsTakeTheWindowColourAndDisabledOnesGrey)
 {
     HWND window = Show(SectionPageId::Size);
     SectionPage& page = Page(SectionPageId::Size);
@@ -525,14 +529,14 @@ TEST_F(SectionPages, EnabledSpinBoxEditsAreWhiteAndDisabledOnesGrey)
     HDC dc = GetDC(window);
     EXPECT_EQ(SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                            reinterpret_cast<LPARAM>(enabledEdit)),
-              reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+              reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW)));
     EXPECT_NE(SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                            reinterpret_cast<LPARAM>(disabledEdit)),
-              reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+              reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW)));
     // A label is no edit: the system's colours.
     EXPECT_NE(SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                            reinterpret_cast<LPARAM>(page.Control(1645))),
-              reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+              reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW)));
     ReleaseDC(window, dc);
 
     auto pixel = [](HWND edit) {
@@ -546,6 +550,76 @@ TEST_F(SectionPages, EnabledSpinBoxEditsAreWhiteAndDisabledOnesGrey)
     };
     EXPECT_EQ(pixel(enabledEdit), RGB(255, 255, 255));
     EXPECT_EQ(pixel(disabledEdit), GetSysColor(COLOR_BTNFACE));
+    HighContrastColors scheme;
+    EXPECT_EQ(pixel(enabledEdit), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(pixel(disabledEdit), GetSysColor(COLOR_BTNFACE));
+}
+
+namespace {
+
+// Picks a colour of a colour picker by keys from inside its palette's loop
+// (Down, Down, Enter) and returns the name a screen reader heard for the
+// entry picked, read from the palette's object at the last key.
+std::wstring PickByKeys(HWND button)
+{
+    static std::wstring reached;
+    static int tick;
+    reached.clear();
+    tick = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND palette = FindWindowW(L"ColorPicker", nullptr);
+        auto list = palette && ++tick == 2 ? window_tests::AccessibleOf(palette) : nullptr;
+        VARIANT focus{};
+        if (list && list->get_accFocus(&focus) == S_OK) reached = window_tests::Speak(list.Get(), focus.lVal).name;
+        for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN})
+            if (palette && tick == (key == VK_RETURN ? 2 : 1)) PostMessageW(palette, WM_KEYDOWN, key, 0);
+    });
+    SendMessageW(button, BM_CLICK, 0, 0); // returns once the palette has closed
+    KillTimer(nullptr, timer);
+    return reached;
+}
+
+} // namespace
+
+// Colour buttons and up-downs named with their group's caption and label,
+// a button's value its colour before and after a pick, the picture a named
+// graphic; a button held after its page has gone answers that it is gone.
+TEST_F(SectionPages, ScreenReadersHearEveryColourButtonUpDownAndPictureNamed)
+{
+    for (const CataloguePage& entry : SectionCatalogue()) {
+        SCOPED_TRACE(entry.title);
+        const std::vector<HWND> children = Children(Show(entry.page));
+        const std::vector<TemplateControl>& controls = TemplateControls(entry.page);
+        std::string label;
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const TemplateControl& control = controls[i];
+            const ControlKind kind = control.kind;
+            if (kind == ControlKind::GroupBox || kind == ControlKind::Label) label = control.text;
+            auto object = window_tests::AccessibleOf(children[i]);
+            const window_tests::Spoken spoken = window_tests::Speak(object.Get(), CHILDID_SELF);
+            if (kind == ControlKind::Bitmap) {
+                EXPECT_TRUE(spoken.name.size() && spoken.role == ROLE_SYSTEM_GRAPHIC);
+            }
+            if (kind != ControlKind::ColorButton && kind != ControlKind::UpDown) continue;
+            for (const std::string& part : {entry.groups[static_cast<size_t>(control.group)].caption, label})
+                EXPECT_NE(spoken.name.find(WidenUtf8(part)), std::wstring::npos) << control.id;
+            const ColorPickerButton* button = Page(entry.page).ColorButton(control.id);
+            if (!button) continue;
+            const std::wstring& text = button->GetDefaultText();
+            EXPECT_EQ(spoken.value, text.size() ? text : WidenUtf8(ColorInWords(button->GetDefaultColor(), {})));
+            if (!IsWindowEnabled(children[i])) continue;
+            const std::wstring picked = PickByKeys(children[i]);
+            EXPECT_FALSE(picked.empty()) << control.id;
+            EXPECT_EQ(window_tests::Speak(object.Get(), CHILDID_SELF).value, picked) << control.id;
+        }
+    }
+    const long live = AccessibleObject::LiveObjects();
+    auto held = window_tests::AccessibleOf(Page(SectionPageId::Background).Control(1002));
+    host_.pages.Destroy();
+    BSTR name = nullptr;
+    EXPECT_EQ(held->get_accName(window_tests::ChildId(CHILDID_SELF), &name), CO_E_OBJNOTCONNECTED);
+    held.Reset();
+    EXPECT_LT(AccessibleObject::LiveObjects(), live);
 }
 
 // Messages that no row of the page routes change nothing.

@@ -6,12 +6,14 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/TabContainer.h"
 #include "controls/TabStripMetrics.h"
+#include "framework/AccessibleObject.h"
 #include "framework/Dialog.h"
 #include "framework/Dpi.h"
 #include "framework/Owned.h"
@@ -547,4 +549,106 @@ TEST(TabContainerWindow, TakesAnExtendedStyleAndTellsItsPageArea)
     EXPECT_EQ(area.bottom, client.bottom - container.Strip().StripHeight());
     // Any other window is no tab container.
     EXPECT_FALSE(GetTabPageArea(container.Strip().Handle(), area));
+}
+
+// A page tab list of the titles, the shown page's tab selected after a
+// click, the strip's own keys (the strip keeping the focus, drawn with a
+// focus rectangle) and a tab's default action; each change heard.
+TEST_F(TabStripTest, ScreenReadersReadAPageTabListThatFollowsEveryChange)
+{
+    AddSixteenPages();
+    TabStrip& strip = container_.Strip();
+    window_tests::EventRecorder heard;
+    auto object = window_tests::AccessibleOf(strip.Handle());
+    EXPECT_EQ(window_tests::Speak(object.Get(), CHILDID_SELF).role, ROLE_SYSTEM_PAGETABLIST);
+    ASSERT_EQ(window_tests::ChildCount(object.Get()), strip.TabCount());
+    auto expectSelected = [&](int index, bool focused, bool changed = true) {
+        EXPECT_EQ(VisiblePages(), std::vector<int>{index});
+        for (int i = 0; i < strip.TabCount(); ++i) {
+            const window_tests::Spoken tab = window_tests::Speak(object.Get(), i + 1);
+            EXPECT_TRUE(tab.name == window_tests::Trimmed(strip.TabTitle(i)) && tab.role == ROLE_SYSTEM_PAGETAB);
+            EXPECT_EQ(tab.state & (STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED),
+                      i != index ? 0 : focused ? STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED : STATE_SYSTEM_SELECTED);
+        }
+        window_tests::PumpPending();
+        EXPECT_EQ(heard.Heard(EVENT_OBJECT_SELECTION, strip.Handle(), index + 1), changed) << index;
+        EXPECT_EQ(heard.Heard(EVENT_OBJECT_FOCUS, strip.Handle(), index + 1), focused && changed) << index;
+        heard.events.clear();
+    };
+    ClickTab(5);
+    expectSelected(5, false);
+    const std::vector<DWORD> unfocused = window_tests::ClientPixels(strip.Handle());
+    SetFocus(strip.Handle());
+    SendMessageW(container_.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    EXPECT_FALSE(window_tests::ClientPixels(strip.Handle()) == unfocused) << "no focus rectangle";
+    const struct {
+        WPARAM key;
+        int index;
+        bool moves;
+    } keys[] = {{VK_RIGHT, 6, true}, {VK_HOME, 0, true}, {VK_LEFT, 0, false}, {VK_END, 15, true}, {VK_LEFT, 14, true}};
+    for (const auto& key : keys) {
+        SendMessageW(strip.Handle(), WM_KEYDOWN, key.key, 0);
+        EXPECT_EQ(GetFocus(), strip.Handle());
+        expectSelected(key.index, true, key.moves);
+    }
+    // A tab's default action shows its page as a click does.
+    EXPECT_EQ(object->accDoDefaultAction(window_tests::ChildId(6)), S_OK);
+    expectSelected(5, false);
+}
+
+// Wrong requests get the documented answers; a thousand readings leave no
+// reference, window or GDI object behind; an object held after its window
+// answers CO_E_OBJNOTCONNECTED, and goes when it is let go.
+TEST_F(TabStripTest, WrongRequestsFailAsDocumentedAndAHeldObjectOutlivesItsWindow)
+{
+    AddSixteenPages();
+    HWND strip = container_.Strip().Handle();
+    const long live = AccessibleObject::LiveObjects();
+    auto object = window_tests::AccessibleOf(strip);
+    ASSERT_TRUE(object);
+    const int gdi = window_tests::CountGdiObjects();
+    const int user = window_tests::CountUserObjects();
+    const ULONG references = object->AddRef();
+    object->Release();
+    for (long i = 0; i < 1000; ++i) window_tests::Speak(window_tests::AccessibleOf(strip).Get(), i % 17);
+    EXPECT_EQ(object->AddRef(), references);
+    object->Release();
+    EXPECT_EQ(window_tests::CountGdiObjects(), gdi);
+    EXPECT_EQ(window_tests::CountUserObjects(), user);
+    EXPECT_EQ(AccessibleObject::LiveObjects(), live + 1);
+
+    VARIANT text{};
+    text.vt = VT_BSTR;
+    RECT window{};
+    GetWindowRect(strip, &window);
+    IAccessible* a = object.Get();
+    BSTR got = nullptr; // out values that none of these requests fills
+    IDispatch* none = nullptr;
+    VARIANT end{};
+    auto child = window_tests::ChildId;
+    const struct {
+        const char* request;
+        std::function<HRESULT()> ask;
+        HRESULT expected;
+    } requests[] = {
+        {"name of a seventeenth tab", [&] { return a->get_accName(child(17), &got); }, E_INVALIDARG},
+        {"name of a child given as text", [&] { return a->get_accName(text, &got); }, E_INVALIDARG},
+        {"a tab's object", [&] { const HRESULT r = a->get_accChild(child(3), &none); return none ? E_FAIL : r; },
+         S_FALSE},
+        {"the strip as its own child", [&] { return a->get_accChild(child(CHILDID_SELF), &none); }, E_INVALIDARG},
+        {"a tab's first child", [&] { return a->accNavigate(NAVDIR_FIRSTCHILD, child(3), &end); }, E_INVALIDARG},
+        {"the tab after the last", [&] { return a->accNavigate(NAVDIR_NEXT, child(16), &end); }, S_FALSE},
+        {"an unknown direction", [&] { return a->accNavigate(NAVDIR_LASTCHILD + 1, child(1), &end); }, E_INVALIDARG},
+        {"a point below the strip", [&] { return a->accHitTest(window.left, window.bottom, &end); }, S_FALSE},
+        {"a tab's value", [&] { return a->get_accValue(child(2), &got); }, DISP_E_MEMBERNOTFOUND},
+    };
+    for (const auto& request : requests) EXPECT_EQ(request.ask(), request.expected) << request.request;
+    // Other objects of the window are the system's own.
+    for (LONG other : {OBJID_WINDOW, OBJID_HSCROLL, OBJID_CARET, 12345L})
+        EXPECT_EQ(SendMessageW(strip, WM_GETOBJECT, 0, static_cast<DWORD>(other)), 0) << other;
+
+    container_.Destroy();
+    for (const auto& request : requests) EXPECT_EQ(request.ask(), CO_E_OBJNOTCONNECTED) << request.request;
+    object.Reset();
+    EXPECT_EQ(AccessibleObject::LiveObjects(), live);
 }

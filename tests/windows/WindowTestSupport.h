@@ -1,11 +1,14 @@
 // What the window tests share: a plain top-level host window, message pumps
 // that end, one way to wait for a condition, real input through SendInput,
 // counts of a process's window-manager and GDI objects, and a temporary
-// folder with wide paths. The end-to-end tests add ProgramDriver.h on top.
+// folder with wide paths, and reading windows as a screen reader does. The
+// end-to-end tests add ProgramDriver.h on top.
 #pragma once
 
 #include <windows.h>
+#include <oleacc.h>
 #include <winternl.h>
+#include <wrl/client.h>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "style/Utf16.h"
@@ -308,6 +312,85 @@ inline std::vector<DWORD> ClientPixels(HWND window)
     for (DWORD& pixel : pixels) pixel &= 0x00FFFFFF;
     return pixels;
 }
+
+// A window's accessible object, as a screen reader gets it (oleacc).
+inline Microsoft::WRL::ComPtr<IAccessible> AccessibleOf(HWND window, LONG objectId = OBJID_CLIENT)
+{
+    Microsoft::WRL::ComPtr<IAccessible> object;
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(objectId), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(object.GetAddressOf()));
+    return object;
+}
+
+inline VARIANT ChildId(long id)
+{
+    VARIANT child{};
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+// What a screen reader says of an object or one of its elements.
+struct Spoken {
+    std::wstring name, value;
+    long role = 0, state = 0;
+};
+
+inline Spoken Speak(IAccessible* object, long id)
+{
+    Spoken spoken;
+    VARIANT number{};
+    for (auto [get, text] :
+         {std::pair{&IAccessible::get_accName, &spoken.name}, {&IAccessible::get_accValue, &spoken.value}}) {
+        BSTR got = nullptr;
+        if (object && (object->*get)(ChildId(id), &got) == S_OK && got) *text = got;
+        SysFreeString(got);
+    }
+    if (object && object->get_accRole(ChildId(id), &number) == S_OK && number.vt == VT_I4) spoken.role = number.lVal;
+    if (object && object->get_accState(ChildId(id), &number) == S_OK && number.vt == VT_I4) spoken.state = number.lVal;
+    return spoken;
+}
+
+inline long ChildCount(IAccessible* object)
+{
+    long count = -1;
+    if (object) object->get_accChildCount(&count);
+    return count;
+}
+
+// A title without the blanks around it, as the strip's tabs are named.
+inline std::wstring Trimmed(std::wstring text)
+{
+    text.erase(text.find_last_not_of(L' ') + 1);
+    return text.erase(0, text.find_first_not_of(L' '));
+}
+
+// The events of a process's client areas that screen readers hear while
+// the recorder lives (out of context: pump this thread to receive them).
+class EventRecorder {
+public:
+    using Event = std::tuple<DWORD, HWND, long>; // event, window, child
+    explicit EventRecorder(DWORD process = GetCurrentProcessId())
+        : hook_(SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, &Hear, process, 0,
+                                WINEVENT_OUTOFCONTEXT))
+    {
+        heard_ = &events;
+    }
+    ~EventRecorder() { UnhookWinEvent(hook_), heard_ = nullptr; }
+    bool Heard(DWORD event, HWND window, long child) const
+    {
+        return std::find(events.begin(), events.end(), Event{event, window, child}) != events.end();
+    }
+    std::vector<Event> events;
+
+private:
+    static void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
+    {
+        if (heard_ && object == OBJID_CLIENT) heard_->emplace_back(event, window, child);
+    }
+    static inline std::vector<Event>* heard_ = nullptr;
+    HWINEVENTHOOK hook_;
+};
 
 // The unit tests' temporary folder (tests/native/TestSupport.h), removed
 // with everything in it, with the wide paths that the Win32 calls take.
