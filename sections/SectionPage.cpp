@@ -54,11 +54,12 @@ void SetScrollPosition(HWND window, int position)
     SetScrollInfo(window, SB_HORZ, &info, TRUE);
 }
 
+// The range goes with the page size: a scroll bar hidden because the
+// content fitted is shown again only by a call that sets more than the page.
 void SetScrollPage(HWND window, int page)
 {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_PAGE;
+    SCROLLINFO info = ReadScrollInfo(window);
+    info.fMask = SIF_RANGE | SIF_PAGE;
     info.nPage = static_cast<UINT>(page > 0 ? page : 0);
     SetScrollInfo(window, SB_HORZ, &info, TRUE);
 }

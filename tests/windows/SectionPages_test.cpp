@@ -455,6 +455,14 @@ TEST_F(SectionPageScrolling, WideningAtTheRightEndKeepsTheEndInViewAndGrowingToF
     const TemplateControl& box = TemplateControls(SectionPageId::ExtendedNetwork)[1];
     EXPECT_EQ(PlaceInPage(narrow, Children(narrow)[1]).left,
               DialogUnitsToPixels(narrow, box.x, box.y, box.cx, box.cy).left);
+    EXPECT_FALSE(GetWindowLongW(narrow, GWL_STYLE) & WS_HSCROLL);
+
+    // Narrow again, the scroll bar comes back and reaches the end.
+    SetWindowPos(host_.Handle(), nullptr, 0, 0, 500, frameHeight, SWP_NOMOVE | SWP_NOZORDER);
+    PumpPending();
+    EXPECT_TRUE(GetWindowLongW(narrow, GWL_STYLE) & WS_HSCROLL);
+    SendMessageW(narrow, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), 0);
+    EXPECT_EQ(ScrollState(narrow).nPos, narrowInfo.nPos);
 }
 
 // A page's sizing frame holds it to the page area beside the strip, whose
