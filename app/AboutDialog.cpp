@@ -21,7 +21,7 @@ const PictureDescription AboutDialog::kDonationPicture = {
     .height = kImageHeight,
     .across = 2,
     .masked = true,
-    .drawings = {{96, IDB_GP_DONATE}, {144, IDB_GP_DONATE_150}, {192, IDB_GP_DONATE_200}},
+    .drawings = {{96, IDB_GP_DONATE}, {144, IDB_GP_DONATE_150}, {192, IDB_GP_DONATE_200}, {288, IDB_GP_DONATE_300}},
 };
 
 const MessageMap<AboutDialog> AboutDialog::kMessageMap = {
@@ -30,6 +30,7 @@ const MessageMap<AboutDialog> AboutDialog::kMessageMap = {
     OnCommand(IDC_GP_ABOUT_DONATE, BN_CLICKED, &AboutDialog::OnDonate),
     OnCommand(IDC_GP_ABOUT_OK, BN_CLICKED, &AboutDialog::OnOk),
     OnMessage(WM_DPICHANGED, &AboutDialog::OnDpiChanged),
+    OnMessage(kGetDpiScaledSizeMessage, &AboutDialog::OnGetDpiScaledSize),
     OnMessage(WM_DESTROY, &AboutDialog::OnDestroy),
 };
 
@@ -42,15 +43,15 @@ INT_PTR AboutDialog::Show(HWND owner)
 
 LRESULT AboutDialog::OnInitDialog(Message&)
 {
-    CenterOverOwner(Handle());
     UseDefaultGuiFont(Handle(), {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT, IDC_GP_ABOUT_OK});
-    for (int id : {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT}) FitTextHeight(id);
+    layout_.Start(Handle(), IDD_GP_ABOUT);
 
     // The button draws itself from the images and takes their size.
     HWND button = GetDlgItem(Handle(), IDC_GP_ABOUT_DONATE);
     const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
     SetWindowLongPtrW(button, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
-    UsePicturesForDpi(WindowDpi(Handle()));
+    FitToDpi();
+    CenterOverOwner(Handle());
     // Two quick presses ask the shell twice, each drawn pressed.
     TreatDoubleClicksAsPresses(button);
     donationName_.Attach(button, L"Donate");
@@ -58,6 +59,15 @@ LRESULT AboutDialog::OnInitDialog(Message&)
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP && GetDlgCtrlID(child) == -1)
             pictureName_.Attach(child, sections::PagePictureName(), ROLE_SYSTEM_GRAPHIC);
     return TRUE;
+}
+
+// What the program adds to the template's layout at the dialog's DPI: the
+// pictures drawn for it, the donation button the size of its pictures, and
+// the texts as tall as their lines need.
+void AboutDialog::FitToDpi()
+{
+    UsePicturesForDpi(layout_.Dpi() > 0 ? layout_.Dpi() : WindowDpi(Handle()));
+    for (int id : {IDC_GP_ABOUT_TITLE_TEXT, IDC_GP_ABOUT_DONATION_TEXT}) FitTextHeight(id);
 }
 
 void AboutDialog::UsePicturesForDpi(int dpi)
@@ -97,13 +107,18 @@ void AboutDialog::FitTextHeight(int id)
         SetWindowPos(text, nullptr, 0, 0, box.right, needed.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Moved to a display of another DPI: the system scales the dialog's layout
-// and fonts; the pictures are ours to make again for the new DPI.
+// Moved to a display of another DPI: the dialog is laid out once, by the
+// program (framework/DialogDpiLayout.h), and then takes its pictures.
 LRESULT AboutDialog::OnDpiChanged(Message& message)
 {
-    UsePicturesForDpi(HIWORD(message.wParam));
-    message.handled = false;
+    const int before = layout_.Dpi();
+    if (layout_.OnDpiChanged(message.wParam, message.lParam) && layout_.Dpi() != before) FitToDpi();
     return 0;
+}
+
+LRESULT AboutDialog::OnGetDpiScaledSize(Message& message)
+{
+    return layout_.OnGetDpiScaledSize(message.wParam, message.lParam) ? TRUE : FALSE;
 }
 
 LRESULT AboutDialog::OnDrawItem(Message& message)
@@ -133,6 +148,7 @@ LRESULT AboutDialog::OnOk(Message&)
 
 LRESULT AboutDialog::OnDestroy(Message& message)
 {
+    layout_.Finish();
     images_.Reset();
     ReleaseShownPictures(Handle());
     message.handled = false;

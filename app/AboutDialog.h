@@ -3,7 +3,9 @@
 // commands both open this dialog; Donate never opens the page by itself, so
 // nobody lands on a payment page without seeing what it is for.
 //
-// Modal and owned by the window that is active when it opens. Only its own
+// Modal and owned by the window that is active when it opens, at the DPI of
+// its owner's display and laid out by the program at every DPI
+// (framework/DialogDpiLayout.h). Only its own
 // OK button ends it: the standard OK and Cancel commands have no handler, so
 // Escape does nothing. Its template and control ids are the IDD_GP_ABOUT
 // block of resources/ResourceIds.h.
@@ -14,6 +16,7 @@
 
 #include "framework/AccessibleName.h"
 #include "framework/Dialog.h"
+#include "framework/DialogDpiLayout.h"
 #include "framework/DpiPictures.h"
 #include "framework/GdiHandles.h"
 #include "framework/Owned.h"
@@ -47,7 +50,9 @@ private:
     LRESULT OnDonate(Message& message);
     LRESULT OnOk(Message& message);
     LRESULT OnDpiChanged(Message& message);
+    LRESULT OnGetDpiScaledSize(Message& message);
     LRESULT OnDestroy(Message& message);
+    void FitToDpi();
     // The picture and the donation button's images for the dialog's DPI.
     void UsePicturesForDpi(int dpi);
     // Makes a text box taller when its text needs more lines' height than
@@ -55,6 +60,7 @@ private:
     void FitTextHeight(int id);
 
     ImageList images_;
+    DialogDpiLayout layout_;
     // The donation button and the picture show no text: screen readers are
     // given names for them.
     Owned<AccessibleName> donationName_;

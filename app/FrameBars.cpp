@@ -77,7 +77,7 @@ const PictureDescription FrameToolBar::kPicture = {
     .height = 32,
     .across = 5,
     .masked = true,
-    .drawings = {{96, IDB_GP_TOOLBAR}, {144, IDB_GP_TOOLBAR_150}, {192, IDB_GP_TOOLBAR_200}},
+    .drawings = {{96, IDB_GP_TOOLBAR}, {144, IDB_GP_TOOLBAR_150}, {192, IDB_GP_TOOLBAR_200}, {288, IDB_GP_TOOLBAR_300}},
 };
 
 std::wstring ToolBarLabel(const std::wstring& resourceText)
@@ -272,12 +272,24 @@ bool FrameRebar::FitBand(HWND child, SIZE size)
     return rebar_ && FitRebarBand(rebar_, child, size);
 }
 
+void FrameRebar::UseDpi(int dpi)
+{
+    LOGFONTW logFont{};
+    HFONT font = rebar_ && MessageFontForDpi(logFont, dpi) ? CreateFontIndirectW(&logFont) : nullptr;
+    if (!font) return;
+    SendMessageW(rebar_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    font_.Reset(font);
+}
+
 HWND FrameStatusBar::Create(HWND frame, UINT id)
 {
     status_ = CreateWindowExW(0, STATUSCLASSNAMEW, LoadResourceString(IDS_GP_READY).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (status_) ApplyFont();
+    if (!status_) return nullptr;
+    dpi_ = WindowDpi(status_);
+    ApplyFont();
+    if (dpi_ != SystemDpi()) ApplyMinHeight(dpi_);
     return status_;
 }
 
@@ -294,8 +306,19 @@ void FrameStatusBar::ApplyFont()
 
 void FrameStatusBar::UseDpi(int dpi)
 {
+    if (!status_) return;
+    const int before = dpi_;
     dpi_ = dpi;
-    if (status_) ApplyFont();
+    ApplyFont();
+    if (dpi != before) ApplyMinHeight(dpi);
+}
+
+// The bar is never lower than the caption buttons as the system's DPI has
+// them, which it reads when it is made: on a display of another DPI, as
+// high as they are there.
+void FrameStatusBar::ApplyMinHeight(int dpi)
+{
+    SendMessageW(status_, SB_SETMINHEIGHT, SystemMetricForDpi(SM_CYSIZE, dpi) & ~1, 0);
 }
 
 void FrameStatusBar::OnSystemChange(UINT message)

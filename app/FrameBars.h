@@ -123,9 +123,13 @@ public:
     // Gives the band that holds child the child's new size (after a change
     // of its font); false when no band holds it.
     bool FitBand(HWND child, SIZE size);
+    // The frame has taken a new DPI: the rebar's own font (the message
+    // font, as the rebar takes it when it is made) for it.
+    void UseDpi(int dpi);
 
 private:
     HWND rebar_ = nullptr;
+    GdiObject<HFONT> font_;
 };
 
 // The status bar: size grip, "Ready" (IDS_GP_READY) when idle, the help text
@@ -157,6 +161,7 @@ private:
     void SetText(const std::wstring& text);
     // Gives the bar the status font for its DPI.
     void ApplyFont();
+    void ApplyMinHeight(int dpi);
     HWND status_ = nullptr;
     // The DPI given by the frame; until then, the window's own.
     int dpi_ = 0;

@@ -66,6 +66,7 @@ const MessageMap<MainFrame> MainFrame::kMessageMap = {
     OnMessage(WM_SETTINGCHANGE, &MainFrame::OnSystemChange),
     OnMessage(WM_SYSCOLORCHANGE, &MainFrame::OnSystemChange),
     OnMessage(WM_THEMECHANGED, &MainFrame::OnSystemChange),
+    OnMessage(kSystemChangesDueMessage, &MainFrame::OnSystemChangesDue),
 
     // The style-file commands, the code view and the About dialog.
     OnCommandId(ID_GP_OPEN, &MainFrame::OnStyleFileCommand),
@@ -116,6 +117,10 @@ HWND MainFrame::Create()
 
 LRESULT MainFrame::OnCreate(Message&)
 {
+    // The frame decides the DPI of everything in it: its display's.
+    dpi_ = MonitorDpi(Handle());
+    SetDecidedDpi(Handle(), dpi_);
+    if (dpi_ != SystemDpi()) SetIcons(dpi_);
     TakeStartupFolder();
     MakeBars();
     MakeClientArea();
@@ -151,6 +156,7 @@ void MainFrame::MakeBars()
 
     // The rebar puts the command bar on the first row and the toolbar below.
     if (rebar_.Create(frame)) {
+        if (dpi_ != SystemDpi()) rebar_.UseDpi(dpi_);
         rebar_.AddBand(commandBar_.Handle(), commandBar_.IdealSize());  // FrameRebar::kCommandBarBand
         if (toolBar_.Handle())                                          // FrameRebar::kToolBarBand
             rebar_.AddBand(toolBar_.Handle(), toolBar_.IdealSize(), {.newRow = true, .gripper = true});
@@ -217,7 +223,7 @@ void MainFrame::ArrangePanes()
     split_.SetPanes(preview_.Handle(), tabs_.Handle());
     RECT client{};
     GetClientRect(Handle(), &client);
-    PlaceSplit(client.bottom - client.top, WindowDpi(Handle()));
+    PlaceSplit(client.bottom - client.top, dpi_);
     SetMenuCheck(ID_GP_VIEW_TOOLBAR, true);
     SetMenuCheck(ID_GP_VIEW_STATUS_BAR, true);
 }
@@ -243,7 +249,7 @@ void MainFrame::LayOut()
 
 LRESULT MainFrame::OnSize(Message& message)
 {
-    if (message.wParam != SIZE_MINIMIZED) LayOut();
+    if (message.wParam != SIZE_MINIMIZED && !applyingDpi_) LayOut();
     return 0;
 }
 
@@ -253,30 +259,52 @@ void MainFrame::PlaceSplit(int clientHeight, int dpi)
 }
 
 // The frame has moved to a display of another DPI (or its display's scale
-// was changed). It takes the rectangle the system suggests, which keeps its
-// size as the user sees it, and gives the pages pane its height for the new
-// DPI. The pages are kept, with whatever the user chose in their controls:
-// the system scales their dialog layout and tells each page to make its
-// font anew (WM_DPICHANGED_AFTERPARENT); the tab strip, the palette and the
-// colour buttons follow the same way.
+// was changed). It takes the DPI the message carries and the rectangle the
+// system suggests, which keeps its size as the user sees it; a DPI no
+// display has or no rectangle is not trusted, and nothing changes. Every
+// window inside is told the DPI first and remakes its fonts, pictures and
+// sizes - the pages lay themselves out again from their templates, the
+// command bar takes its menu font and its band is refitted - and then the
+// frame is laid out once, the pages pane given its height for the DPI, and
+// what depends on the final sizes (the pages' scroll positions) follows.
 LRESULT MainFrame::OnDpiChanged(Message& message)
 {
-    const int dpi = HIWORD(message.wParam) > 0 ? HIWORD(message.wParam) : WindowDpi(Handle());
-    if (const auto* suggested = reinterpret_cast<const RECT*>(message.lParam))
-        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // The bars' pictures and fonts for the new DPI, before the layout
-    // measures the bars.
-    toolBar_.UseDpi(dpi);
-    statusBar_.UseDpi(dpi);
-    SetIcons(dpi);
+    const int dpi = HIWORD(message.wParam);
+    const auto* suggested = reinterpret_cast<const RECT*>(message.lParam);
+    if (!IsUsableDpi(dpi) || LOWORD(message.wParam) != dpi || !suggested || suggested->right <= suggested->left ||
+        suggested->bottom <= suggested->top)
+        return 0;
+    const RECT place = *suggested;
+    if (dpi != dpi_) TakeDpi(dpi);
+    applyingDpi_ = true;
+    SetWindowPos(Handle(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    applyingDpi_ = false;
     LayOut();
     if (split_.Handle()) {
         RECT client{};
         GetClientRect(split_.Handle(), &client);
-        PlaceSplit(client.bottom - client.top, dpi);
+        PlaceSplit(client.bottom - client.top, dpi_);
     }
+    PassToChildren(Handle(), kDpiLaidOutMessage, static_cast<WPARAM>(dpi_), 0);
     return 0;
+}
+
+// Everything inside the frame works at its DPI from here on; the bars in
+// the rebar's bands hear of it from the frame (the rebar passes nothing on).
+void MainFrame::TakeDpi(int dpi)
+{
+    dpi_ = dpi;
+    SetDecidedDpi(Handle(), dpi);
+    PassToChildren(Handle(), kUseDpiMessage, static_cast<WPARAM>(dpi), 0);
+    if (commandBar_.Handle()) {
+        SendMessageW(commandBar_.Handle(), kUseDpiMessage, static_cast<WPARAM>(dpi), 0);
+        rebar_.FitBand(commandBar_.Handle(), commandBar_.IdealSize());
+    }
+    toolBar_.UseDpi(dpi);
+    rebar_.UseDpi(dpi);
+    statusBar_.UseDpi(dpi);
+    SetIcons(dpi);
 }
 
 void MainFrame::SetIcons(int dpi)
@@ -307,18 +335,46 @@ LRESULT MainFrame::OnRebarHeightChange(Message&)
 }
 
 // A change of the system's fonts, metrics, colours or theme reaches only
-// top-level windows: the frame passes it on to its children (the rebar, the
-// status bar and the split window, which passes it on to the preview and
-// the tab container, and so on down), the bars in the rebar remake their
-// fonts and sizes, and the frame lays itself out again, so that the window
-// looks as if it had been started with the new settings.
+// top-level windows, and the system sends several for one change in its
+// settings. The frame notes what changed and, once the burst is over (a
+// posted message, handled when no other waits), passes each kind on once to
+// its children (the rebar, the status bar and the split window, which
+// passes it on to the preview and the tab container, and so on down); the
+// bars in the rebar remake their fonts and sizes, and the frame lays itself
+// out again, so that the window looks as if it had been started with the
+// new settings.
 LRESULT MainFrame::OnSystemChange(Message& message)
 {
-    PassToChildren(Handle(), message.message, message.wParam, message.lParam);
-    PassSystemChangeToBars(message.message, message.wParam, message.lParam, commandBar_, toolBar_, rebar_,
-                           statusBar_);
-    LayOut();
+    if (message.message == WM_SETTINGCHANGE) {
+        pendingChanges_.setting = true;
+        pendingChanges_.settingWParam = message.wParam;
+        const auto* section = reinterpret_cast<const wchar_t*>(message.lParam);
+        pendingChanges_.section = section ? section : L"";
+    }
+    if (message.message == WM_SYSCOLORCHANGE) pendingChanges_.colour = true;
+    if (message.message == WM_THEMECHANGED) pendingChanges_.theme = true;
+    if (!pendingChanges_.posted && PostMessageW(Handle(), kSystemChangesDueMessage, 0, 0))
+        pendingChanges_.posted = true;
+    else if (!pendingChanges_.posted)
+        OnSystemChangesDue(message);
     message.handled = false;
+    return 0;
+}
+
+LRESULT MainFrame::OnSystemChangesDue(Message&)
+{
+    const PendingChanges changes = std::move(pendingChanges_);
+    pendingChanges_ = {};
+    auto pass = [&](UINT kind, WPARAM wParam, LPARAM lParam) {
+        PassToChildren(Handle(), kind, wParam, lParam);
+        PassSystemChangeToBars(kind, wParam, lParam, commandBar_, toolBar_, rebar_, statusBar_);
+    };
+    if (changes.setting)
+        pass(WM_SETTINGCHANGE, changes.settingWParam,
+             changes.section.empty() ? 0 : reinterpret_cast<LPARAM>(changes.section.c_str()));
+    if (changes.colour) pass(WM_SYSCOLORCHANGE, 0, 0);
+    if (changes.theme) pass(WM_THEMECHANGED, 0, 0);
+    if (changes.setting || changes.colour || changes.theme) LayOut();
     return 0;
 }
 
@@ -394,6 +450,7 @@ LRESULT MainFrame::OnDestroy(Message&)
     }
     // Icons of the frame's own go with it.
     if (bigIcon_ || smallIcon_) SetIcons(SystemDpi());
+    ForgetDecidedDpi(Handle());
     PostQuitMessage(1);
     return 0;
 }

@@ -26,6 +26,7 @@
 #include "app/StyleFileCommands.h"
 #include "controls/TabContainer.h"
 #include "framework/CommandBar.h"
+#include "framework/DpiScale.h"
 #include "framework/GdiHandles.h"
 #include "framework/Owned.h"
 #include "framework/SplitWindow.h"
@@ -64,6 +65,7 @@ public:
     TabContainer& Tabs() { return tabs_; }
     // The section pages, those not made yet included (as empty slots).
     const sections::SectionPageSet& Pages() const { return pages_; }
+    sections::SectionPageSet& Pages() { return pages_; }
 
     // Icon IDI_GP_APP, arrow cursor, the button face behind the bars.
     static const WindowClass kWindowClass;
@@ -103,10 +105,13 @@ private:
     LRESULT OnMenuSelect(Message& message);
     LRESULT OnRebarHeightChange(Message& message);
     LRESULT OnSystemChange(Message& message);
+    LRESULT OnSystemChangesDue(Message& message);
     LRESULT OnNothing(Message& message);
     LRESULT OnPaneCommand(Message& message);
 
     void LayOut();
+    // Tells every window inside the frame that it works at dpi from now on.
+    void TakeDpi(int dpi);
     // Puts the split bar so that the pages pane and the bar take
     // kPagesPaneHeight at the given DPI from the bottom of a client area of
     // the given height.
@@ -137,6 +142,20 @@ private:
     std::optional<StyleFileCommands> commands_;
     bool toolbarVisible_ = true;
     bool closing_ = false;
+    // The DPI the frame decided on (framework/Dpi.h).
+    int dpi_ = kDefaultDpi;
+    // While the frame takes the rectangle of a DPI change: laid out once after.
+    bool applyingDpi_ = false;
+    // The kinds of system change of a burst, passed on once it is over.
+    struct PendingChanges {
+        bool setting = false;
+        bool colour = false;
+        bool theme = false;
+        bool posted = false;
+        WPARAM settingWParam = 0;
+        std::wstring section;
+    };
+    PendingChanges pendingChanges_;
     bool storeFailureShown_ = false;
     bool storeFailureNoticePending_ = false;
 };

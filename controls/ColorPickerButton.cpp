@@ -73,7 +73,7 @@ bool ColorPickerButton::Attach(HWND button)
 
 void ColorPickerButton::SetDpi(int dpi)
 {
-    if (dpi <= 0) return;
+    if (!IsUsableDpi(dpi) || dpi == dpi_) return;
     dpi_ = dpi;
     if (openPalette_) openPalette_->Cancel();
     if (theme_) theme_.Open(Handle(), L"Button", dpi_);
@@ -141,6 +141,7 @@ const MessageMap<ColorPickerButton> ColorPickerButton::kMessageMap = {
     OnMessage(WM_MOUSELEAVE, &ColorPickerButton::OnMouseLeave),
     OnMessage(WM_THEMECHANGED, &ColorPickerButton::OnThemeChanged),
     OnMessage(WM_DPICHANGED_AFTERPARENT, &ColorPickerButton::OnDpiChangedAfterParent),
+    OnMessage(kUseDpiMessage, &ColorPickerButton::OnUseDpi),
     OnMessage(WM_DESTROY, &ColorPickerButton::OnDestroy),
     OnMessage(WM_GETOBJECT, &ColorPickerButton::OnGetObject),
 };
@@ -172,6 +173,12 @@ LRESULT ColorPickerButton::OnDpiChangedAfterParent(Message& message)
 {
     SetDpi(WindowDpi(Handle()));
     message.handled = false;
+    return 0;
+}
+
+LRESULT ColorPickerButton::OnUseDpi(Message& message)
+{
+    SetDpi(static_cast<int>(message.wParam));
     return 0;
 }
 

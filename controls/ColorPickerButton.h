@@ -55,9 +55,10 @@ public:
     bool IsDrawnWithVisualStyles() const { return static_cast<bool>(theme_); }
 
     // The DPI the button and its palette are drawn for: its window's, from
-    // Attach on and after every DPI change (WM_DPICHANGED_AFTERPARENT).
-    // Setting it redraws the button with the sizes of that DPI and closes an
-    // open palette, which was laid out for the old one.
+    // Attach on, then the one its parent passes on (kUseDpiMessage) or its
+    // window's after WM_DPICHANGED_AFTERPARENT. A new one redraws the button
+    // with the sizes of that DPI and closes an open palette, which was laid
+    // out for the old one.
     int Dpi() const { return dpi_; }
     void SetDpi(int dpi);
 
@@ -77,6 +78,7 @@ private:
     LRESULT OnMouseLeave(Message& message);
     LRESULT OnThemeChanged(Message& message);
     LRESULT OnDpiChangedAfterParent(Message& message);
+    LRESULT OnUseDpi(Message& message);
     LRESULT OnDestroy(Message& message);
     LRESULT OnGetObject(Message& message);
 

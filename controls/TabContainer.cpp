@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
 #include "framework/Panes.h"
 #include "framework/SystemChanges.h"
@@ -99,6 +100,8 @@ void TabContainer::LayOut()
                                pageRect.right - pageRect.left, pageRect.bottom - pageRect.top,
                                SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (batch) EndDeferWindowPos(batch);
+    if (activePage_ && std::find(placedPages_.begin(), placedPages_.end(), activePage_) == placedPages_.end())
+        placedPages_.push_back(activePage_);
 }
 
 const MessageMap<TabContainer> TabContainer::kMessageMap = {
@@ -112,6 +115,8 @@ const MessageMap<TabContainer> TabContainer::kMessageMap = {
     OnMessage(WM_SETTINGCHANGE, &TabContainer::OnSettingChange),
     OnMessage(WM_SYSCOLORCHANGE, &TabContainer::OnSettingChange),
     OnMessage(WM_THEMECHANGED, &TabContainer::OnSettingChange),
+    OnMessage(kUseDpiMessage, &TabContainer::OnUseDpi),
+    OnMessage(kDpiLaidOutMessage, &TabContainer::OnDpiLaidOut),
     OnMessage(WM_KEYDOWN, &TabContainer::ForwardToActivePage),
     OnMessage(WM_KEYUP, &TabContainer::ForwardToActivePage),
     OnMessage(WM_CHAR, &TabContainer::ForwardToActivePage),
@@ -270,6 +275,24 @@ LRESULT TabContainer::OnSettingChange(Message& message)
     PassToChildren(Handle(), message.message, message.wParam, message.lParam);
     LayOut();
     message.handled = false;
+    return 0;
+}
+
+LRESULT TabContainer::OnUseDpi(Message& message)
+{
+    PassToChildren(Handle(), message.message, message.wParam, message.lParam);
+    LayOut();
+    return 0;
+}
+
+LRESULT TabContainer::OnDpiLaidOut(Message& message)
+{
+    const RECT area = PageArea();
+    for (HWND page : placedPages_)
+        if (page != activePage_ && IsWindow(page) && GetParent(page) == Handle())
+            SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    PassToChildren(Handle(), message.message, message.wParam, message.lParam);
     return 0;
 }
 

@@ -4,7 +4,10 @@
 // container go on to the active page. Changes of the system's settings,
 // colours and theme (which only top-level windows receive: the frame passes
 // them on) go to the strip and every page, and the page area follows the
-// strip's new height at once.
+// strip's new height at once. A new DPI of the frame (kUseDpiMessage)
+// goes the same way; once the frame is laid out at it (kDpiLaidOutMessage)
+// the pages shown before take the new page area too, hidden, as pages of a
+// frame started at that DPI would have it.
 //
 // As in every tabbed dialog, Ctrl+Tab and Ctrl+Page Down show the next page
 // and Ctrl+Shift+Tab and Ctrl+Page Up the previous one, wrapping at the
@@ -22,6 +25,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "controls/TabStrip.h"
 #include "framework/Owned.h"
@@ -92,6 +96,8 @@ private:
     LRESULT OnStripHeightChanged(Message& message);
     LRESULT OnSetFocus(Message& message);
     LRESULT OnSettingChange(Message& message);
+    LRESULT OnUseDpi(Message& message);
+    LRESULT OnDpiLaidOut(Message& message);
     LRESULT OnGetPageArea(Message& message);
     LRESULT ForwardToActivePage(Message& message);
     // Tab and Shift+Tab at the active page's ends; true when acted on.
@@ -102,5 +108,7 @@ private:
     DWORD stripStyle_ = kDefaultStripStyle;
     Owned<TabStrip> strip_;
     HWND activePage_ = nullptr;
+    // Every page placed as the active page so far.
+    std::vector<HWND> placedPages_;
     std::function<HWND(int index)> pageMaker_;
 };

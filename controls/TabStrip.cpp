@@ -246,6 +246,7 @@ const MessageMap<TabStrip> TabStrip::kMessageMap = {
     OnMessage(WM_SETTINGCHANGE, &TabStrip::OnSettingChange),
     OnMessage(WM_SYSCOLORCHANGE, &TabStrip::OnSysColorChange),
     OnMessage(WM_DPICHANGED_AFTERPARENT, &TabStrip::OnDpiChangedAfterParent),
+    OnMessage(kUseDpiMessage, &TabStrip::OnUseDpi),
     OnMessage(WM_GETOBJECT, &TabStrip::OnGetObject),
     OnMessage(WM_KEYDOWN, &TabStrip::OnKeyDown),
     OnMessage(WM_SETFOCUS, &TabStrip::OnFocusChanged),
@@ -377,7 +378,7 @@ LRESULT TabStrip::OnSettingChange(Message& message)
 
 void TabStrip::SetDpi(int dpi)
 {
-    if (dpi <= 0) return;
+    if (!IsUsableDpi(dpi) || (Handle() && dpi == metrics_.dpi)) return;
     const int oldHeight = stripHeight_;
     metrics_ = tabstrip::MetricsForDpi(dpi);
     if (!Handle()) return;
@@ -402,6 +403,12 @@ LRESULT TabStrip::OnDpiChangedAfterParent(Message& message)
 {
     SetDpi(WindowDpi(Handle()));
     message.handled = false;
+    return 0;
+}
+
+LRESULT TabStrip::OnUseDpi(Message& message)
+{
+    SetDpi(static_cast<int>(message.wParam));
     return 0;
 }
 

@@ -90,7 +90,8 @@ public:
     const tabstrip::Metrics& Metrics() const { return metrics_; }
     // Draws the strip for another DPI: remakes its fonts and sizes, lays it
     // out and, when its height changed, tells the parent. The strip does so
-    // itself with its window's DPI on WM_DPICHANGED_AFTERPARENT.
+    // itself with the DPI its parent passes on (kUseDpiMessage), and with
+    // its window's DPI on WM_DPICHANGED_AFTERPARENT.
     void SetDpi(int dpi);
     void SetScrollSpeed(TabScrollSpeed speed) { repeatMilliseconds_ = static_cast<UINT>(speed); }
 
@@ -145,6 +146,7 @@ private:
     LRESULT OnSettingChange(Message& message);
     LRESULT OnSysColorChange(Message& message);
     LRESULT OnDpiChangedAfterParent(Message& message);
+    LRESULT OnUseDpi(Message& message);
     LRESULT OnGetObject(Message& message);
     LRESULT OnKeyDown(Message& message);
     LRESULT OnFocusChanged(Message& message);

@@ -59,7 +59,7 @@ void CommandBar::ApplyMenuFont()
 {
     if (!toolbar_) return;
     LOGFONTW logFont{};
-    HFONT font = MenuFontForDpi(logFont, WindowDpi(Handle())) ? CreateFontIndirectW(&logFont) : nullptr;
+    HFONT font = MenuFontForDpi(logFont, dpi_) ? CreateFontIndirectW(&logFont) : nullptr;
     // Without a menu font of its own the toolbar keeps the one it has.
     if (!font) return;
     SendMessageW(toolbar_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -394,7 +394,7 @@ const MessageMap<CommandBar> CommandBar::kMessageMap = {
     OnMessage(WM_SETTINGCHANGE, &CommandBar::OnSystemChange),
     OnMessage(WM_SYSCOLORCHANGE, &CommandBar::OnSystemChange),
     OnMessage(WM_THEMECHANGED, &CommandBar::OnSystemChange),
-    OnMessage(kDpiChangedAfterParentMessage, &CommandBar::OnSystemChange),
+    OnMessage(kUseDpiMessage, &CommandBar::OnSystemChange),
 };
 
 LRESULT CommandBar::OnCreate(Message&)
@@ -407,6 +407,7 @@ LRESULT CommandBar::OnCreate(Message&)
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbar_, TB_SETIMAGELIST, 0, 0);
     SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+    dpi_ = WindowDpi(Handle());
     ApplyMenuFont();
     HWND root = GetAncestor(Handle(), GA_ROOT);
     if (root == Handle()) return 0;
@@ -555,9 +556,9 @@ LRESULT CommandBar::OnSystemChange(Message& message)
     // The toolbar that draws the buttons remakes its colours and theme
     // parts; the font is the bar's own, made again from the new metrics.
     if (IsSystemChange(message.message)) PassToChildren(Handle(), message.message, message.wParam, message.lParam);
-    // A new DPI of the frame (told to every child after the frame's own
-    // change) asks for the menu font at that DPI as well.
-    if (message.message == WM_SETTINGCHANGE || message.message == kDpiChangedAfterParentMessage) ApplyMenuFont();
+    // A new DPI of the frame asks for the menu font at that DPI as well.
+    if (message.message == kUseDpiMessage) dpi_ = static_cast<int>(message.wParam);
+    if (message.message == WM_SETTINGCHANGE || message.message == kUseDpiMessage) ApplyMenuFont();
     return 0;
 }
 

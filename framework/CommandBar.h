@@ -23,8 +23,8 @@
 // bar does not hear of a change of the system's settings, colours or theme
 // by itself (only top-level windows do): its frame passes WM_SETTINGCHANGE,
 // WM_SYSCOLORCHANGE and WM_THEMECHANGED on, the bar remakes its font (as it
-// does on a new DPI) and takes its new ideal size, and the frame refits the
-// bar's rebar band.
+// does on a new DPI of the frame, kUseDpiMessage) and takes its new ideal
+// size, and the frame refits the bar's rebar band.
 //
 // TrackPopupMenu shows any pop-up menu in the same way as the bar's own
 // (vertical, top-left at a point, left-to-right and top-to-bottom animation).
@@ -38,6 +38,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/DpiScale.h"
 #include "framework/GdiHandles.h"
 #include "framework/Window.h"
 
@@ -120,6 +121,7 @@ private:
     HMENU menu_ = nullptr;
     std::vector<std::wstring> labels_;
     GdiObject<HFONT> menuFont_;
+    int dpi_ = kDefaultDpi;  // the frame's, told by it
 
     std::atomic<int> openIndex_{-1};
     std::atomic<bool> keyboardMode_{false};

@@ -12,6 +12,7 @@
 #include <cwctype>
 
 #include "framework/ComObject.h"
+#include "framework/Dpi.h"
 #include "framework/MessageLoop.h"
 #include "framework/SystemLibraries.h"
 
@@ -355,6 +356,8 @@ const MessageMap<ControlHost> ControlHost::kMessageMap = {
     OnMessage(WM_PAINT, &ControlHost::OnPaint),
     OnMessage(WM_SETFOCUS, &ControlHost::OnSetFocus),
     OnMessage(WM_DESTROY, &ControlHost::OnDestroy),
+    OnMessage(WM_SETTINGCHANGE, &ControlHost::OnNoticeFontChange),
+    OnMessage(kUseDpiMessage, &ControlHost::OnNoticeFontChange),
 };
 
 HWND ControlHost::Create(HWND parent, const std::wstring& creationText, const RECT& rect, UINT id, DWORD style,
@@ -595,13 +598,23 @@ void ControlHost::FreeFonts()
     textFont_.Reset();
 }
 
+// The notice's fonts and margins are made for the DPI the window works at
+// and the system's message font: made again after a change of either.
+LRESULT ControlHost::OnNoticeFontChange(Message& message)
+{
+    FreeFonts();
+    if (message.message == kUseDpiMessage) noticeDpi_ = static_cast<int>(message.wParam);
+    if (noticeShown_ && Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+    message.handled = false;
+    return 0;
+}
+
 void ControlHost::PaintNotice(HDC dc)
 {
+    const int dpi = noticeDpi_ > 0 ? noticeDpi_ : WindowDpi(Handle());
     if (!textFont_) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-        LOGFONTW font = metrics.lfMessageFont;
+        LOGFONTW font{};
+        if (!MessageFontForDpi(font, dpi)) return;
         textFont_.Reset(CreateFontIndirectW(&font));
         font.lfWeight = FW_BOLD;
         font.lfHeight = font.lfHeight * 5 / 4;
@@ -614,12 +627,12 @@ void ControlHost::PaintNotice(HDC dc)
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
 
     RECT area = client;
-    InflateRect(&area, -24, -20);
+    InflateRect(&area, -ScaleForDpi(24, dpi), -ScaleForDpi(20, dpi));
     HGDIOBJ old = SelectObject(dc, headingFont_.Get());
     RECT measured = area;
     DrawTextW(dc, noticeHeading_.c_str(), -1, &measured, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
     DrawTextW(dc, noticeHeading_.c_str(), -1, &area, DT_WORDBREAK | DT_NOPREFIX);
-    area.top = measured.bottom + 12;
+    area.top = measured.bottom + ScaleForDpi(12, dpi);
     SelectObject(dc, textFont_.Get());
     DrawTextW(dc, noticeText_.c_str(), -1, &area, DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
     SelectObject(dc, old);

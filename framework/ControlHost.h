@@ -25,7 +25,8 @@
 // the control sees a key (framework/MessageLoop.h).
 //
 // Where no control can be created, or the caller finds that it cannot draw,
-// the window shows a notice (a heading and a text) instead of a blank area.
+// the window shows a notice (a heading and a text) instead of a blank area,
+// in the message font and margins for its DPI.
 //
 // When the window goes, the host stops any navigation and takes its site
 // away from the control before it closes and releases it, so that nothing
@@ -156,6 +157,7 @@ private:
     void SizeControl();
     void PaintNotice(HDC dc);
     void FreeFonts();
+    LRESULT OnNoticeFontChange(Message& message);
 
     // The site object (a HostSite) by its first interface.
     Microsoft::WRL::ComPtr<IOleClientSite> site_;
@@ -171,4 +173,5 @@ private:
     std::wstring noticeText_;
     GdiObject<HFONT> headingFont_;
     GdiObject<HFONT> textFont_;
+    int noticeDpi_ = 0;   // told by the frame; until then the window's own
 };

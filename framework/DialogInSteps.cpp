@@ -1,6 +1,11 @@
 #include "framework/DialogInSteps.h"
 
+#include "framework/Dpi.h"
+
+#include <commctrl.h>
+
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -132,6 +137,10 @@ bool DialogInSteps::Load(HINSTANCE instance, const void* dialogTemplate, std::si
 {
     instance_ = instance ? instance : GetModuleHandleW(nullptr);
     items_.clear();
+    made_.clear();
+    ownFont_.Reset();
+    units_ = {};
+    dpi_ = 0;
     next_ = 0;
     dialog_ = nullptr;
     initialised_ = false;
@@ -140,18 +149,28 @@ bool DialogInSteps::Load(HINSTANCE instance, const void* dialogTemplate, std::si
     TemplateWalk walk(bytes, bytes ? size : 0);
     if (walk.Word() != 1 || walk.Word() != 0xFFFF) return Refuse("not an extended template (DLGTEMPLATEEX)");
     walk.Dword();                                                  // help id: the dialog manager sets it
-    walk.Dword();                                                  // extended style
+    exStyle_ = walk.Dword();
     style_ = walk.Dword();
     const WORD count = walk.Word();
-    walk.Skip(8);                                                  // x, y, cx, cy
+    walk.Skip(4);                                                  // x, y
+    width_ = static_cast<short>(walk.Word());
+    height_ = static_cast<short>(walk.Word());
     walk.SkipNameOrOrdinal();                                      // menu
     walk.SkipNameOrOrdinal();                                      // class
     walk.SkipString();                                             // title
     // Font data only with DS_SETFONT (DS_SHELLFONT includes it; DS_FIXEDSYS
     // alone brings none).
-    if ((style_ & DS_SETFONT) && walk.Word() != kMessageBoxFontSize) {
-        walk.Skip(4);                                              // weight, italic, character set
-        walk.SkipString();                                         // typeface
+    font_ = {};
+    if (style_ & DS_SETFONT) {
+        const WORD points = walk.Word();
+        if (points != kMessageBoxFontSize) {
+            font_.pointSize = points;
+            font_.weight = walk.Word();
+            font_.italic = (walk.Word() & 0xFF) != 0;               // italic, then the character set
+            const wchar_t* face = reinterpret_cast<const wchar_t*>(walk.At());
+            walk.SkipString();
+            if (!walk.Failed()) font_.face = face;
+        }
     }
     if (walk.Failed()) return Refuse("the template's header ends early");
 
@@ -205,15 +224,124 @@ HWND DialogInSteps::CreateShell(HWND parent, DLGPROC procedure, LPARAM param)
                                          &HoldInitialisation, 0);
     if (!dialog_) return nullptr;
     param_ = param;
+    units_ = BaseUnitsOfDialog(dialog_);
+    // Whether the dialog manager put the scroll bars outside the template's
+    // size (Wine does) or inside it.
+    RECT made{};
+    GetWindowRect(dialog_, &made);
+    const SIZE inside = WindowSizeFor(ClientSize(), MonitorDpi(dialog_));
+    scrollBarsOutside_ = made.bottom - made.top > inside.cy || made.right - made.left > inside.cx;
     SetWindowLongPtrW(dialog_, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(procedure));
     return dialog_;
+}
+
+bool DialogInSteps::Adopt(HWND dialog)
+{
+    if (shell_.empty() || dialog_ || !dialog) return false;
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    if (children.size() != items_.size()) return false;
+    dialog_ = dialog;
+    made_ = std::move(children);
+    next_ = items_.size();
+    initialised_ = true;
+    units_ = BaseUnitsOfDialog(dialog);
+    return true;
+}
+
+HFONT DialogInSteps::TemplateFont() const
+{
+    if (ownFont_) return ownFont_.Get();
+    return dialog_ ? reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0)) : nullptr;
+}
+
+namespace {
+
+bool SameFont(HFONT one, HFONT other)
+{
+    LOGFONTW a{}, b{};
+    return one && other && GetObjectW(one, sizeof a, &a) && GetObjectW(other, sizeof b, &b) &&
+           a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
+           lstrcmpiW(a.lfFaceName, b.lfFaceName) == 0;
+}
+
+} // namespace
+
+void DialogInSteps::UseDpi(int dpi)
+{
+    if (!dialog_ || dpi <= 0 || dpi == dpi_) return;
+    GdiObject<HFONT> font(MakeDialogFont(font_, dpi));
+    const DialogBaseUnits units = font ? BaseUnitsOf(font.Get()) : DialogBaseUnits{};
+    if (units.x <= 0 || units.y <= 0) return;   // the layout there is stays
+    const HFONT previous = TemplateFont();
+    const HFONT managers = reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
+    GdiObject<HFONT> replaced = std::move(ownFont_);
+    if (units != BaseUnitsOfDialog(dialog_) || !SameFont(managers, font.Get())) ownFont_ = std::move(font);
+    units_ = units;
+    dpi_ = dpi;
+    const HFONT current = TemplateFont();
+    if (current == previous) return;
+    for (HWND control : made_)
+        if (control && reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) == previous)
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(current), FALSE);
+    // `replaced` goes now that no control draws with it.
+}
+
+SIZE DialogInSteps::ClientSizeFor(DialogBaseUnits units) const
+{
+    const RECT size = DialogUnitsToPixels(0, 0, width_, height_, units);
+    return {size.right, size.bottom};
+}
+
+SIZE DialogInSteps::WindowSizeFor(SIZE client, int dpi) const
+{
+    RECT window{0, 0, client.cx, client.cy};
+    AdjustWindowRectForDpi(window, style_, exStyle_, dpi);
+    SIZE size{window.right - window.left, window.bottom - window.top};
+    if (scrollBarsOutside_ && (style_ & WS_HSCROLL)) size.cy += SystemMetricForDpi(SM_CYHSCROLL, dpi);
+    if (scrollBarsOutside_ && (style_ & WS_VSCROLL)) size.cx += SystemMetricForDpi(SM_CXVSCROLL, dpi);
+    return size;
+}
+
+void DialogInSteps::PlaceControls(int shift)
+{
+    if (!dialog_) return;
+    for (std::size_t i = 0; i < made_.size() && i < items_.size(); ++i) {
+        HWND control = made_[i];
+        if (!control) continue;
+        const Item& item = items_[i];
+        const RECT place = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy, units_);
+        UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
+        const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+        wchar_t className[32] = {};
+        GetClassNameW(control, className, 32);
+        const bool isStatic = lstrcmpiW(className, L"Static") == 0;
+        if (isStatic && (style & SS_TYPEMASK) == SS_BITMAP && !(style & SS_REALSIZECONTROL)) flags |= SWP_NOSIZE;
+        SetWindowPos(control, nullptr, place.left - shift, place.top, place.right - place.left,
+                     place.bottom - place.top, flags);
+        // An up-down on a buddy's edge moves there again and narrows the
+        // buddy, as when it was made; the buddy keeps its text.
+        if (lstrcmpiW(className, UPDOWN_CLASSW) == 0 && (style & (UDS_ALIGNLEFT | UDS_ALIGNRIGHT))) {
+            if (HWND buddy = reinterpret_cast<HWND>(SendMessageW(control, UDM_GETBUDDY, 0, 0))) {
+                const int length = GetWindowTextLengthW(buddy);
+                std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+                text.resize(static_cast<std::size_t>(GetWindowTextW(buddy, &text[0], length + 1)));
+                SendMessageW(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+                const int after = GetWindowTextLengthW(buddy);
+                std::wstring now(static_cast<std::size_t>(after) + 1, L'\0');
+                now.resize(static_cast<std::size_t>(GetWindowTextW(buddy, &now[0], after + 1)));
+                if (now != text) SetWindowTextW(buddy, text.c_str());
+            }
+        }
+    }
 }
 
 bool DialogInSteps::MakeControls(const StepDeadline& deadline)
 {
     if (!dialog_ || initialised_) return dialog_ != nullptr;
     if (next_ < items_.size()) {
-        const HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
+        const HFONT font = TemplateFont();
         do {
             const Item& item = items_[next_];
             DWORD style = (item.style & ~WS_POPUP) | WS_CHILD;
@@ -223,14 +351,14 @@ bool DialogInSteps::MakeControls(const StepDeadline& deadline)
                 exStyle |= WS_EX_CLIENTEDGE;
             }
             // Each value converted on its own, not the right and bottom edges.
-            RECT place{item.x, item.y, item.cx, item.cy};
-            MapDialogRect(dialog_, &place);
+            const RECT place = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy, units_);
             HWND control = CreateWindowExW(exStyle, item.className, item.text, style, place.left, place.top,
-                                           place.right, place.bottom, dialog_,
+                                           place.right - place.left, place.bottom - place.top, dialog_,
                                            reinterpret_cast<HMENU>(static_cast<LONG_PTR>(item.id)), instance_,
                                            const_cast<void*>(item.data));
             if (!control && !(style_ & DS_NOFAILCREATE)) return false;
             ++next_;
+            made_.push_back(control);
             if (!control) continue;
             if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
             if (item.helpId) SetWindowContextHelpId(control, item.helpId);

@@ -24,12 +24,23 @@
 // The procedure gets every message from the moment CreateShell returns; the
 // messages of the window's creation (its WM_SETFONT among them) and the
 // dialog manager's own WM_INITDIALOG for the empty window go elsewhere.
+//
+// Other DPIs: the dialog manager makes the window with the font and base
+// units of the DPI it knows. UseDpi makes the template's font for another
+// one (framework/DialogUnits.h): the controls made from then on are made
+// for it, and PlaceControls places those made before from the template
+// again, as the dialog manager would have placed them at that DPI. A
+// dialog that the dialog manager made whole from the same template can be
+// adopted for this (Adopt).
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
 #include <vector>
+
+#include "framework/DialogUnits.h"
+#include "framework/GdiHandles.h"
 
 // A moment some milliseconds ahead, read on the performance counter: the
 // tick count moves in steps of 10 to 16 ms, as long as a whole idle step.
@@ -71,6 +82,36 @@ public:
     std::size_t Count() const { return items_.size(); }
     std::size_t Made() const { return next_; }
 
+    // Takes a dialog that the dialog manager made from the loaded template
+    // as made and initialised: its children are the template's controls in
+    // order. False when their number differs.
+    bool Adopt(HWND dialog);
+
+    // The DPI the controls are made and placed for from here on. Where the
+    // dialog manager's font and base units are those of dpi they stay;
+    // otherwise the template's font is made for dpi and the controls that
+    // had the previous one get it.
+    void UseDpi(int dpi);
+    // Places the controls made so far from the template for the DPI in use,
+    // all moved left by `shift` pixels (a scrolled dialog's offset). A
+    // picture static keeps its size, which its picture gives it; an up-down
+    // that aligns itself with its buddy does so again.
+    void PlaceControls(int shift = 0);
+    // The template's size in pixels for the DPI in use: the dialog's client
+    // area as the dialog manager makes it.
+    SIZE ClientSize() const { return ClientSizeFor(units_); }
+    SIZE ClientSizeFor(DialogBaseUnits units) const;
+    // The window's size around that client area at dpi, as the dialog
+    // manager makes it from the template's styles.
+    SIZE WindowSize(int dpi) const { return WindowSizeFor(ClientSize(), dpi); }
+    DialogBaseUnits Units() const { return units_; }
+    // The template's font for the DPI in use (the dialog manager's own at
+    // the DPI it made the dialog for).
+    HFONT TemplateFont() const;
+    const DialogFontDescription& Font() const { return font_; }
+    // The control made from the template's item `index`, or nullptr.
+    HWND Control(std::size_t index) const { return index < made_.size() ? made_[index] : nullptr; }
+
 private:
     struct Item {
         DWORD helpId = 0;
@@ -84,12 +125,21 @@ private:
     };
 
     bool Refuse(const char* reason);
+    SIZE WindowSizeFor(SIZE client, int dpi) const;
     void Initialise();
 
     HINSTANCE instance_ = nullptr;
     std::vector<DWORD> shell_;                // the header alone, DWORD-aligned as templates must be
     DWORD style_ = 0;                         // the template's own style
+    DWORD exStyle_ = 0;
+    bool scrollBarsOutside_ = false;          // the dialog manager adds them to the template's size
+    short width_ = 0, height_ = 0;            // the template's size in dialog units
+    DialogFontDescription font_;
     std::vector<Item> items_;
+    std::vector<HWND> made_;                  // one per item made (nullptr where one could not be)
+    DialogBaseUnits units_;                   // those the controls are placed with
+    GdiObject<HFONT> ownFont_;                // the template's font for a DPI the dialog manager did not use
+    int dpi_ = 0;                             // the DPI given to UseDpi, 0 before
     std::size_t next_ = 0;
     HWND dialog_ = nullptr;
     LPARAM param_ = 0;

@@ -1,6 +1,6 @@
 // Pictures for the DPI of the window that shows them, as their callers
 // describe them: a bitmap resource drawn at several scales (100 %, 150 %,
-// 200 %, say). For a DPI the drawing for the nearest scale at or above it is
+// 200 %, 300 %, say). For a DPI the drawing for the nearest scale at or above it is
 // taken and, when it is larger than the DPI asks, reduced smoothly to the
 // size for that DPI; above the largest scale the largest drawing is
 // enlarged. At a scale it was drawn for, the drawing comes unchanged.
@@ -23,7 +23,7 @@ struct PictureDrawing {
 };
 
 struct PictureDescription {
-    static constexpr int kMostDrawings = 3;
+    static constexpr int kMostDrawings = 4;
 
     int width = 0;   // of one picture, in pixels at 96 DPI
     int height = 0;

@@ -14,6 +14,8 @@ const MessageMap<SplitWindow> SplitWindow::kMessageMap = {
     OnMessage(WM_SETTINGCHANGE, &SplitWindow::OnSystemChange),
     OnMessage(WM_SYSCOLORCHANGE, &SplitWindow::OnSystemChange),
     OnMessage(WM_THEMECHANGED, &SplitWindow::OnSystemChange),
+    OnMessage(kUseDpiMessage, &SplitWindow::OnUseDpi),
+    OnMessage(kDpiLaidOutMessage, &SplitWindow::OnSystemChange),
 };
 
 HWND SplitWindow::Create(HWND parent, const RECT& rect, UINT id, DWORD style, DWORD exStyle)
@@ -33,7 +35,7 @@ int SplitWindow::BarHeight()
 
 int SplitWindow::OwnBarHeight() const
 {
-    return BarHeight(WindowDpi(Handle()));
+    return BarHeight(dpi_ > 0 ? dpi_ : WindowDpi(Handle()));
 }
 
 int SplitWindow::ClientHeight() const
@@ -99,6 +101,14 @@ LRESULT SplitWindow::ForwardToParent(Message& message)
         return 0;
     }
     return SendMessageW(parent, message.message, message.wParam, message.lParam);
+}
+
+LRESULT SplitWindow::OnUseDpi(Message& message)
+{
+    dpi_ = static_cast<int>(message.wParam);
+    PassToChildren(Handle(), message.message, message.wParam, message.lParam);
+    Layout();
+    return 0;
 }
 
 LRESULT SplitWindow::OnSystemChange(Message& message)

@@ -4,7 +4,9 @@
 //
 // WM_COMMAND and WM_NOTIFY from the panes go on to the split window's parent
 // (the frame), whose answer is returned; a change of the system's settings,
-// colours or theme goes on to the panes (framework/SystemChanges.h).
+// colours or theme goes on to the panes (framework/SystemChanges.h), and so
+// does a new DPI of the frame (kUseDpiMessage), which sets the bar's
+// thickness.
 //
 // Create it as Owned<SplitWindow>.
 #pragma once
@@ -40,6 +42,7 @@ private:
     LRESULT OnSize(Message& message);
     LRESULT ForwardToParent(Message& message);
     LRESULT OnSystemChange(Message& message);
+    LRESULT OnUseDpi(Message& message);
 
     void Layout();
     int ClientHeight() const;
@@ -50,4 +53,5 @@ private:
     HWND bottom_ = nullptr;
     int position_ = -1;
     int bottomHeight_ = -1;
+    int dpi_ = 0;   // told by the frame; until then the window's own
 };

@@ -12,9 +12,10 @@
 // the ids of the View commands that show and hide them.
 #define IDR_GP_MAINFRAME 128
 #define IDB_GP_TOOLBAR 204
-// The same pictures drawn for 150 % and 200 % (see framework/DpiPictures.h).
+// The same pictures drawn for 150 %, 200 % and 300 % (see framework/DpiPictures.h).
 #define IDB_GP_TOOLBAR_150 205
 #define IDB_GP_TOOLBAR_200 206
+#define IDB_GP_TOOLBAR_300 208
 #define IDR_GP_TOOLBAR 207
 #define IDS_GP_LABEL_REVERT 129
 #define IDS_GP_LABEL_OPEN 130
@@ -45,6 +46,7 @@
 #define IDB_GP_PAGE_PICTURE 211
 #define IDB_GP_PAGE_PICTURE_150 212
 #define IDB_GP_PAGE_PICTURE_200 213
+#define IDB_GP_PAGE_PICTURE_300 214
 
 // ---- Application: icon 128 and accelerator table 128. The accelerator
 // commands have no menu item; the main frame takes them and does nothing.
@@ -72,6 +74,7 @@
 #define IDB_GP_DONATE 221
 #define IDB_GP_DONATE_150 222
 #define IDB_GP_DONATE_200 223
+#define IDB_GP_DONATE_300 224
 #define IDD_GP_CODE_VIEW 116
 #define IDC_GP_CODE_OK 1566
 #define IDC_GP_CODE_COPY 1567

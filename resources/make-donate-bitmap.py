@@ -3,7 +3,8 @@
 pictures side by side, 244 x 72 pixels, 24 bits, on the mask colour
 RGB(192, 192, 192), which the dialog makes transparent. Given a scale in
 percent it draws the same button for that scale (150: two 183 x 108
-pictures, 200: two 244 x 144), every shape drawn at the larger size.
+pictures, 200: two 244 x 144, 300: two 366 x 216), every shape drawn at the
+larger size.
 
 Picture 0 is the button at rest: a golden rounded plate with a dark blue
 "Donate" and a small heart. Picture 1 is the same plate pressed: shifted
@@ -16,6 +17,7 @@ other pixel takes the mean of its drawn sub-pixels.
     python3 resources/make-donate-bitmap.py resources/DonateButton.bmp
     python3 resources/make-donate-bitmap.py resources/DonateButton150.bmp 150
     python3 resources/make-donate-bitmap.py resources/DonateButton200.bmp 200
+    python3 resources/make-donate-bitmap.py resources/DonateButton300.bmp 300
 """
 import sys
 

@@ -5,14 +5,15 @@ colour swatches, standing on a light blue-to-white background with a soft
 shadow. 104 x 90 pixels at 100 %, 24 bits.
 
 PagePicture.bmp itself (100 %) is the original picture and stays as it is;
-this script draws the same design, shape by shape, at 150 % (156 x 135) and
-200 % (208 x 180), so that a page at 144 or 192 DPI shows a picture drawn
-for its size instead of the small one stretched. Each pixel is the mean of
+this script draws the same design, shape by shape, at 150 % (156 x 135),
+200 % (208 x 180) and 300 % (312 x 270), so that a page at 144, 192 or 288
+DPI shows a picture drawn for its size instead of the small one stretched. Each pixel is the mean of
 4 x 4 sub-pixels. Asked for 100 % it draws its own version of the small
 picture, for comparing the design with the original.
 
     python3 resources/make-page-picture.py resources/PagePicture150.bmp 150
     python3 resources/make-page-picture.py resources/PagePicture200.bmp 200
+    python3 resources/make-page-picture.py resources/PagePicture300.bmp 300
 """
 import sys
 

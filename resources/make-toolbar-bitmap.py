@@ -2,7 +2,7 @@
 """Draws the toolbar strip (bitmap 204): five 32 x 32 pictures side by side,
 160 x 32 pixels, 24 bits, on the mask colour RGB(192, 192, 192). Given a
 scale in percent it draws the same pictures for that scale (150: five
-48 x 48 pictures, 200: five 64 x 64), each shape drawn at the larger size
+48 x 48 pictures, 200: five 64 x 64, 300: five 96 x 96), each shape drawn at the larger size
 rather than the small picture stretched.
 
 Pictures, in button order: open (a folder), revert (an arrow turning back),
@@ -15,6 +15,7 @@ backgrounds), every other pixel takes the mean of its drawn sub-pixels.
     python3 resources/make-toolbar-bitmap.py resources/Toolbar.bmp
     python3 resources/make-toolbar-bitmap.py resources/Toolbar150.bmp 150
     python3 resources/make-toolbar-bitmap.py resources/Toolbar200.bmp 200
+    python3 resources/make-toolbar-bitmap.py resources/Toolbar300.bmp 300
 """
 import math
 import sys

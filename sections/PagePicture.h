@@ -1,6 +1,7 @@
 // The picture at the top left of every section page, which the About dialog
 // shows too: bitmap kPagePictureId of kPagePictureWidth x kPagePictureHeight
-// pixels at 96 DPI, drawn again for 150 % and 200 % (framework/DpiPictures.h).
+// pixels at 96 DPI, drawn again for 150 %, 200 % and 300 %
+// (framework/DpiPictures.h).
 #pragma once
 
 #include <string>
@@ -17,7 +18,10 @@ static_assert(kPagePictureId == IDB_GP_PAGE_PICTURE, "the templates load the 96-
 constexpr PictureDescription kPagePicture = {
     .width = kPagePictureWidth,
     .height = kPagePictureHeight,
-    .drawings = {{96, IDB_GP_PAGE_PICTURE}, {144, IDB_GP_PAGE_PICTURE_150}, {192, IDB_GP_PAGE_PICTURE_200}},
+    .drawings = {{96, IDB_GP_PAGE_PICTURE},
+                 {144, IDB_GP_PAGE_PICTURE_150},
+                 {192, IDB_GP_PAGE_PICTURE_200},
+                 {288, IDB_GP_PAGE_PICTURE_300}},
 };
 
 // What a screen reader calls the picture, a graphic: the program's name.

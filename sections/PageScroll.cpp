@@ -32,4 +32,14 @@ std::optional<int> PositionAfterResize(const PageScroll& scroll, int width)
     return std::nullopt;
 }
 
+int PositionAfterNewLayout(const PageScroll& before, int range, int page)
+{
+    const PageScroll after{0, range, page};
+    const int last = std::max(after.LastPosition(), 0);
+    if (before.position <= 0 || before.range <= 0) return 0;
+    if (before.position >= before.LastPosition()) return last;
+    const long long share = (static_cast<long long>(before.position) * range * 2 + before.range) / (2LL * before.range);
+    return static_cast<int>(std::min<long long>(share, last));
+}
+
 } // namespace sections

@@ -47,6 +47,12 @@ int RequestedPosition(const PageScroll& scroll, ScrollRequest request, int thumb
 // nothing.
 std::optional<int> PositionAfterResize(const PageScroll& scroll, int width);
 
+// The position once the content has been laid out again for another DPI,
+// `range` wide with `page` in view: a page scrolled to its end stays at
+// its end; any other position keeps its share of the content, rounded,
+// within what the scroll bar takes.
+int PositionAfterNewLayout(const PageScroll& before, int range, int page);
+
 // How far the content moves to the right (left when negative) to go from
 // being scrolled `offset` pixels left to standing where `position` says.
 inline int ContentShift(int offset, int position)

@@ -29,6 +29,11 @@ constexpr unsigned kStoreFailedNoticeMessage = kProgramMessageBase + 16;
 // idle step or the tab switch that tried to make the page.
 constexpr unsigned kPageFailedNoticeMessage = kProgramMessageBase + 17;
 
+// Posted by the main frame to itself at the first change of the system's
+// settings, colours or theme of a burst: handled once no other message
+// waits, it passes what changed on to the frame's windows once.
+constexpr unsigned kSystemChangesDueMessage = kProgramMessageBase + 18;
+
 // Every message of the program lies in this range.
 constexpr unsigned kProgramMessageLast = kProgramMessageBase + 0x39F;
 

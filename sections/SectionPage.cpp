@@ -8,6 +8,7 @@
 #include "sections/PagePicture.h"
 
 #include <commctrl.h>
+#include <climits>
 #include <cwchar>
 
 namespace sections {
@@ -53,11 +54,12 @@ void SetScrollPosition(HWND window, int position)
     SetScrollInfo(window, SB_HORZ, &info, TRUE);
 }
 
+// The range goes with the page size: a scroll bar hidden because the
+// content fitted is shown again only by a call that sets more than the page.
 void SetScrollPage(HWND window, int page)
 {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_PAGE;
+    SCROLLINFO info = ReadScrollInfo(window);
+    info.fMask = SIF_RANGE | SIF_PAGE;
     info.nPage = static_cast<UINT>(page > 0 ? page : 0);
     SetScrollInfo(window, SB_HORZ, &info, TRUE);
 }
@@ -85,8 +87,9 @@ const MessageMap<SectionPage> SectionPage::kMessageMap = {
     OnMessage(kPagePlacedMessage, &SectionPage::OnPlaced),
     OnMessage(WM_CTLCOLORSTATIC, &SectionPage::OnCtlColorStatic),
     OnMessage(WM_DESTROY, &SectionPage::OnDestroy),
-    OnMessage(kDpiChangedBeforeParentMessage, &SectionPage::OnDpiChangedBeforeParent),
-    OnMessage(kDpiChangedAfterParentMessage, &SectionPage::OnDpiChangedAfterParent),
+    OnMessage(WM_SHOWWINDOW, &SectionPage::OnShowWindow),
+    OnMessage(kUseDpiMessage, &SectionPage::OnUseDpi),
+    OnMessage(kDpiLaidOutMessage, &SectionPage::OnDpiLaidOut),
 };
 
 SectionPage::SectionPage(SectionPageId page) : page_(page) {}
@@ -97,17 +100,45 @@ HWND SectionPage::CreateInSteps(HWND parent)
     auto steps = std::make_unique<DialogInSteps>();
     if (!steps->Load(GetModuleHandleW(nullptr), static_cast<UINT>(CataloguePageOf(page_).dialogId))) return nullptr;
     steps_ = std::move(steps);
-    if (!CreateModeless(parent, *steps_)) steps_.reset();
+    if (!CreateModeless(parent, *steps_)) {
+        steps_.reset();
+        return nullptr;
+    }
+    LayOutDialogWithoutSystemHelp(Handle());
+    // The dialog manager made the page for the DPI it knows; the page is
+    // made for its frame's.
+    dpi_ = WindowDpi(Handle());
+    steps_->UseDpi(dpi_);
+    FitTemplateSize();
     return Handle();
 }
 
 bool SectionPage::MakeMoreControls(const StepDeadline& deadline)
 {
-    if (!Handle()) return false;
-    if (!steps_) return true;
-    if (!steps_->MakeControls(deadline)) return false;
-    if (steps_->Done()) steps_.reset();
-    return true;
+    if (!Handle() || !steps_) return false;
+    if (steps_->Done()) return true;
+    const bool made = steps_->MakeControls(deadline);
+    KeepControlsFromSystemLayout();
+    return made;
+}
+
+void SectionPage::KeepControlsFromSystemLayout()
+{
+    for (; keptFromSystem_ < steps_->Made(); ++keptFromSystem_)
+        LayOutControlWithoutSystemHelp(steps_->Control(keptFromSystem_));
+}
+
+void SectionPage::FitTemplateSize()
+{
+    if (shown_ || !steps_) return;
+    const SIZE size = steps_->WindowSize(dpi_);
+    RECT window{};
+    if (!GetWindowRect(Handle(), &window) || (window.right - window.left == size.cx && window.bottom - window.top == size.cy))
+        return;
+    // The tracking size that initialisation fixes is the user's frame's.
+    fittingTemplate_ = true;
+    SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fittingTemplate_ = false;
 }
 
 HWND SectionPage::Create(HWND parent)
@@ -128,7 +159,6 @@ LRESULT SectionPage::OnInitDialog(Message&)
     SetWindowTextW(page, WidenUtf8(CataloguePageOf(page_).title).c_str());
 
     BindControls();
-    dpi_ = WindowDpi(page);
     SetControlFont();
     // The template's picture is the 96-DPI one: at another DPI the page
     // shows the picture drawn for its DPI.
@@ -137,14 +167,12 @@ LRESULT SectionPage::OnInitDialog(Message&)
 
     // The range is the whole template width; the page size follows once the
     // page has its place (kPagePlacedMessage) and at every WM_SIZE.
-    RECT client{};
-    GetClientRect(page, &client);
     EnableScrollBar(page, SB_HORZ, ESB_ENABLE_BOTH);
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = kScrollMask;
     info.nMin = 0;
-    info.nMax = client.right - client.left;
+    info.nMax = steps_ ? steps_->ClientSize().cx : 0;
     SetScrollInfo(page, SB_HORZ, &info, TRUE);
     contentOffset_ = 0;
 
@@ -265,7 +293,7 @@ LRESULT SectionPage::OnNotify(Message& message)
 
 LRESULT SectionPage::OnHScroll(Message& message)
 {
-    const int lineStep = ScaleForDpi(kLineStep, WindowDpi(Handle()));
+    const int lineStep = ScaleForDpi(kLineStep, dpi_);
     SetScrollPosition(Handle(), RequestedPosition(ReadScroll(Handle()), static_cast<ScrollRequest>(LOWORD(message.wParam)),
                                                   HIWORD(message.wParam), lineStep));
     FollowScrollPosition();
@@ -286,6 +314,11 @@ LRESULT SectionPage::OnGetMinMaxInfo(Message& message)
 {
     MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(message.lParam);
     if (!info || !GetParent(Handle())) return 0;
+    if (fittingTemplate_) {
+        info->ptMinTrackSize = {0, 0};
+        info->ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
+        return 0;
+    }
     // The sizing frame that initialisation adds cannot take the page to any
     // other size than the one its container gives it.
     const SIZE place = PlaceInParent(Handle());
@@ -349,35 +382,55 @@ void SectionPage::SetControlFont()
     font_ = std::move(font);
 }
 
-// The frame is about to take a new DPI and the system will scale the
-// page's layout: the content goes back to its left end first, so that the
-// layout it scales is the template's own.
-LRESULT SectionPage::OnDpiChangedBeforeParent(Message& message)
+LRESULT SectionPage::OnShowWindow(Message& message)
 {
-    SetScrollPosition(Handle(), 0);
-    FollowScrollPosition();
+    if (message.wParam) shown_ = true;
     message.handled = false;
     return 0;
 }
 
-// The frame has taken its new DPI and the system has scaled the page's
-// layout: the scroll range (the template's width) follows it, and the
-// controls get the font and the picture for the new DPI. The controls
-// themselves stay, with what the user chose in them.
-LRESULT SectionPage::OnDpiChangedAfterParent(Message& message)
+LRESULT SectionPage::OnUseDpi(Message& message)
 {
-    const int dpi = WindowDpi(Handle());
-    if (dpi != dpi_) {
-        SCROLLINFO info = ReadScrollInfo(Handle());
-        info.fMask = SIF_RANGE;
-        info.nMax = MulDiv(info.nMax, dpi, dpi_);
+    SetDpi(static_cast<int>(message.wParam));
+    return 0;
+}
+
+void SectionPage::SetDpi(int dpi)
+{
+    if (!Handle() || !steps_ || !IsUsableDpi(dpi) || dpi == dpi_) return;
+    const bool initialised = steps_->Done();
+    // The scroll state of the old layout, once: several changes before the
+    // frame is laid out keep the first.
+    if (initialised && !scrollBeforeLayout_) scrollBeforeLayout_ = ReadScroll(Handle());
+    dpi_ = dpi;
+    steps_->UseDpi(dpi);
+    steps_->PlaceControls();
+    contentOffset_ = 0;
+    if (initialised) {
+        SetControlFont();
+        ShowPicturesForDpi(Handle(), kPagePicture, dpi_);
+        // The content is home; the range is the template's width at the new
+        // DPI, and a page never placed shows all of it, as when it was made.
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_POS | (shown_ ? 0 : SIF_PAGE);
+        info.nMax = steps_->ClientSize().cx;
+        info.nPage = static_cast<UINT>(info.nMax);
         SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
-        dpi_ = dpi;
     }
-    SetControlFont();
-    ShowPicturesForDpi(Handle(), kPagePicture, dpi_);
-    OnPlaced(message);
-    message.handled = false;
+    FitTemplateSize();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// The frame is laid out at its new DPI and the page has its width: the
+// scroll position comes back for it.
+LRESULT SectionPage::OnDpiLaidOut(Message&)
+{
+    if (!scrollBeforeLayout_) return 0;
+    const PageScroll now = ReadScroll(Handle());
+    SetScrollPosition(Handle(), PositionAfterNewLayout(*scrollBeforeLayout_, now.range, now.page));
+    scrollBeforeLayout_.reset();
+    FollowScrollPosition();
     return 0;
 }
 
@@ -389,6 +442,13 @@ void SectionPage::FollowScrollPosition()
     const int position = ReadScroll(Handle()).position;
     const int shift = ContentShift(contentOffset_, position);
     if (!shift) return;
+    // A hidden page's content is placed from the template: scrolling a
+    // window that is not drawn may leave its children where they are.
+    if (!IsWindowVisible(Handle()) && steps_ && steps_->Done()) {
+        steps_->PlaceControls(position);
+        contentOffset_ = position;
+        return;
+    }
     ScrollWindowEx(Handle(), shift, 0, nullptr, nullptr, nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
     contentOffset_ = position;
 }

@@ -15,11 +15,13 @@
 #include "framework/Dpi.h"
 #include "framework/GdiHandles.h"
 #include "framework/Owned.h"
+#include "sections/PageScroll.h"
 #include "sections/ProgramMessages.h"
 #include "sections/SectionCatalogue.h"
 #include "sections/WindowPageControls.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace sections {
@@ -40,7 +42,19 @@ public:
     bool MakeMoreControls(const StepDeadline& deadline = {});
     HWND Create(HWND parent);
     // True once the page is initialised.
-    bool Complete() const { return Handle() && !steps_; }
+    bool Complete() const { return Handle() && steps_ && steps_->Done(); }
+
+    // The page works at the DPI its frame decided on (framework/Dpi.h): it
+    // takes it when it is made, and a new one from kUseDpiMessage, which
+    // its container passes on. The controls are placed again from the
+    // template for that DPI with the template's font for it (half a page
+    // only the controls made so far; the rest follow at that DPI), take
+    // their fonts and the picture for it, and stay the same windows with
+    // what the user chose in them. Once the frame is laid out
+    // (kDpiLaidOutMessage) the scroll position comes back: a page scrolled
+    // to its end stays there, any other keeps its share of the content.
+    void SetDpi(int dpi);
+    int Dpi() const { return dpi_; }
 
     // The window that receives kPageChangedMessage after every change the
     // handlers write, and what it is handed then: whether the change was
@@ -72,8 +86,9 @@ private:
     LRESULT OnPlaced(Message& message);
     LRESULT OnCtlColorStatic(Message& message);
     LRESULT OnDestroy(Message& message);
-    LRESULT OnDpiChangedBeforeParent(Message& message);
-    LRESULT OnDpiChangedAfterParent(Message& message);
+    LRESULT OnShowWindow(Message& message);
+    LRESULT OnUseDpi(Message& message);
+    LRESULT OnDpiLaidOut(Message& message);
 
     void BindControls();
     void SetInitialValues();
@@ -81,10 +96,17 @@ private:
     void FollowScrollPosition();
     // Gives the bound controls the page's font for the page's DPI.
     void SetControlFont();
+    // A page its container has never placed has the template's size, as
+    // the dialog manager makes a page, for the page's DPI.
+    void FitTemplateSize();
+    // The controls made since the last call are left to the program's
+    // layout at every DPI.
+    void KeepControlsFromSystemLayout();
 
     SectionPageId page_;
-    // The template's controls still to make while the page is made in steps.
+    // The template, its controls made in steps and placed for the page's DPI.
     std::unique_ptr<DialogInSteps> steps_;
+    std::size_t keptFromSystem_ = 0;  // controls left to the program's layout so far
     WindowPageControls controls_;
     std::vector<std::unique_ptr<Owned<ColorPickerButton>>> buttons_;
     Owned<AccessibleName> pictureName_; // the picture has no text to be named by
@@ -92,6 +114,10 @@ private:
     int contentOffset_ = 0;         // how far the content is scrolled left, in pixels
     int dpi_ = kDefaultDpi;         // the DPI the page's layout and font are for
     GdiObject<HFONT> font_;         // the controls' font away from the system's DPI
+    bool shown_ = false;            // placed by its container at least once
+    bool fittingTemplate_ = false;  // while it takes the template's size
+    // The scroll state before a new layout, until the frame is laid out.
+    std::optional<PageScroll> scrollBeforeLayout_;
 };
 
 } // namespace sections

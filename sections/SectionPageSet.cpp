@@ -42,10 +42,10 @@ bool SectionPageSet::Start(TabContainer& container, HWND mainFrame)
     return true;
 }
 
-bool SectionPageSet::MakeNextPage()
+bool SectionPageSet::MakeNextPage(unsigned milliseconds)
 {
     if (!container_ || !container_->Handle()) return false;
-    const StepDeadline deadline = StepDeadline::After(kPageStepMilliseconds);
+    const StepDeadline deadline = StepDeadline::After(milliseconds);
     if (!building_) {
         std::size_t next = 0;
         while (next < pages_.size() && (pages_[next] || failed_[next])) ++next;

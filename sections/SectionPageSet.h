@@ -38,6 +38,8 @@ namespace sections {
 
 class SectionPageSet {
 public:
+    static constexpr unsigned kPageStepMilliseconds = 30;
+
     SectionPageSet() = default;
     SectionPageSet(const SectionPageSet&) = delete;
     SectionPageSet& operator=(const SectionPageSet&) = delete;
@@ -50,10 +52,9 @@ public:
     // False when the container has no window or the first page cannot be made.
     bool Start(TabContainer& container, HWND mainFrame);
     // Goes on with the next page in tab order that is not made and has not
-    // failed, for about kPageStepMilliseconds. True while pages are left to
-    // make.
-    bool MakeNextPage();
-    static constexpr unsigned kPageStepMilliseconds = 30;
+    // failed, for about `milliseconds` (at least one control). True while
+    // pages are left to make.
+    bool MakeNextPage(unsigned milliseconds = kPageStepMilliseconds);
 
     // Called once, the first time a page cannot be made (its tab index): the
     // tab stays, showing nothing, and the page is not tried again.

@@ -1,6 +1,7 @@
 #include "style/CodeView.h"
 
 #include "framework/DialogHelpers.h"
+#include "framework/Dpi.h"
 #include "framework/Owned.h"
 #include "resources/ResourceIds.h"
 #include "style/StyleDocument.h"
@@ -16,6 +17,9 @@ const MessageMap<CodeView> CodeView::kMessageMap = {
     OnMessage(WM_CTLCOLORSTATIC, &CodeView::OnControlColorStatic),
     OnCommand(IDC_GP_CODE_COPY, BN_CLICKED, &CodeView::OnCopy),
     OnCommand(IDC_GP_CODE_OK, BN_CLICKED, &CodeView::OnOk),
+    OnMessage(WM_DPICHANGED, &CodeView::OnDpiChanged),
+    OnMessage(kGetDpiScaledSizeMessage, &CodeView::OnGetDpiScaledSize),
+    OnMessage(WM_DESTROY, &CodeView::OnDestroy),
 };
 
 INT_PTR CodeView::Show(HWND owner)
@@ -25,8 +29,9 @@ INT_PTR CodeView::Show(HWND owner)
 
 LRESULT CodeView::OnInitDialog(Message&)
 {
-    CenterOverOwner(Handle());
     UseDefaultGuiFont(Handle(), {IDC_GP_CODE_INSTRUCTIONS, IDC_GP_CODE_BOX, IDC_GP_CODE_COPY, IDC_GP_CODE_OK});
+    layout_.Start(Handle(), IDD_GP_CODE_VIEW);
+    CenterOverOwner(Handle());
     SetDlgItemTextW(Handle(), IDC_GP_CODE_BOX, WidenAnsi(StyleDocument::GetStyleCode()).c_str());
     SetDlgItemTextW(Handle(), IDC_GP_CODE_INSTRUCTIONS, kInstructions);
     // The dialog manager would select the whole code and scroll to its end;
@@ -48,6 +53,24 @@ LRESULT CodeView::OnControlColorStatic(Message& message)
         return 0;
     }
     return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
+LRESULT CodeView::OnDpiChanged(Message& message)
+{
+    layout_.OnDpiChanged(message.wParam, message.lParam);
+    return 0;
+}
+
+LRESULT CodeView::OnGetDpiScaledSize(Message& message)
+{
+    return layout_.OnGetDpiScaledSize(message.wParam, message.lParam) ? TRUE : FALSE;
+}
+
+LRESULT CodeView::OnDestroy(Message& message)
+{
+    layout_.Finish();
+    message.handled = false;
+    return 0;
 }
 
 LRESULT CodeView::OnCopy(Message&)

@@ -4,7 +4,8 @@
 // the finished style block into the profile.
 //
 // Modal, created for each Show Code command and owned by the window that is
-// active then. Only its own OK button ends it: the standard OK and Cancel
+// active then, at the DPI of its owner's display and laid out by the
+// program at every DPI (framework/DialogDpiLayout.h). Only its own OK button ends it: the standard OK and Cancel
 // commands have no handler, so Escape does nothing. Its template and control
 // ids are the IDD_GP_CODE_VIEW block of resources/ResourceIds.h.
 #pragma once
@@ -12,6 +13,7 @@
 #include <windows.h>
 
 #include "framework/Dialog.h"
+#include "framework/DialogDpiLayout.h"
 
 class CodeView : public BaseDialog<CodeView> {
 public:
@@ -30,6 +32,11 @@ private:
     LRESULT OnControlColorStatic(Message& message);
     LRESULT OnCopy(Message& message);
     LRESULT OnOk(Message& message);
+    LRESULT OnDpiChanged(Message& message);
+    LRESULT OnGetDpiScaledSize(Message& message);
+    LRESULT OnDestroy(Message& message);
+
+    DialogDpiLayout layout_;
 };
 
 // Runs the code view owned by the active window (the Show Code command).

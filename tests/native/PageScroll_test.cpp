@@ -33,3 +33,16 @@ TEST(PageScroll, AWiderViewKeepsTheEndInSightAndANarrowerOneChangesNothing)
     EXPECT_EQ(ContentShift(0, 40), -40);
     EXPECT_EQ(ContentShift(701, 0), 701);
 }
+
+// Laid out again for another DPI (the content 1000 pixels wide, 300 in view,
+// before): the end stays the end, home stays home, any other position keeps
+// its share of the content, within the new last position.
+TEST(PageScroll, ANewLayoutKeepsTheEndTheStartOrTheShareOfTheContent)
+{
+    const struct { int position, range, page, expected; } cases[] = {
+        {701, 1500, 450, 1051}, {701, 800, 240, 561}, {0, 1500, 450, 0}, {350, 1500, 450, 525},
+        {350, 800, 240, 280},   {600, 1000, 900, 101}, {500, 1000, 1200, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(PositionAfterNewLayout({c.position, 1000, 300}, c.range, c.page), c.expected)
+            << "at " << c.position << ", now " << c.range << " wide with " << c.page << " in view";
+}

@@ -378,10 +378,12 @@ TEST_F(ColorPickerButtonTest, AtEveryDpiTheFaceAndThePaletteHaveTheSizesOfThatDp
 
 TEST_F(ColorPickerButtonTest, ADpiChangeWhileThePaletteIsOpenClosesItWithoutAChoice)
 {
-    // The change reaches the button (its dialog moved) or the palette
-    // itself (a top-level window of its own).
+    // The change reaches the button (its frame tells it the new DPI) or the
+    // palette itself (a top-level window of its own).
     const std::function<void(HWND)> changes[] = {
-        [this](HWND) { SendMessageW(dialog_.picker.Handle(), WM_DPICHANGED_AFTERPARENT, 0, 0); },
+        [this](HWND) {
+            SendMessageW(dialog_.picker.Handle(), kUseDpiMessage, dialog_.picker.Dpi() == 144 ? 120 : 144, 0);
+        },
         [](HWND palette) {
             RECT rect;
             GetWindowRect(palette, &rect);

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "DpiMoveReplay.h"
 #include "ModalDriver.h"
 #include "PagesHostWindow.h"
 #include "ProgramDriver.h"
@@ -126,13 +127,6 @@ std::wstring ManifestDpiAwareness()
     first = first.substr(0, first.find(L','));
     CharLowerW(&first[0]);
     return first;
-}
-
-std::string Describe(const RECT& rect)
-{
-    std::ostringstream out;
-    out << rect.left << "," << rect.top << " " << rect.right << "," << rect.bottom;
-    return out.str();
 }
 
 // The frame's layout as it should be at its DPI and as it is: the pages pane
@@ -578,80 +572,6 @@ TEST_F(MainFrameTest, ThePagesPaneKeepsTheHeightTheSplitGaveItAtTheSessionsDpi)
     EXPECT_EQ(layout.actual, layout.expected);
 }
 
-// A WM_DPICHANGED as the system sends it when the frame moves to a display
-// of another DPI (Wine never moves a window between DPIs, so the test sends
-// it): the frame takes the suggested rectangle and the pages pane its height
-// for that DPI; the same pages stay, with what the user chose in them.
-TEST_F(MainFrameTest, ADpiChangeTakesTheSuggestedRectangleAndKeepsThePages)
-{
-    HWND frame = frame_.Handle();
-    EXPECT_EQ(RunLoopUntil([&] { return frame_.Pages().Count() == kPages; }), 0);
-    // A choice of the user's, which only the page's control holds.
-    SendMessageW(GetDlgItem(frame_.Pages().Page(0)->Handle(), FirstCheckBox()), BM_CLICK, 0, 0);
-    std::vector<HWND> pages;
-    std::vector<std::string> states;
-    for (int i = 0; i < kPages; ++i) {
-        pages.push_back(frame_.Pages().Page(i)->Handle());
-        states.push_back(PageState(*frame_.Pages().Page(i)));
-    }
-    const int own = WindowDpi(frame);
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int gdiObjects = window_tests::CountGdiObjects();
-    HWND toolbar = FindWindowExW(FindWindowExW(frame, nullptr, REBARCLASSNAMEW, nullptr), nullptr,
-                                 TOOLBARCLASSNAMEW, nullptr);
-    HWND status = FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr);
-    ASSERT_TRUE(toolbar && status);
-    // Up to one and a half times the session's DPI and back to it, each in
-    // another rectangle on the screen.
-    const int dpis[] = {own * 5 / 4, own * 3 / 2, own};
-    for (int k = 0; k < 3; ++k) {
-        const int dpi = dpis[k];
-        SCOPED_TRACE(dpi);
-        const RECT suggested{work.left + 10 * k, work.top + 5 * k, work.right - 40 * k, work.bottom - 20 * k};
-        SendMessageW(frame, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-        EXPECT_EQ(Describe(WindowRect(frame)), Describe(suggested));
-        const int bar = SplitWindow::BarHeight(own);
-        EXPECT_EQ(Height(WindowRect(frame_.Tabs().Handle())) + bar, ScaleForDpi(MainFrame::kPagesPaneHeight, dpi));
-        for (int i = 0; i < kPages; ++i) EXPECT_EQ(frame_.Pages().Page(i)->Handle(), pages[i]) << i;
-        // The toolbar's pictures, the status bar's font and the frame's
-        // icons are those for the new DPI.
-        int imageWidth = 0, imageHeight = 0;
-        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0)),
-                              &imageWidth, &imageHeight);
-        EXPECT_EQ(imageWidth, ScaleForDpi(32, dpi));
-        LOGFONTW expected{}, shown{};
-        ASSERT_TRUE(StatusFontForDpi(expected, dpi));
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(status, WM_GETFONT, 0, 0)), sizeof shown, &shown);
-        EXPECT_EQ(shown.lfHeight, expected.lfHeight);
-        for (const auto& [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-            HICON icon = reinterpret_cast<HICON>(SendMessageW(frame, WM_GETICON, kind, 0));
-            if (dpi == SystemDpi()) {
-                EXPECT_EQ(icon, nullptr) << "the class's icon is the one for the system's DPI";
-                continue;
-            }
-            ICONINFO info{};
-            ASSERT_TRUE(icon && GetIconInfo(icon, &info));
-            BITMAP picture{};
-            GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof picture, &picture);
-            EXPECT_EQ(picture.bmWidth, SystemMetricForDpi(metric, dpi));
-            if (info.hbmColor) DeleteObject(info.hbmColor);
-            DeleteObject(info.hbmMask);
-        }
-    }
-    EXPECT_EQ(window_tests::CountGdiObjects(), gdiObjects) << "the round trip of DPIs left objects behind";
-    // Back at its own DPI the layout holds.
-    const PaneLayout layout = PagesPaneLayout(frame_);
-    EXPECT_EQ(layout.actual, layout.expected);
-    // What the system tells the pages around the frame's change makes them
-    // make their font anew, which at the session's DPI is the stock font.
-    for (int i = 0; i < kPages; ++i) {
-        SendMessageW(pages[i], kDpiChangedBeforeParentMessage, 0, 0);
-        SendMessageW(pages[i], kDpiChangedAfterParentMessage, 0, 0);
-        EXPECT_EQ(PageState(*frame_.Pages().Page(i)), states[i]) << i;
-    }
-}
-
 // The shown page fills the container beside the strip exactly with the
 // default fonts and with taller ones. Changed while the frame runs, the
 // icon-title font reaches the strip and the toolbar at once, the menu font
@@ -761,8 +681,20 @@ TEST_F(MainFrameTest, SystemChangesInAFloodOrWhileThePaletteOrADialogIsOpenHarmN
     const int gdiObjects = window_tests::CountGdiObjects();
     const int userObjects = window_tests::CountUserObjects();
 
-    flood(200);
-    PumpPending();
+    // A burst reaches the windows inside once, after it.
+    int passedOn = 0;
+    {
+        HWND strip = frame_.Tabs().Strip().Handle();
+        ThreadHook counter(WH_CALLWNDPROC, [&](int, LPARAM lParam) {
+            const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+            if (call->hwnd == strip && call->message == WM_SETTINGCHANGE) ++passedOn;
+            return false;
+        });
+        flood(200);
+        EXPECT_EQ(passedOn, 0);
+        PumpPending();
+    }
+    EXPECT_EQ(passedOn, 1);
     EXPECT_EQ(FrameLayout(frame_, preview), layout);
     EXPECT_EQ(window_tests::CountGdiObjects(), gdiObjects) << "after a flood";
     withPalette(50);
@@ -926,6 +858,167 @@ TEST_F(MainFrameTest, AFrameWithoutPagesOrStripIsNotMadeAndSaysSo)
         // The failed frame's end posted WM_QUIT, which would end the next box at once.
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A move of the frame to displays of other DPIs gives the windows a start
+// there gives. The trees of fresh starts are recorded first, one run per
+// DPI in a Wine session of that DPI (RecordFreshWindows, ctest's
+// DpiMoves_fresh*), and a session at 96 DPI replays the moves
+// (DpiMoves_replay): both run only through ctest, which orders them.
+class DpiMoves : public MainFrameTest {
+protected:
+    static SIZE ClientAt(int dpi) { return {ScaleForDpi(600, dpi), ScaleForDpi(470, dpi)}; }
+
+    static std::string TreeFile(const char* what, int dpi)
+    {
+        const char* folder = std::getenv("GLIMMER_FRESH_TREES");
+        return NarrowToUtf8(FromUnixPath(std::string(folder ? folder : "/tmp") + "/" + what + "-" +
+                                         std::to_string(dpi) + ".txt"));
+    }
+
+    // The same start for a fresh frame and a frame about to move: its client
+    // area for the DPI, the first four pages made, four controls of the
+    // fifth, a box ticked on the first page, the longest page scrolled to
+    // its end and the first page shown again.
+    void Prepare()
+    {
+        const RECT place = dpi_move::AroundClient(frame_.Handle(), ClientAt(WindowDpi(frame_.Handle())));
+        SetWindowPos(frame_.Handle(), nullptr, 0, 0, Width(place), Height(place), SWP_NOMOVE | SWP_NOZORDER);
+        while (frame_.Pages().Count() < 4) frame_.Pages().MakeNextPage(0);
+        for (int i = 0; i < 4; ++i) frame_.Pages().MakeNextPage(0);
+        SendMessageW(GetDlgItem(frame_.Pages().Page(0)->Handle(), FirstCheckBox()), BM_CLICK, 0, 0);
+        const int longest = sections::PageIndex(sections::SectionPageId::FriendsComments);
+        frame_.Tabs().Strip().SelectTab(longest);
+        SendMessageW(frame_.Tabs().ActivePage(), WM_HSCROLL, SB_RIGHT, 0);
+        frame_.Tabs().Strip().SelectTab(0);
+    }
+
+    void FinishPages() { EXPECT_EQ(RunLoopUntil([&] { return frame_.Pages().Count() == kPages; }), 0); }
+
+    // Opens a dialog by the frame's command; `whileOpen` sees it, then its
+    // OK button ends it. Returns its tree as it was then.
+    std::vector<std::string> WithDialog(UINT command, int ok, const std::function<void(HWND)>& whileOpen = {})
+    {
+        std::vector<std::string> tree;
+        modal_driver::Script script;
+        script.Then("dialog", [&] {
+            const std::vector<HWND> dialogs = modal_driver::ThreadDialogs();
+            if (dialogs.empty()) return false;
+            if (whileOpen) whileOpen(dialogs.front());
+            tree = dpi_move::Tree(dialogs.front());
+            modal_driver::Click(dialogs.front(), ok);
+            return true;
+        });
+        script.Start();
+        SendMessageW(frame_.Handle(), WM_COMMAND, command, 0);
+        script.Stop();
+        EXPECT_EQ(script.Failure(), "");
+        return tree;
+    }
+
+    void Move(int dpi) { dpi_move::Replay(frame_.Handle(), dpi, dpi_move::AroundClient(frame_.Handle(), ClientAt(dpi))); }
+};
+
+TEST_F(DpiMoves, RecordFreshWindows)
+{
+    Prepare();
+    FinishPages();
+    const int dpi = SessionDpi();
+    EXPECT_TRUE(dpi_move::Save(TreeFile("frame", dpi), dpi_move::Tree(frame_.Handle())));
+    EXPECT_TRUE(dpi_move::Save(TreeFile("about", dpi), WithDialog(ID_GP_ABOUT, IDC_GP_ABOUT_OK)));
+    EXPECT_TRUE(dpi_move::Save(TreeFile("code", dpi), WithDialog(ID_GP_SHOW_CODE, IDC_GP_CODE_OK)));
+}
+
+// Each step replays what Windows sends for a move: in one step while the
+// About dialog is open (it moves too), in one while a palette is open (it
+// closes as a cancel), in one as a burst of moves of which only the last
+// counts. After each, the frame with every page made, and the About dialog
+// and the code view opened then, equal those of a fresh start at the DPI.
+TEST_F(DpiMoves, AMoveGivesWhatAStartThereGives)
+{
+    ASSERT_EQ(SessionDpi(), kDefaultDpi);
+    Prepare();
+    enum class During { Nothing, AboutDialog, Palette };
+    const struct {
+        int dpi;
+        During during;
+        std::vector<int> burst;  // moves sent one after the other before it
+    } steps[] = {{144, During::AboutDialog, {}}, {192, During::Palette, {}}, {120, During::Nothing, {168, 240}},
+                 {96, During::Nothing, {}}};
+    HWND firstPage = frame_.Pages().Page(0)->Handle();
+    int userObjects = 0, gdiObjects = 0;
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& step : steps) {
+            SCOPED_TRACE(step.dpi);
+            std::vector<std::string> aboutDuring;
+            if (step.during == During::AboutDialog) {
+                aboutDuring = WithDialog(ID_GP_ABOUT, IDC_GP_ABOUT_OK, [&](HWND about) {
+                    Move(step.dpi);
+                    RECT place{};
+                    GetWindowRect(about, &place);
+                    dpi_move::Replay(about, step.dpi, place);
+                });
+            } else if (step.during == During::Palette) {
+                HWND button = nullptr;
+                for (const sections::TemplateControl& control : sections::TemplateControls(sections::SectionCatalogue()[0].page))
+                    if (!button && control.kind == sections::ControlKind::ColorButton)
+                        button = GetDlgItem(firstPage, control.id);
+                modal_driver::Script script;
+                script.Then("palette", [&] {
+                    HWND open = GetCapture();
+                    if (!open || GetWindow(open, GW_OWNER) != frame_.Handle()) return false;
+                    Move(step.dpi);
+                    return true;
+                });
+                script.Start();
+                SendMessageW(button, BM_CLICK, 0, 0);
+                script.Stop();
+                EXPECT_EQ(script.Failure(), "");
+                EXPECT_EQ(GetCapture(), nullptr) << "the palette stayed open";
+            } else {
+                for (int dpi : step.burst) Move(dpi);
+                Move(step.dpi);
+            }
+            FinishPages();
+            PumpPending();
+            if (round == 1) continue;
+            EXPECT_EQ(dpi_move::Differences(dpi_move::Load(TreeFile("frame", step.dpi)),
+                                            dpi_move::Tree(frame_.Handle())), "");
+            if (!aboutDuring.empty()) {
+                EXPECT_EQ(dpi_move::Differences(dpi_move::Load(TreeFile("about", step.dpi)), aboutDuring), "")
+                    << "moved while open";
+            }
+            EXPECT_EQ(dpi_move::Differences(dpi_move::Load(TreeFile("about", step.dpi)),
+                                            WithDialog(ID_GP_ABOUT, IDC_GP_ABOUT_OK)), "");
+            EXPECT_EQ(dpi_move::Differences(dpi_move::Load(TreeFile("code", step.dpi)),
+                                            WithDialog(ID_GP_SHOW_CODE, IDC_GP_CODE_OK)), "");
+        }
+        // The same windows, with what the user chose in them; and a second
+        // round trip leaves nothing behind.
+        EXPECT_EQ(frame_.Pages().Page(0)->Handle(), firstPage);
+        EXPECT_EQ(SendMessageW(GetDlgItem(firstPage, FirstCheckBox()), BM_GETCHECK, 0, 0), BST_CHECKED);
+        if (round == 0) {
+            userObjects = window_tests::CountUserObjects();
+            gdiObjects = window_tests::CountGdiObjects();
+        }
+    }
+    EXPECT_GT(gdiObjects, 0);
+    EXPECT_EQ(window_tests::CountUserObjects(), userObjects);
+    EXPECT_EQ(window_tests::CountGdiObjects(), gdiObjects);
+
+    // A DPI no display has, or no rectangle, is not trusted.
+    const std::vector<std::string> before = dpi_move::Tree(frame_.Handle());
+    RECT none{}, place = WindowRect(frame_.Handle());
+    for (const auto& [dpi, rect] : {std::pair{50, &place}, std::pair{600, &place}, std::pair{144, &none},
+                                     std::pair{144, static_cast<RECT*>(nullptr)}}) {
+        SendMessageW(frame_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(rect));
+        PumpPending();
+        EXPECT_EQ(dpi_move::Differences(before, dpi_move::Tree(frame_.Handle())), "") << dpi;
     }
 }
 
